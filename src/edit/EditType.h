@@ -1,0 +1,8 @@
+#pragma once
+
+namespace velnora
+{
+
+enum class EditType { En, Ja, EnJa };
+
+} // namespace velnora

@@ -1,0 +1,185 @@
+#include "platform/DesktopPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace velnora
+{
+
+DesktopPlatform::DesktopPlatform() = default;
+DesktopPlatform::~DesktopPlatform() = default;
+
+int DesktopPlatform::messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                                Buttons buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("VELNORA") : title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return Cancel;
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    default:
+        return buttons == Buttons::YesNo ? No : (buttons == Buttons::OkCancel ? Cancel : Ok);
+    case QMessageBox::Ok:
+        return Ok;
+    }
+}
+
+QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, const QString &startName)
+{
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!startName.isEmpty())
+        dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DesktopPlatform::saveFileName(QWidget *parent, const QString &filter, const QString &startName)
+{
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString()); // a name typed without ".txt" is used as typed
+    if (!startName.isEmpty())
+        dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool DesktopPlatform::printerDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DesktopPlatform::shellOpen(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::sendKeys(const QKeySequence &keys)
+{
+    // A keystroke that nothing claims reaches the menu's own shortcut again; while the one we
+    // sent is delivered, a further request is that echo and is dropped.
+    if (m_sendingKeys || keys.isEmpty())
+        return;
+    QPointer<QWidget> target = QApplication::focusWidget();
+    if (!target)
+        return;
+    const QKeyCombination combination = keys[0];
+    QMetaObject::invokeMethod(
+        qApp,
+        [this, target, combination] {
+            if (!target)
+                return;
+            m_sendingKeys = true;
+            QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+            QApplication::sendEvent(target, &press);
+            if (target) {
+                QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers());
+                QApplication::sendEvent(target, &release);
+            }
+            m_sendingKeys = false;
+        },
+        Qt::QueuedConnection);
+}
+
+void DesktopPlatform::setStayOnTop(QWidget *window, bool onTop)
+{
+    const bool visible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (visible)
+        window->show(); // changing the flags hides the window
+}
+
+QString DesktopPlatform::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString DesktopPlatform::userDataFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QString DesktopPlatform::commandLine() const
+{
+    return QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+}
+
+QString DesktopPlatform::lockFilePath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder + QStringLiteral("/velnora.lock");
+}
+
+bool DesktopPlatform::acquireSingleInstance()
+{
+    m_lock = std::make_unique<QLockFile>(lockFilePath());
+    m_lock->setStaleLockTime(0); // a lock is stale only when its process is gone
+    return m_lock->tryLock(0);
+}
+
+qint64 DesktopPlatform::fileSize(const QString &path) const
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir() ? info.size() : -1;
+}
+
+bool DesktopPlatform::removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+} // namespace velnora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QLockFile>
+#include <memory>
+
+namespace velnora
+{
+
+// The real desktop: Qt's dialogs, QDesktopServices, a per-user lock file.
+class DesktopPlatform : public Platform
+{
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    int messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                   Buttons buttons) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    bool printerDialog(QWidget *parent, QPrinter &printer) override;
+    void shellOpen(const QUrl &url) override;
+    void sendKeys(const QKeySequence &keys) override;
+    void setStayOnTop(QWidget *window, bool onTop) override;
+    QString programFolder() const override;
+    QString userDataFolder() const override;
+    QString commandLine() const override;
+    bool acquireSingleInstance() override;
+    qint64 fileSize(const QString &path) const override;
+    bool removeFile(const QString &path) override;
+
+    // The lock lives in the runtime folder; tests may point it elsewhere.
+    static QString lockFilePath();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_sendingKeys = false;
+};
+
+} // namespace velnora

@@ -1,0 +1,27 @@
+# Shared by ./run and ./test: install what is missing, then configure and build.
+# Sourced, not run.
+
+VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
+                  xvfb xauth poppler-utils libgl-dev)
+
+velnora_install() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# velnora_build BUILD_DIR [extra cmake args...]
+velnora_build() {
+    local dir=$1
+    shift
+    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null || return 1
+    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
