@@ -1,10 +1,194 @@
 #include "app/DropController.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/DroppedName.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextCursor>
+#include <QUrl>
 
 namespace velnora
 {
 
-DropController::DropController(MainWindow *window) : QObject(window), m_window(window) {}
+namespace
+{
+
+constexpr qint64 DropSizeLimit = 100000;
+
+QStringList localFiles(const QMimeData &data)
+{
+    QStringList paths;
+    if (!data.hasUrls())
+        return paths;
+    for (const QUrl &url : data.urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+// File managers put the dropped files' names into the text as well; that copy is not text the
+// user means to insert.
+bool isTextOfFileList(const QString &text, const QMimeData &data)
+{
+    QStringList forms;
+    for (const QUrl &url : data.urls()) {
+        forms << url.toString() << url.toString(QUrl::FullyEncoded);
+        if (url.isLocalFile())
+            forms << url.toLocalFile();
+    }
+    bool any = false;
+    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
+        const QString item = line.trimmed();
+        if (item.isEmpty())
+            continue;
+        if (!forms.contains(item))
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+bool acceptable(const QMimeData *data)
+{
+    return data && (data->hasUrls() || data->hasText());
+}
+
+} // namespace
+
+DropController::DropController(MainWindow *window) : QObject(window), m_window(window)
+{
+    m_window->albumBox()->installEventFilter(this);
+    m_window->artistBox()->installEventFilter(this);
+    m_window->titleBox()->setAcceptDrops(true);
+    m_window->titleBox()->viewport()->installEventFilter(this);
+}
+
+int DropController::boxIndex(QObject *watched) const
+{
+    if (watched == m_window->albumBox())
+        return 1;
+    if (watched == m_window->artistBox())
+        return 2;
+    if (watched == m_window->titleBox()->viewport())
+        return 3;
+    return 0;
+}
+
+bool DropController::eventFilter(QObject *watched, QEvent *event)
+{
+    const int index = boxIndex(watched);
+    if (index == 0)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        // Handled here so that the box's own handling does not move the caret to the mouse.
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (acceptable(drag->mimeData())) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::DragLeave:
+        return true;
+    case QEvent::Drop: {
+        auto *dropEvent = static_cast<QDropEvent *>(event);
+        if (!acceptable(dropEvent->mimeData())) {
+            dropEvent->ignore();
+            return true;
+        }
+        dropEvent->setDropAction(Qt::CopyAction);
+        dropEvent->accept();
+        drop(index, *dropEvent->mimeData());
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+void DropController::drop(int index, const QMimeData &data)
+{
+    m_window->henshumae();
+    const QStringList files = localFiles(data);
+    if (!files.isEmpty()) {
+        if (m_window->check2()->isChecked())
+            appendFileNames(files);
+        else
+            openDroppedFile(files.constFirst());
+    }
+    if (data.hasText()) {
+        const QString text = data.text();
+        if (!text.isEmpty() && !(data.hasUrls() && isTextOfFileList(text, data)))
+            insertText(index, text);
+    }
+}
+
+void DropController::appendFileNames(const QStringList &paths)
+{
+    QString added;
+    for (const QString &path : paths)
+        added += titleFromDroppedPath(path) + QStringLiteral("\r\n");
+    m_window->setTitles(m_window->titles() + added);
+    m_window->setWindowTitle(QStringLiteral("VELNORA"));
+}
+
+void DropController::openDroppedFile(const QString &path)
+{
+    Platform &platform = m_window->platform();
+    const qint64 size = platform.fileSize(path);
+    if (size > DropSizeLimit) {
+        platform.messageBox(m_window, QStringLiteral("100KBを超えています！"), QStringLiteral("VELNORA"),
+                            Platform::Icon::None, Platform::Buttons::Ok);
+        return;
+    }
+    // A folder, a file gone since the drag began, one without the right to read it.
+    bool readable = size >= 0 && !QFileInfo(path).isDir();
+    if (readable) {
+        QFile probe(path);
+        readable = probe.open(QIODevice::ReadOnly);
+    }
+    if (readable) {
+        const QString before = m_window->titles();
+        m_window->setTitles(QString());
+        readable = m_window->loadFile(path);
+        if (!readable)
+            m_window->setTitles(before);
+    }
+    if (!readable) {
+        platform.messageBox(m_window, QStringLiteral("開けません！"), QStringLiteral("VELNORA"),
+                            Platform::Icon::None, Platform::Buttons::Ok);
+        return;
+    }
+    m_window->delHenshumoji();
+    m_window->setFileTitle(path);
+}
+
+void DropController::insertText(int index, const QString &text)
+{
+    if (index == 3) {
+        // The box's own line breaks are paragraphs; a CR LF must not become two of them.
+        QString plain = text;
+        plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QTextCursor cursor = m_window->titleBox()->textCursor();
+        cursor.insertText(plain);
+        m_window->titleBox()->setTextCursor(cursor);
+        return;
+    }
+    static_cast<QLineEdit *>(m_window->text1(index))->insert(text);
+}
 
 } // namespace velnora

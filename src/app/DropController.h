@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+class QMimeData;
+class QWidget;
+
 namespace velnora
 {
 
@@ -15,7 +18,18 @@ class DropController : public QObject
 public:
     explicit DropController(MainWindow *window);
 
+    // The drop of data on Text1(index).
+    void drop(int index, const QMimeData &data);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    int boxIndex(QObject *watched) const; // 1 to 3, 0 for anything else
+    void appendFileNames(const QStringList &paths);
+    void openDroppedFile(const QString &path);
+    void insertText(int index, const QString &text);
+
     MainWindow *m_window;
 };
 
