@@ -1,0 +1,84 @@
+#include "edit/CharacterCheck.h"
+
+#include "text/Cp932.h"
+#include "text/Width.h"
+
+namespace velnora
+{
+
+namespace
+{
+
+// One character: a surrogate pair is kept whole.
+qsizetype characterLength(const QString &text, qsizetype i)
+{
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        return 2;
+    return 1;
+}
+
+std::optional<RejectedCharacter> scanField(int field, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = characterLength(text, i);
+        const QString c = text.mid(i, length);
+        if (!acceptedInEnglish(c))
+            return RejectedCharacter{field, i, c};
+        i += length;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool acceptedInEnglish(const QString &character)
+{
+    const QString narrowed = narrow(character);
+    if (narrowed.isEmpty())
+        return false;
+    const int code = cp932::charCode(narrowed);
+    return code > 0 && code < 126;
+}
+
+std::optional<RejectedCharacter> scanForEnglish(const QString &album, const QString &artist,
+                                                const QString &titles)
+{
+    if (auto r = scanField(1, album))
+        return r;
+    if (auto r = scanField(2, artist))
+        return r;
+    return scanField(3, titles);
+}
+
+QString confirmationText(EditType type)
+{
+    switch (type) {
+    case EditType::En:
+        return QStringLiteral("en 編集でよいですか？");
+    case EditType::EnJa:
+        return QStringLiteral("en + ja 編集でよいですか？");
+    case EditType::Ja:
+        break;
+    }
+    return QStringLiteral("ja 編集でよいですか？");
+}
+
+QString confirmationTitle()
+{
+    return QStringLiteral("編集種類確認");
+}
+
+QString rejectionText(const QString &character)
+{
+    return QStringLiteral("下記の不適切な日本語全角文字を修正してください\r\n"
+                          "または 編集種類をja にしてください\r\n\r\n"
+                          "不適切文字は【 ") +
+           character + QStringLiteral(" 】です");
+}
+
+QString rejectionTitle()
+{
+    return QStringLiteral("編集中断");
+}
+
+} // namespace velnora
