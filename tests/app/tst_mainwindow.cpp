@@ -1,0 +1,464 @@
+#include "support/TestSupport.h"
+
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace velnora;
+using namespace velnora::test;
+
+namespace
+{
+
+// Geometry relative to the parent, in twips (15 to the pixel at the offscreen 96 dpi).
+QRect twipRect(const QWidget *w)
+{
+    const QRect g = w->geometry();
+    return {g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15};
+}
+
+QString captionOf(QWidget *w)
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return g->title();
+    return QString();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpControls_data();
+    void startUpControls();
+    void startUpState();
+    void tabOrder();
+    void titleTextKeepsEveryCharacter();
+    void lineNumbers_data();
+    void lineNumbers();
+    void typingInAlbumRebuildsColumn();
+    void labelDoubleClickEmptiesItsBox();
+    void keepFileAndLoadAreStable();
+    void commandLineFile_data();
+    void commandLineFile();
+    void commandLineFileCannotBeOpened_data();
+    void commandLineFileCannotBeOpened();
+    void secondInstanceIsRefused();
+    void tempDatLivesUntilClose();
+    void readOnlyProgramFolderKeepsSnapshot();
+    void windowSnapsToMinimumSize();
+    void columnHidesAfter21Entries();
+    void editedStateHidesColumn();
+};
+
+void TestMainWindow::startUpControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    auto row = [](const char *name, const QString &caption, QRect r, bool visible, bool enabled) {
+        QTest::newRow(name) << QString::fromUtf8(name) << caption << r << visible << enabled;
+    };
+    row("Label1(1)", QStringLiteral("アルバム名"), {105, 105, 1335, 255}, true, true);
+    row("Label1(2)", QStringLiteral("アーティスト名"), {2835, 105, 1335, 255}, true, true);
+    row("Text1(1)", QString(), {105, 315, 2625, 375}, true, true);
+    row("Text1(2)", QString(), {2835, 315, 2625, 375}, true, true);
+    row("Label1(3)", QStringLiteral("曲名"), {105, 840, 2205, 255}, true, true);
+    row("Check2", QStringLiteral("ドロップしてファイル名を利用"), {2520, 800, 2640, 225}, true, true);
+    // The layout rule at 5670 x 8400 has already stretched these.
+    row("List1", QString(), {105, 1035, 645, 4110}, true, true);
+    row("Text1(3)", QString(), {465, 1035, 5010, 4245}, true, true);
+    row("Command9(1)", QStringLiteral("▲"), {105, 4995, 390, 225}, true, true);
+    row("Command9(2)", QStringLiteral("▼"), {105, 5205, 390, 225}, true, true);
+    row("Frame1", QString(), {105, 5325, 5370, 2325}, true, true);
+    row("Frame2", QStringLiteral("編集種類"), {105, 210, 2115, 1170}, true, true);
+    row("Option1", QStringLiteral("en (英語テキスト)"), {105, 210, 1695, 225}, true, true);
+    row("Option2", QStringLiteral("ja (日本語テキスト)"), {105, 525, 1800, 225}, true, true);
+    row("Option3", QStringLiteral("en + ja (両方)"), {105, 840, 1380, 225}, true, true);
+    row("Command1", QStringLiteral("編集"), {105, 1470, 650, 330}, true, true);
+    row("Command2", QStringLiteral("取消"), {840, 1470, 650, 330}, true, true);
+    row("Command3", QStringLiteral("クリア"), {1575, 1470, 650, 330}, true, true);
+    row("Command8", QStringLiteral("ソート"), {105, 1890, 650, 330}, true, true);
+    row("Command4", QStringLiteral("保存"), {840, 1890, 650, 330}, true, false);
+    row("Command5", QStringLiteral("終了"), {1575, 1890, 650, 330}, true, true);
+    row("Frame3", QString(), {2310, 210, 2955, 2010}, true, true);
+    row("Check1", QStringLiteral("行頭の曲番文字の削除と添付"), {105, 0, 2640, 225}, true, true);
+    row("Option4", QStringLiteral("固定曲番"), {210, 315, 1065, 225}, true, true);
+    row("Option5", QStringLiteral("可変曲番"), {1260, 315, 1065, 225}, true, true);
+    row("Frame4", QString(), {210, 525, 2535, 960}, true, true);
+    row("Option6", QStringLiteral("削除-文字長"), {105, 210, 1380, 225}, true, true);
+    row("Option7", QStringLiteral("添付-文字種"), {105, 525, 1485, 225}, true, true);
+    row("Label2", QStringLiteral("0"), {1470, 210, 540, 250}, true, true);
+    row("VScroll1", QString(), {1995, 210, 225, 250}, true, true);
+    row("Combo1", QString(), {1470, 525, 750, 300}, true, false);
+    row("Command6", QStringLiteral("削除"), {210, 1575, 750, 330}, true, true);
+    row("Command7", QStringLiteral("添付"), {1050, 1575, 750, 330}, true, false);
+}
+
+void TestMainWindow::startUpControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    WindowFixture f;
+    auto *w = f.window->findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(captionOf(w), caption);
+    // Twips that are no multiple of 15 land on the nearest pixel.
+    const QRect got = twipRect(w);
+    QVERIFY2(qAbs(got.x() - geometry.x()) < 15 && qAbs(got.y() - geometry.y()) < 15 &&
+                 qAbs(got.width() - geometry.width()) < 15 && qAbs(got.height() - geometry.height()) < 15,
+             qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
+                            .arg(name)
+                            .arg(got.x())
+                            .arg(got.y())
+                            .arg(got.width())
+                            .arg(got.height())));
+    QCOMPARE(w->isVisible(), visible);
+    QCOMPARE(w->isEnabled(), enabled);
+}
+
+void TestMainWindow::startUpState()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    QCOMPARE(w.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA"));
+    QCOMPARE(w.outerWidthTwips(), 5670);
+    QCOMPARE(w.outerHeightTwips(), 8400);
+    QVERIFY(w.option(2)->isChecked());
+    QVERIFY(!w.check2()->isChecked());
+    QVERIFY(w.check1()->isChecked());
+    QVERIFY(w.option(4)->isChecked());
+    QVERIFY(w.option(6)->isChecked());
+    QCOMPARE(w.combo1()->count(), 4);
+    QCOMPARE(w.combo1()->itemText(0), QStringLiteral("-"));
+    QCOMPARE(w.combo1()->itemText(1), QStringLiteral("."));
+    QCOMPARE(w.combo1()->itemText(2), QStringLiteral("_"));
+    QCOMPARE(w.combo1()->itemText(3), QStringLiteral(" "));
+    QCOMPARE(w.combo1()->currentText(), QStringLiteral("-"));
+    QVERIFY(!w.action(QStringLiteral("上書き保存"))->isEnabled());
+    QVERIFY(!w.action(QStringLiteral("名前を付けて保存"))->isEnabled());
+    QVERIFY(w.state().SortFlag);
+    QVERIFY(w.state().LineStr.isEmpty());
+    QCOMPARE(w.state().TempPath, f.tempDat());
+    QCOMPARE(w.listEntries(), 0);
+    QVERIFY(!w.findChild<QWidget *>(QStringLiteral("Combo2"))->isVisible());
+    QVERIFY(!w.findChild<QWidget *>(QStringLiteral("Combo3"))->isVisible());
+    QCOMPARE(w.command9(1)->toolTip(), QStringLiteral("曲移動(上へ)"));
+    QCOMPARE(w.command9(2)->toolTip(), QStringLiteral("曲移動(下へ)"));
+    QCOMPARE(w.list1()->palette().color(QPalette::Base), QColor(255, 192, 192));
+    QVERIFY(w.list1()->font().bold());
+    QCOMPARE(w.list1()->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(w.list1()->font().pointSize(), 9);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestMainWindow::tabOrder()
+{
+    WindowFixture f;
+    const QStringList expected = {
+        QStringLiteral("Text1(1)"),   QStringLiteral("Text1(2)"), QStringLiteral("Text1(3)"),
+        QStringLiteral("Option1"),    QStringLiteral("Option2"),  QStringLiteral("Option3"),
+        QStringLiteral("Command1"),   QStringLiteral("Command2"), QStringLiteral("Command3"),
+        QStringLiteral("Command4"),   QStringLiteral("Command5"), QStringLiteral("Check1"),
+        QStringLiteral("Option4"),    QStringLiteral("Option5"),  QStringLiteral("Option6"),
+        QStringLiteral("Option7"),    QStringLiteral("VScroll1"), QStringLiteral("Combo1"),
+        QStringLiteral("Command6"),   QStringLiteral("Command7"), QStringLiteral("Check2"),
+        QStringLiteral("Command8"),   QStringLiteral("List1"),    QStringLiteral("Command9(1)"),
+        QStringLiteral("Command9(2)")};
+    QStringList seen;
+    QWidget *w = f.window->albumBox();
+    for (int guard = 0; guard < 500 && seen.size() < expected.size(); ++guard) {
+        if (expected.contains(w->objectName()) && !seen.contains(w->objectName()))
+            seen.append(w->objectName());
+        w = w->nextInFocusChain();
+    }
+    QCOMPARE(seen, expected);
+}
+
+void TestMainWindow::titleTextKeepsEveryCharacter()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.setTitles(QStringLiteral("a\nb\rc\r\nd"));
+    QCOMPARE(w.titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
+    const QString special = QStringLiteral("no\u00A0break\u3000wide\ttab\r\n");
+    w.setTitles(special);
+    QCOMPARE(w.titles(), special);
+    QCOMPARE(w.titleBox()->document()->blockCount(), 2);
+}
+
+void TestMainWindow::lineNumbers_data()
+{
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<int>("entries");
+    QTest::newRow("empty box has no numbers") << QString() << 0;
+    QTest::newRow("one character and CR LF") << QStringLiteral("x\r\n") << 2;
+    QTest::newRow("two lines, no final break") << QStringLiteral("x\r\ny") << 2;
+    QTest::newRow("only CR LF") << QStringLiteral("\r\n") << 2;
+}
+
+void TestMainWindow::lineNumbers()
+{
+    QFETCH(QString, titles);
+    QFETCH(int, entries);
+    WindowFixture f;
+    f.window->setTitles(titles);
+    QCOMPARE(f.window->listEntries(), entries);
+    QAbstractItemModel *model = f.window->list1()->model();
+    QCOMPARE(model->rowCount(), entries);
+    for (int i = 0; i < entries; ++i)
+        QCOMPARE(model->index(i, 0).data().toString(), QString::number(i + 1));
+}
+
+void TestMainWindow::typingInAlbumRebuildsColumn()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.setTitles(QStringLiteral("A\r\nB\r\n"));
+    w.list1()->setCurrentIndex(w.list1()->model()->index(1, 0));
+    QVERIFY(w.list1()->selectionModel()->hasSelection());
+    QTest::keyClicks(w.albumBox(), QStringLiteral("x"));
+    QVERIFY(!w.list1()->selectionModel()->hasSelection());
+    QCOMPARE(w.listEntries(), 3);
+}
+
+void TestMainWindow::labelDoubleClickEmptiesItsBox()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.setAlbum(QStringLiteral("Album"));
+    w.setArtist(QStringLiteral("Artist"));
+    w.setTitles(QStringLiteral("T\r\n"));
+    w.state().KeepArtist = QStringLiteral("Kept");
+    QTest::mouseDClick(w.label1(2), Qt::LeftButton);
+    QCOMPARE(w.artist(), QString());
+    QCOMPARE(w.album(), QStringLiteral("Album"));
+    QCOMPARE(w.state().KeepArtist, QStringLiteral("Kept"));
+    QTest::mouseDClick(w.label1(3), Qt::LeftButton);
+    QCOMPARE(w.titles(), QString());
+    QTest::mouseDClick(w.label1(1), Qt::LeftButton);
+    QCOMPARE(w.album(), QString());
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestMainWindow::keepFileAndLoadAreStable()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    const QString file = f.path(QStringLiteral("titles.txt"));
+    QVERIFY(w.keepFile(file, QStringLiteral("x\r\ny")));
+    QCOMPARE(f.readFile(file), QByteArray("x\r\ny"));
+    QVERIFY(w.loadFile(file));
+    QCOMPARE(w.titles(), QStringLiteral("x\r\ny\r\n"));
+    QVERIFY(w.keepFile(file, w.titles()));
+    QCOMPARE(f.readFile(file), QByteArray("x\r\ny\r\n"));
+    w.setTitles(QString());
+    QVERIFY(w.loadFile(file));
+    QCOMPARE(w.titles(), QStringLiteral("x\r\ny\r\n"));
+    QVERIFY(w.keepFile(file, QString()));
+    QCOMPARE(f.readFile(file), QByteArray());
+    QVERIFY(!w.keepFile(f.path(QStringLiteral("missing/dir/file.txt")), QStringLiteral("x")));
+}
+
+void TestMainWindow::commandLineFile_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("quoted");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("titles");
+    QTest::newRow("quoted path with blanks")
+        << QStringLiteral("my titles.txt") << true << QByteArray("x\r\ny") << QString() << QString()
+        << QStringLiteral("x\r\ny\r\n");
+    QTest::newRow("unquoted path with blanks")
+        << QStringLiteral("my titles.txt") << false << QByteArray("x\r\ny") << QString() << QString()
+        << QStringLiteral("x\r\ny\r\n");
+    QTest::newRow("disc line fills album and artist")
+        << QStringLiteral("disc.txt") << false << QByteArray("Intro\r\n0\tA\tB\r\nOutro\r\n")
+        << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("Intro\r\n0\tA\tB\r\nOutro\r\n");
+    QTest::newRow("cp932 file") << QStringLiteral("sjis.txt") << false << QByteArray("\x82\xA0\x82\xA2\r\n")
+                                << QString() << QString() << QStringLiteral("あい\r\n");
+    QTest::newRow("UTF-8 file") << QStringLiteral("utf8.txt") << false
+                                << QByteArray("\xE3\x81\x82\xE3\x81\x84\r\n") << QString() << QString()
+                                << QStringLiteral("あい\r\n");
+    QTest::newRow("lone LF becomes a break") << QStringLiteral("lf.txt") << false << QByteArray("a\nb\r\n")
+                                             << QString() << QString() << QStringLiteral("a\r\nb\r\n");
+}
+
+void TestMainWindow::commandLineFile()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, quoted);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, album);
+    QFETCH(QString, artist);
+    QFETCH(QString, titles);
+    QTemporaryDir files;
+    const QString path = files.filePath(fileName);
+    {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    WindowFixture f(quoted ? QLatin1Char('"') + path + QLatin1Char('"') : path);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + path);
+    QCOMPARE(f.window->album(), album);
+    QCOMPARE(f.window->artist(), artist);
+    QCOMPARE(f.window->titles(), titles);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestMainWindow::commandLineFileCannotBeOpened_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("missing file") << false;
+    QTest::newRow("a folder") << true;
+}
+
+void TestMainWindow::commandLineFileCannotBeOpened()
+{
+    QFETCH(bool, folder);
+    QTemporaryDir files;
+    const QString path = folder ? files.path() : files.filePath(QStringLiteral("none.txt"));
+    WindowFixture f(path);
+    QCOMPARE(f.platform.messages.size(), 1);
+    const ScriptedPlatform::Message m = f.platform.messages.constFirst();
+    QCOMPARE(m.text, QStringLiteral("開けません！\r\nファイルでない可能性があります。"));
+    QCOMPARE(m.title, QStringLiteral("VELNORA"));
+    QCOMPARE(m.icon, Platform::Icon::None);
+    QCOMPARE(m.buttons, Platform::Buttons::Ok);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + path);
+    QCOMPARE(f.window->titles(), QString());
+}
+
+void TestMainWindow::secondInstanceIsRefused()
+{
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    platform.setProgramFolder(dir.path());
+    platform.setOtherInstanceRunning(true);
+    MainWindow w(platform);
+    QVERIFY(!w.startUp());
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.constFirst().text, QStringLiteral("２重起動防止！"));
+    QCOMPARE(platform.messages.constFirst().title, QStringLiteral("VELNORA"));
+    QCOMPARE(platform.messages.constFirst().icon, Platform::Icon::None);
+    QCOMPARE(platform.messages.constFirst().buttons, Platform::Buttons::Ok);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temp.dat"))));
+}
+
+void TestMainWindow::tempDatLivesUntilClose()
+{
+    WindowFixture f;
+    QVERIFY(QFile::exists(f.tempDat()));
+    QCOMPARE(f.readFile(f.tempDat()), QByteArray());
+    f.window->close();
+    QVERIFY(!QFile::exists(f.tempDat()));
+}
+
+void TestMainWindow::readOnlyProgramFolderKeepsSnapshot()
+{
+    QTemporaryDir dir;
+    // A folder below a regular file cannot be written, not even by root.
+    QFile blocker(dir.filePath(QStringLiteral("program")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ScriptedPlatform platform;
+    platform.setProgramFolder(dir.filePath(QStringLiteral("program/bin")));
+    platform.setUserDataFolder(dir.filePath(QStringLiteral("data")));
+    MainWindow w(platform);
+    QVERIFY(w.startUp());
+    QCOMPARE(w.state().TempPath, dir.filePath(QStringLiteral("data/temp.dat")));
+    QVERIFY(QFile::exists(w.state().TempPath));
+    w.writeSnapshot(QStringLiteral("A\r\nB"));
+    QCOMPARE(w.snapshotLines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+
+    // Neither folder writable: the snapshot is still there in memory.
+    ScriptedPlatform nowhere;
+    nowhere.setProgramFolder(dir.filePath(QStringLiteral("program/bin")));
+    nowhere.setUserDataFolder(dir.filePath(QStringLiteral("program/data")));
+    MainWindow w2(nowhere);
+    QVERIFY(w2.startUp());
+    w2.writeSnapshot(QStringLiteral("C\r\n\r\nD\r\n"));
+    QCOMPARE(w2.snapshotLines(), (QStringList{QStringLiteral("C"), QString(), QStringLiteral("D")}));
+    QVERIFY(nowhere.messages.isEmpty());
+}
+
+void TestMainWindow::windowSnapsToMinimumSize()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.setOuterSizeTwips(5000, 9000);
+    QCOMPARE(w.outerWidthTwips(), 5670);
+    QCOMPARE(w.outerHeightTwips(), 9000);
+    w.setOuterSizeTwips(6000, 8000);
+    QCOMPARE(w.outerWidthTwips(), 6000);
+    QCOMPARE(w.outerHeightTwips(), 8400);
+    w.setOuterSizeTwips(5670, 8400);
+    QCOMPARE(twipRect(w.titleBox()), QRect(465, 1035, 5010, 4245));
+    QCOMPARE(twipRect(w.albumBox()).width(), 2625);
+    QCOMPARE(twipRect(w.artistBox()).width(), 2625);
+}
+
+void TestMainWindow::columnHidesAfter21Entries()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.setTitles(QStringLiteral("t\r\n").repeated(20).chopped(2) + QStringLiteral("\r\n"));
+    QCOMPARE(w.listEntries(), 21);
+    QVERIFY(w.list1()->isVisible());
+    QVERIFY(w.command9(1)->isVisible());
+    QCOMPARE(twipRect(w.titleBox()).x(), 465);
+    w.setTitles(w.titles() + QStringLiteral("\r\n"));
+    QCOMPARE(w.listEntries(), 22);
+    QVERIFY(!w.list1()->isVisible());
+    QVERIFY(!w.command9(1)->isVisible());
+    QVERIFY(!w.command9(2)->isVisible());
+    QCOMPARE(twipRect(w.titleBox()).x(), 105);
+    QCOMPARE(twipRect(w.titleBox()).width(), 5355);
+}
+
+void TestMainWindow::editedStateHidesColumn()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.setTitles(QStringLiteral("a\r\nb\r\n"));
+    w.enterEditedState();
+    QVERIFY(!w.list1()->isVisible());
+    QVERIFY(!w.command9(1)->isVisible());
+    QCOMPARE(twipRect(w.titleBox()).x(), 105);
+    w.setTitles(QStringLiteral("a\r\n"));
+    QVERIFY(!w.list1()->isVisible());
+    w.henshumae();
+    QVERIFY(w.list1()->isVisible());
+    QVERIFY(w.command9(1)->isVisible());
+    QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
