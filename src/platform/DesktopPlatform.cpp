@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QWindow>
 
 namespace velnora
 {
@@ -116,8 +117,9 @@ void DesktopPlatform::sendKeys(const QKeySequence &keys)
     if (!target)
         return;
     const QKeyCombination combination = keys[0];
+    // The control is the context: a control deleted before the event loop comes round gets nothing.
     QMetaObject::invokeMethod(
-        qApp,
+        target.data(),
         [this, target, combination] {
             if (!target)
                 return;
@@ -135,10 +137,18 @@ void DesktopPlatform::sendKeys(const QKeySequence &keys)
 
 void DesktopPlatform::setStayOnTop(QWidget *window, bool onTop)
 {
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible)
-        window->show(); // changing the flags hides the window
+    const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (flags == window->windowFlags())
+        return;
+    QWindow *handle = window->windowHandle();
+    if (!handle) {
+        window->setWindowFlags(flags);
+        return;
+    }
+    // Telling the window system directly leaves the window where it is, shown and with its focus;
+    // setWindowFlags would recreate it hidden and show it again.
+    window->overrideWindowFlags(flags);
+    handle->setFlags(flags);
 }
 
 QString DesktopPlatform::programFolder() const

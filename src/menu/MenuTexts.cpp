@@ -1,0 +1,69 @@
+#include "menu/MenuTexts.h"
+
+#include <QStringList>
+
+namespace velnora::menutexts
+{
+
+QString yahooMusicAddress()
+{
+    return QStringLiteral("http://") + QString::fromUtf16(YahooMusicHost) + QStringLiteral("/");
+}
+
+QString amazonJpMusicAddress()
+{
+    return QStringLiteral("http://") + QString::fromUtf16(AmazonJpHost) +
+           QStringLiteral("/exec/obidos/tg/browse/-/561956/ref=cs_tab_m_1_4/") +
+           QString::fromUtf16(AmazonJpVisit);
+}
+
+QString amazonComMusicAddress()
+{
+    return QStringLiteral("http://") + QString::fromUtf16(AmazonComHost) +
+           QStringLiteral("/exec/obidos/tg/browse/-/5174/ref%3Dtab%5Fm%5Fm%5F9/") +
+           QString::fromUtf16(AmazonComVisit);
+}
+
+QString helpFilePath(const QString &programFolder)
+{
+    return programFolder + QStringLiteral("/help.chm");
+}
+
+QString versionText()
+{
+    return QStringLiteral("ver1.0");
+}
+
+QString sampleAlbum()
+{
+    return QStringLiteral("Album");
+}
+
+QString sampleArtist()
+{
+    return QStringLiteral("Artist");
+}
+
+QString sampleTitles()
+{
+    static const QStringList lines = {
+        QStringLiteral("    FirstTitle"),
+        QStringLiteral("SecondTitle \u25CF"),
+        QStringLiteral("         ThirdTitle"),
+        QStringLiteral("FourthTitle"),
+        QStringLiteral("FifthTitle"),
+        QStringLiteral("SixthTitle"),
+        QStringLiteral("   SeventhTitle"),
+        QStringLiteral("EighthTitle"),
+        QStringLiteral("   NinthTitle"),
+        QStringLiteral("TenthTitle"),
+        QStringLiteral("        EleventhTitle"),
+        QStringLiteral("TwelfthTitle"),
+    };
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+} // namespace velnora::menutexts
