@@ -1,6 +1,11 @@
 #pragma once
 
+#include "titles/TitleList.h"
+#include "titles/TrackNumbers.h"
+
+#include <QCollator>
 #include <QObject>
+#include <optional>
 
 namespace velnora
 {
@@ -18,8 +23,27 @@ public:
     // Puts the track-number group into the start configuration of Check1's state.
     void applyTrackToolSwitch();
 
+    void highlightTitle();                   // the selected entry's line, selected in the title box
+    void moveTitle(MoveDirection direction); // "▲" / "▼"
+    void listHihyoji();                      // shows or hides the column by the number of lines
+    void deleteTrackNumbers();               // "削除"
+    void attachTrackNumbers();               // "添付"
+    void sortTitles();                       // "ソート"
+
+    NumberingMode numberingMode() const;
+    TrackToolMode toolMode() const;
+
 private:
+    std::optional<int> selectedEntry() const;
+    void selectEntry(int entry);
+    void chooseNumberingMode(NumberingMode mode);
+    void applyEnables();
+    void refreshCounterLabel();
+    void mirrorCounterAction(int action);
+
     MainWindow *m_window;
+    QCollator m_collator;
+    bool m_selectingEntry = false;
 };
 
 } // namespace velnora
