@@ -1,0 +1,611 @@
+#include "support/TestSupport.h"
+
+#include "app/FileController.h"
+#include "app/MainWindow.h"
+#include "text/Cp932.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace velnora;
+using namespace velnora::test;
+
+namespace
+{
+
+const QString OpenFilter = QStringLiteral("テキストファイル(*.txt);;すべてのファイル(*.*)");
+const QString SaveFilter = QStringLiteral("テキストファイル(*.txt)");
+const QString ClearQuestion = QStringLiteral("記入済みのデータはクリアされますがよいですか？");
+
+void expectMessage(const ScriptedPlatform::Message &m, const QString &text, const QString &title,
+                   Platform::Icon icon, Platform::Buttons buttons)
+{
+    QCOMPARE(m.text, text);
+    QCOMPARE(m.title, title);
+    QCOMPARE(m.icon, icon);
+    QCOMPARE(m.buttons, buttons);
+}
+
+void expectClearQuestion(const ScriptedPlatform::Message &m)
+{
+    expectMessage(m, ClearQuestion, QStringLiteral("データクリアOK？"), Platform::Icon::Exclamation,
+                  Platform::Buttons::OkCancel);
+}
+
+// A document with text in all three boxes, in the edited state, with a file in the title.
+void fillEdited(WindowFixture &f, const QString &file)
+{
+    f.window->setAlbum(QStringLiteral("Alb"));
+    f.window->setArtist(QStringLiteral("Art"));
+    f.window->setTitles(QStringLiteral("t1\r\nt2"));
+    f.window->enterEditedState();
+    if (!file.isEmpty())
+        f.window->setFileTitle(file);
+}
+
+bool saveCommandsEnabled(MainWindow &w)
+{
+    const bool button = w.command(4)->isEnabled();
+    if (w.action(QStringLiteral("上書き保存"))->isEnabled() != button ||
+        w.action(QStringLiteral("名前を付けて保存"))->isEnabled() != button)
+        qFatal("the three save commands are out of step");
+    return button;
+}
+
+} // namespace
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clearKeepsSnapshotAndResetsTitle();
+    void newOnEmptyBoxesDoesNothing();
+    void newAsksBeforeClearing_data();
+    void newAsksBeforeClearing();
+    void openOnEmptyBoxesAsksNothing();
+    void openAfterQuestion_data();
+    void openAfterQuestion();
+    void openUnreadableLeavesDocumentCleared_data();
+    void openUnreadableLeavesDocumentCleared();
+    void openCancelledChangesNothing();
+    void openHasNoSizeLimit();
+    void openUtf8AndCp932Alike_data();
+    void openUtf8AndCp932Alike();
+    void saveTitleTable_data();
+    void saveTitleTable();
+    void saveAfterClearAsksForName();
+    void saveCancelledWritesNothing();
+    void saveWritesTitlesOnly();
+    void saveAddsNoExtension();
+    void dialogsShareLastName();
+    void saveFailureIsReported_data();
+    void saveFailureIsReported();
+    void saveRefusesUnencodable();
+    void saveLoadSaveIsStable_data();
+    void saveLoadSaveIsStable();
+    void exitReleaseAsksAboutSaving_data();
+    void exitReleaseAsksAboutSaving();
+    void exitClickClosesJacketThenWindow();
+};
+
+void TestFiles::clearKeepsSnapshotAndResetsTitle()
+{
+    WindowFixture f;
+    fillEdited(f, f.path(QStringLiteral("doc.txt")));
+    f.window->command(3)->click();
+    QCOMPARE(f.platform.messages.size(), 0);
+    QCOMPARE(f.window->state().KeepAlbum, QStringLiteral("Alb"));
+    QCOMPARE(f.window->state().KeepArtist, QStringLiteral("Art"));
+    QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
+    QCOMPARE(f.window->album(), QString());
+    QCOMPARE(f.window->artist(), QString());
+    QCOMPARE(f.window->titles(), QString());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
+    QCOMPARE(f.window->label1(3)->text(), QStringLiteral("曲名"));
+    QVERIFY(!saveCommandsEnabled(*f.window));
+}
+
+void TestFiles::newOnEmptyBoxesDoesNothing()
+{
+    WindowFixture f;
+    const QString file = f.path(QStringLiteral("doc.txt"));
+    f.window->setFileTitle(file);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("新規")));
+    QCOMPARE(f.platform.messages.size(), 0);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + file);
+}
+
+void TestFiles::newAsksBeforeClearing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("OK clears") << int(Platform::Ok) << true;
+    QTest::newRow("Cancel keeps all") << int(Platform::Cancel) << false;
+}
+
+void TestFiles::newAsksBeforeClearing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, cleared);
+    WindowFixture f;
+    const QString file = f.path(QStringLiteral("doc.txt"));
+    f.window->setArtist(QStringLiteral("only the artist"));
+    f.window->setFileTitle(file);
+    f.platform.queueAnswer(answer);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("新規")));
+    QCOMPARE(f.platform.messages.size(), 1);
+    expectClearQuestion(f.platform.messages.at(0));
+    QCOMPARE(f.window->artist(), cleared ? QString() : QStringLiteral("only the artist"));
+    QCOMPARE(f.window->state().KeepArtist, cleared ? QStringLiteral("only the artist") : QString());
+    QCOMPARE(f.window->windowTitle(),
+             cleared ? QStringLiteral("VELNORA") : QStringLiteral("VELNORA - ") + file);
+}
+
+void TestFiles::openOnEmptyBoxesAsksNothing()
+{
+    WindowFixture f;
+    const QString file = f.path(QStringLiteral("in.txt"));
+    f.writeFile(QStringLiteral("in.txt"), QByteArray("0\tA\tB\r\nx\r\ny"));
+    f.platform.queueFileName(file);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    QCOMPARE(f.platform.messages.size(), 0);
+    QCOMPARE(f.platform.fileDialogs.size(), 1);
+    QCOMPARE(f.platform.fileDialogs.at(0).save, false);
+    QCOMPARE(f.platform.fileDialogs.at(0).filter, OpenFilter);
+    QCOMPARE(f.platform.fileDialogs.at(0).startName, QString());
+    QCOMPARE(f.window->album(), QStringLiteral("A"));
+    QCOMPARE(f.window->artist(), QStringLiteral("B"));
+    QVERIFY(f.window->titles().endsWith(QStringLiteral("x\r\ny\r\n")));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + file);
+}
+
+void TestFiles::openAfterQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("OK clears and opens") << int(Platform::Ok) << true;
+    QTest::newRow("Cancel shows no dialog") << int(Platform::Cancel) << false;
+}
+
+void TestFiles::openAfterQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    WindowFixture f;
+    const QString file = f.path(QStringLiteral("in.txt"));
+    f.writeFile(QStringLiteral("in.txt"), QByteArray("new1\r\nnew2\r\n"));
+    fillEdited(f, f.path(QStringLiteral("old.txt")));
+    f.platform.queueAnswer(answer);
+    f.platform.queueFileName(file);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    QCOMPARE(f.platform.messages.size(), 1);
+    expectClearQuestion(f.platform.messages.at(0));
+    QCOMPARE(f.platform.fileDialogs.size(), opened ? 1 : 0);
+    if (opened) {
+        // The loaded file has no disc line: album and artist were cleared and stay empty.
+        QCOMPARE(f.window->album(), QString());
+        QCOMPARE(f.window->artist(), QString());
+        QCOMPARE(f.window->titles(), QStringLiteral("new1\r\nnew2\r\n"));
+        QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
+        QCOMPARE(f.window->state().KeepAlbum, QStringLiteral("Alb"));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + file);
+        QVERIFY(!saveCommandsEnabled(*f.window));
+        QCOMPARE(f.window->label1(3)->text(), QStringLiteral("曲名"));
+    } else {
+        QCOMPARE(f.window->titles(), QStringLiteral("t1\r\nt2"));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("old.txt")));
+        QVERIFY(saveCommandsEnabled(*f.window));
+    }
+}
+
+void TestFiles::openUnreadableLeavesDocumentCleared_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing file") << QStringLiteral("missing.txt");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("under a regular file") << QStringLiteral("plain.txt/x.txt");
+}
+
+void TestFiles::openUnreadableLeavesDocumentCleared()
+{
+    QFETCH(QString, name);
+    WindowFixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("folder")));
+    f.writeFile(QStringLiteral("plain.txt"), QByteArray("plain"));
+    fillEdited(f, f.path(QStringLiteral("old.txt")));
+    f.platform.queueAnswer(Platform::Ok);
+    f.platform.queueFileName(f.path(name));
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    QCOMPARE(f.platform.messages.size(), 1); // the question only
+    QCOMPARE(f.window->titles(), QString());
+    QCOMPARE(f.window->album(), QString());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
+    // "取消" can still bring the titles back.
+    QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
+}
+
+void TestFiles::openCancelledChangesNothing()
+{
+    WindowFixture f;
+    fillEdited(f, f.path(QStringLiteral("old.txt")));
+    f.platform.queueAnswer(Platform::Ok);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く"))); // no file name queued: cancelled
+    QCOMPARE(f.platform.fileDialogs.size(), 1);
+    QCOMPARE(f.window->titles(), QStringLiteral("t1\r\nt2"));
+    QCOMPARE(f.window->album(), QStringLiteral("Alb"));
+    QCOMPARE(f.readFile(f.tempDat()), QByteArray());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("old.txt")));
+}
+
+void TestFiles::openHasNoSizeLimit()
+{
+    WindowFixture f;
+    QByteArray big(100001 - 2, 'a');
+    big += "\r\n";
+    f.writeFile(QStringLiteral("big.txt"), big);
+    f.platform.queueFileName(f.path(QStringLiteral("big.txt")));
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    QCOMPARE(f.platform.messages.size(), 0);
+    QCOMPARE(f.window->titles().size(), 100001);
+}
+
+void TestFiles::openUtf8AndCp932Alike_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("kanji and kana") << QStringLiteral("0\t夏の唄\t山田\r\n春の曲\r\nｱｲｳ\r\n");
+    QTest::newRow("full-width forms and tilde") << QStringLiteral("ＡＢＣ　～１２\r\n￥１０００\r\n");
+}
+
+void TestFiles::openUtf8AndCp932Alike()
+{
+    QFETCH(QString, text);
+    QStringList albums, artists, titles;
+    for (const QByteArray &bytes : {text.toUtf8(), cp932::encode(text).bytes}) {
+        WindowFixture f;
+        f.writeFile(QStringLiteral("in.txt"), bytes);
+        f.platform.queueFileName(f.path(QStringLiteral("in.txt")));
+        QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+        albums << f.window->album();
+        artists << f.window->artist();
+        titles << f.window->titles();
+    }
+    QCOMPARE(albums.at(0), albums.at(1));
+    QCOMPARE(artists.at(0), artists.at(1));
+    QCOMPARE(titles.at(0), titles.at(1));
+    QVERIFY(titles.at(0).contains(text.mid(text.indexOf(QLatin1Char('\n')) + 1)));
+}
+
+void TestFiles::saveTitleTable_data()
+{
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<QString>("command"); // "保存" is the button, anything else a menu item
+    QTest::addColumn<int>("answer"); // to "上書き保存をしますか？"; 0 when it must not be asked
+    QTest::addColumn<bool>("dialog");
+    QTest::newRow("no file, 保存 shows the dialog") << false << QStringLiteral("保存") << 0 << true;
+    QTest::newRow("no file, 上書き保存 shows the dialog")
+        << false << QStringLiteral("上書き保存") << 0 << true;
+    QTest::newRow("no file, 名前を付けて保存 shows the dialog")
+        << false << QStringLiteral("名前を付けて保存") << 0 << true;
+    QTest::newRow("file, 上書き保存 writes at once") << true << QStringLiteral("上書き保存") << 0 << false;
+    QTest::newRow("file, 保存 Yes overwrites")
+        << true << QStringLiteral("保存") << int(Platform::Yes) << false;
+    QTest::newRow("file, 保存 No shows the dialog")
+        << true << QStringLiteral("保存") << int(Platform::No) << true;
+    QTest::newRow("file, 名前を付けて保存 shows the dialog")
+        << true << QStringLiteral("名前を付けて保存") << 0 << true;
+}
+
+void TestFiles::saveTitleTable()
+{
+    QFETCH(bool, hasFile);
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, dialog);
+    WindowFixture f;
+    const QString current = f.path(QStringLiteral("current.txt"));
+    const QString chosen = f.path(QStringLiteral("chosen.txt"));
+    f.writeFile(QStringLiteral("current.txt"), QByteArray("old"));
+    fillEdited(f, hasFile ? current : QString());
+    if (answer)
+        f.platform.queueAnswer(answer);
+    f.platform.queueFileName(chosen);
+    bool flagsDuringRun[2] = {false, false};
+    f.platform.onMessage = [&](const ScriptedPlatform::Message &) {
+        flagsDuringRun[0] = f.window->state().OverwriteFlag;
+        flagsDuringRun[1] = f.window->state().SaveAsFlag;
+    };
+    if (command == QStringLiteral("保存"))
+        f.window->command(4)->click();
+    else
+        QVERIFY(triggerAction(*f.window, command));
+
+    if (answer) {
+        QCOMPARE(f.platform.messages.size(), 1);
+        expectMessage(f.platform.messages.at(0), QStringLiteral("上書き保存をしますか？"),
+                      QStringLiteral("上書き保存"), Platform::Icon::Exclamation, Platform::Buttons::YesNo);
+        QVERIFY(!flagsDuringRun[0] && !flagsDuringRun[1]);
+    } else {
+        QCOMPARE(f.platform.messages.size(), 0);
+    }
+    QCOMPARE(f.platform.fileDialogs.size(), dialog ? 1 : 0);
+    if (dialog) {
+        QCOMPARE(f.platform.fileDialogs.at(0).save, true);
+        QCOMPARE(f.platform.fileDialogs.at(0).filter, SaveFilter);
+    }
+    QCOMPARE(f.readFile(current), dialog ? QByteArray("old") : QByteArray("t1\r\nt2"));
+    QCOMPARE(f.readFile(chosen), dialog ? QByteArray("t1\r\nt2") : QByteArray());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + (dialog ? chosen : current));
+    QCOMPARE(f.window->state().OverwriteFlag, false);
+    QCOMPARE(f.window->state().SaveAsFlag, false);
+    QVERIFY(saveCommandsEnabled(*f.window));
+}
+
+void TestFiles::saveAfterClearAsksForName()
+{
+    WindowFixture f;
+    fillEdited(f, f.path(QStringLiteral("current.txt")));
+    f.window->command(3)->click();
+    f.window->setTitles(QStringLiteral("fresh"));
+    f.window->setSaveCommandsEnabled(true);
+    f.platform.queueFileName(f.path(QStringLiteral("fresh.txt")));
+    QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
+    QCOMPARE(f.platform.fileDialogs.size(), 1);
+    QCOMPARE(f.readFile(f.path(QStringLiteral("fresh.txt"))), QByteArray("fresh"));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("current.txt"))));
+}
+
+void TestFiles::saveCancelledWritesNothing()
+{
+    WindowFixture f;
+    fillEdited(f, QString());
+    f.window->command(4)->click(); // no name queued: cancelled
+    QCOMPARE(f.platform.fileDialogs.size(), 1);
+    QCOMPARE(f.platform.messages.size(), 0);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("temp.dat")});
+}
+
+void TestFiles::saveWritesTitlesOnly()
+{
+    WindowFixture f;
+    f.window->setAlbum(QStringLiteral("Alb"));
+    f.window->setArtist(QStringLiteral("Art"));
+    f.window->setTitles(QStringLiteral("one\r\ntwo"));
+    f.window->setSaveCommandsEnabled(true);
+    f.platform.queueFileName(f.path(QStringLiteral("t.txt")));
+    f.window->command(4)->click();
+    QCOMPARE(f.readFile(f.path(QStringLiteral("t.txt"))), QByteArray("one\r\ntwo"));
+}
+
+void TestFiles::saveAddsNoExtension()
+{
+    WindowFixture f;
+    fillEdited(f, QString());
+    f.platform.queueFileName(f.path(QStringLiteral("noext")));
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    QCOMPARE(f.readFile(f.path(QStringLiteral("noext"))), QByteArray("t1\r\nt2"));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("noext.txt"))));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("noext")));
+}
+
+void TestFiles::dialogsShareLastName()
+{
+    WindowFixture f;
+    const QString a = f.path(QStringLiteral("a.txt"));
+    const QString b = f.path(QStringLiteral("b.txt"));
+    f.writeFile(QStringLiteral("a.txt"), QByteArray("a\r\n"));
+    f.platform.queueFileName(a);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    f.window->setSaveCommandsEnabled(true);
+    f.platform.queueFileName(b);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    // A cancelled dialog keeps the name for the next one.
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    f.platform.queueAnswer(Platform::Cancel);
+    f.window->setTitles(QString());
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    QCOMPARE(f.platform.fileDialogs.size(), 4);
+    QCOMPARE(f.platform.fileDialogs.at(0).startName, QString());
+    QCOMPARE(f.platform.fileDialogs.at(1).startName, a);
+    QCOMPARE(f.platform.fileDialogs.at(2).startName, b);
+    QCOMPARE(f.platform.fileDialogs.at(3).startName, b);
+    QCOMPARE(f.platform.fileDialogs.at(3).save, false);
+}
+
+void TestFiles::saveFailureIsReported_data()
+{
+    QTest::addColumn<QString>("target"); // a name in the temporary folder, or an absolute path
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("overwrite"); // the target is the current file
+    QTest::newRow("read-only file, 上書き保存")
+        << QStringLiteral("/proc/version") << QStringLiteral("上書き保存") << true;
+    QTest::newRow("read-only file, 保存 Yes")
+        << QStringLiteral("/proc/version") << QStringLiteral("保存") << true;
+    QTest::newRow("missing folder, 名前を付けて保存")
+        << QStringLiteral("missing/out.txt") << QStringLiteral("名前を付けて保存") << false;
+    QTest::newRow("parent is a regular file, 保存")
+        << QStringLiteral("plain.txt/out.txt") << QStringLiteral("保存") << false;
+    QTest::newRow("new file in a system folder")
+        << QStringLiteral("/proc/velnora.txt") << QStringLiteral("名前を付けて保存") << false;
+}
+
+void TestFiles::saveFailureIsReported()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, command);
+    QFETCH(bool, overwrite);
+    WindowFixture f;
+    f.writeFile(QStringLiteral("plain.txt"), QByteArray("plain"));
+    const QString path = target.startsWith(QLatin1Char('/')) ? target : f.path(target);
+    const QByteArray before = f.readFile(path);
+    const QString titleBefore = overwrite ? QStringLiteral("VELNORA - ") + path : QStringLiteral("VELNORA");
+    fillEdited(f, overwrite ? path : QString());
+    f.platform.queueAnswer(Platform::Yes);
+    f.platform.queueFileName(path);
+    if (command == QStringLiteral("保存"))
+        f.window->command(4)->click();
+    else
+        QVERIFY(triggerAction(*f.window, command));
+
+    const ScriptedPlatform::Message m = f.platform.takeLastMessage();
+    const QString prefix = QStringLiteral("保存できませんでした。\r\n") + path + QStringLiteral("\r\n");
+    QVERIFY2(m.text.startsWith(prefix), qPrintable(m.text));
+    QVERIFY2(m.text.size() > prefix.size(), "the reason is missing");
+    QCOMPARE(m.title, QStringLiteral("保存エラー"));
+    QCOMPARE(m.icon, Platform::Icon::Stop);
+    QCOMPARE(m.buttons, Platform::Buttons::Ok);
+    QCOMPARE(f.readFile(path), before);
+    QCOMPARE(f.readFile(f.path(QStringLiteral("plain.txt"))), QByteArray("plain"));
+    QCOMPARE(f.window->windowTitle(), titleBefore);
+    QVERIFY(saveCommandsEnabled(*f.window));
+}
+
+void TestFiles::saveRefusesUnencodable()
+{
+    WindowFixture f;
+    const QString current = f.path(QStringLiteral("current.txt"));
+    f.writeFile(QStringLiteral("current.txt"), QByteArray("old"));
+    fillEdited(f, current);
+    f.window->setTitles(QStringLiteral("a〜\r\nb♫"));
+    f.window->setSaveCommandsEnabled(true);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
+    QCOMPARE(f.platform.messages.size(), 1);
+    expectMessage(
+        f.platform.messages.at(0),
+        QStringLiteral("保存できませんでした。\r\n") + current +
+            QStringLiteral("\r\nShift_JIS(cp932)で保存できない文字があります。\r\n2行目「♫」(U+266B)"),
+        QStringLiteral("保存エラー"), Platform::Icon::Stop, Platform::Buttons::Ok);
+    QCOMPARE(f.readFile(current), QByteArray("old"));
+
+    // Under a new name nothing is created and the title stays.
+    f.platform.queueFileName(f.path(QStringLiteral("new.txt")));
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("new.txt"))));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + current);
+
+    // Without the character the input-method wave dash is saved as its cp932 twin.
+    f.window->setTitles(QStringLiteral("a〜\r\nb"));
+    QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
+    QCOMPARE(f.readFile(current), QByteArray("a\x81\x60\r\nb"));
+}
+
+void TestFiles::saveLoadSaveIsStable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("layout");
+    QTest::newRow("plain titles without final break")
+        << QStringLiteral("x\r\ny") << QByteArray("x\r\ny") << false;
+    QTest::newRow("plain Japanese titles")
+        << QStringLiteral("曲\r\nア\r\n") << QByteArray("\x8b\xc8\r\n\x83\x41\r\n") << false;
+    const QString en = QStringLiteral("en\r\n0\tAlbum\tArtist\r\n1\tIntro\r\n3\tSong\r\n");
+    const QByteArray enBytes("en\r\n0\tAlbum\tArtist\r\n1\tIntro\r\n3\tSong\r\n");
+    const QString ja = QStringLiteral("ja\r\n0\tＡ曲\tア\r\n1\tア\r\n");
+    const QByteArray jaBytes("ja\r\n0\t\x82\x60\x8b\xc8\t\x83\x41\r\n1\t\x83\x41\r\n");
+    QTest::newRow("en layout") << en << enBytes << true;
+    QTest::newRow("ja layout") << ja << jaBytes << true;
+    QTest::newRow("en + ja layout") << en + QStringLiteral("\r\n") + ja << enBytes + "\r\n" + jaBytes << true;
+}
+
+void TestFiles::saveLoadSaveIsStable()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, layout);
+    WindowFixture f;
+    const QString first = f.path(QStringLiteral("first.txt"));
+    const QString second = f.path(QStringLiteral("second.txt"));
+    const QString third = f.path(QStringLiteral("third.txt"));
+    f.window->setTitles(text);
+    if (layout)
+        f.window->enterEditedState();
+    else
+        f.window->setSaveCommandsEnabled(true);
+    f.platform.queueFileName(first);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    QCOMPARE(f.readFile(first), bytes);
+
+    auto reload = [&](const QString &path) {
+        if (layout) {
+            // The reader "開く" uses, without the removal of the marks that follows it.
+            f.window->command(3)->click();
+            QVERIFY(f.window->loadFile(path));
+            f.window->enterEditedState();
+        } else {
+            f.platform.queueAnswer(Platform::Ok);
+            f.platform.queueFileName(path);
+            QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+            f.window->setSaveCommandsEnabled(true);
+        }
+    };
+    reload(first);
+    f.platform.queueFileName(second);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    reload(second);
+    f.platform.queueFileName(third);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    const QByteArray settled = bytes.endsWith("\r\n") ? bytes : bytes + "\r\n";
+    QCOMPARE(f.readFile(second), settled);
+    QCOMPARE(f.readFile(third), settled);
+    QCOMPARE(f.platform.messages.size(), layout ? 0 : 2);
+}
+
+void TestFiles::exitReleaseAsksAboutSaving_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("startEnabled");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("Yes enables") << int(Platform::Yes) << false << true;
+    QTest::newRow("No disables") << int(Platform::No) << true << false;
+}
+
+void TestFiles::exitReleaseAsksAboutSaving()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, startEnabled);
+    QFETCH(bool, enabled);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        WindowFixture f;
+        f.window->setSaveCommandsEnabled(startEnabled);
+        f.platform.queueAnswer(answer);
+        QTest::mouseClick(f.window->command(5), button);
+        QCOMPARE(f.platform.messages.size(), 1);
+        expectMessage(f.platform.messages.at(0), QStringLiteral("保存ボタンを有効にしますか？"),
+                      QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::YesNo);
+        QCOMPARE(saveCommandsEnabled(*f.window), enabled);
+        QVERIFY(f.window->isVisible());
+        QVERIFY(QFile::exists(f.tempDat()));
+    }
+}
+
+void TestFiles::exitClickClosesJacketThenWindow()
+{
+    {
+        WindowFixture f;
+        f.platform.queueAnswer(Platform::Yes);
+        QTest::mouseClick(f.window->command(5), Qt::LeftButton);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!QFile::exists(f.tempDat()));
+    }
+    {
+        WindowFixture f;
+        f.window->openJacketWindow();
+        QPointer<QWidget> jacket = f.window->jacketWindow();
+        QVERIFY(jacket && jacket->isVisible());
+        auto *files = f.window->findChild<FileController *>();
+        QVERIFY(files);
+        files->exit();
+        QVERIFY(!jacket || !jacket->isVisible());
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!QFile::exists(f.tempDat()));
+    }
+}
+
+QTEST_MAIN(TestFiles)
+#include "tst_files.moc"
