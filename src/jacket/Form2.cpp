@@ -1,15 +1,422 @@
 #include "jacket/Form2.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/Twips.h"
+#include "jacket/SpinBar.h"
+#include "jacket/logic/DrawJacket.h"
+#include "jacket/logic/JacketSizeRule.h"
+#include "jacket/logic/PainterSurface.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QtMath>
 
 namespace velnora
 {
+
+namespace
+{
+
+// The program's sizes are outer sizes; like the main window, the frame and caption are a fixed
+// allowance (a sizable border of 4 pixels and a caption of 20 at 96 dpi) rather than whatever the
+// window manager reports. The preview box then ends 80 twips inside the client area's right edge
+// and 60 inside its bottom edge at the minimum size.
+constexpr int FrameAllowanceWidth = 120;
+constexpr int FrameAllowanceHeight = 420;
+
+constexpr int FieldHeight = 300;
+constexpr int SpinWidth = 255;
+constexpr int SpinHeight = 330;
+
+QString indexed(const char *family, int i)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(family)).arg(i);
+}
+
+} // namespace
 
 Form2::Form2(MainWindow *mainWindow) : QWidget(nullptr, Qt::Window), m_main(mainWindow)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("CDジャケット印刷設定"));
+    // Every opening starts from the defaults, so the window goes away with its settings.
     setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    setOuterSizeTwips(jacket::MinOuterWidth, jacket::MinOuterHeight);
+    loadSteps();
+    // A hidden window gets its resize event only when shown; the preview is wanted now.
+    applySizeRule();
+}
+
+Form2::~Form2()
+{
+    if (m_main)
+        m_main->setEnabled(true);
+}
+
+int Form2::px(int twips) const
+{
+    return twipsToPixels(twips, logicalDpiY());
+}
+
+void Form2::place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QLabel *Form2::addLabel(QWidget *parent, const QString &text, int left, int top, int width)
+{
+    auto *label = new QLabel(text, parent);
+    place(label, left, top + 30, width, 240);
+    return label;
+}
+
+QLineEdit *Form2::addField(QWidget *parent, const QString &name, int left, int top, int width)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    place(field, left, top, width, FieldHeight);
+    connect(field, &QLineEdit::textChanged, this, &Form2::refreshPreview);
+    return field;
+}
+
+SpinBar *Form2::addSpin(QWidget *parent, const QString &name, const SettingRange &range, bool highAtTop,
+                        int left, int top)
+{
+    auto *spin = new SpinBar(Qt::Vertical, range, highAtTop, parent);
+    spin->setObjectName(name);
+    place(spin, left, top - (SpinHeight - FieldHeight) / 2, SpinWidth, SpinHeight);
+    return spin;
+}
+
+QCheckBox *Form2::addCheck(QWidget *parent, const QString &name, const QString &text, int left, int top)
+{
+    auto *check = new QCheckBox(text, parent);
+    check->setObjectName(name);
+    place(check, left, top, 750, 300);
+    connect(check, &QCheckBox::toggled, this, &Form2::refreshPreview);
+    return check;
+}
+
+void Form2::buildControls()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel"));
+    place(panel, 50, 50, 4000, 5700);
+
+    // The cut frame.
+    auto *frameBox = new QGroupBox(QStringLiteral("ジャケット枠"), panel);
+    frameBox->setObjectName(QStringLiteral("Frame1"));
+    place(frameBox, 120, 250, 3800, 1300);
+    // Row by row: the left margin and width, then the top margin and height.
+    const struct {
+        int index;
+        const char *label;
+        int labelLeft;
+        int fieldLeft;
+        int top;
+        SettingRange range;
+    } frameRows[] = {
+        {1, "左余白", 150, 800, 250, jacket::FrameMargin},
+        {3, "横長さ", 2000, 2600, 250, jacket::FrameSize},
+        {2, "上余白", 150, 800, 650, jacket::FrameMargin},
+        {4, "縦長さ", 2000, 2600, 650, jacket::FrameSize},
+    };
+    for (const auto &row : frameRows) {
+        addLabel(frameBox, QString::fromUtf8(row.label), row.labelLeft, row.top, 650);
+        m_text1[row.index] = addField(frameBox, indexed("Text1", row.index), row.fieldLeft, row.top, 600);
+        m_vscroll1[row.index] =
+            addSpin(frameBox, indexed("VScroll1", row.index), row.range, true, row.fieldLeft + 600, row.top);
+        addLabel(frameBox, QStringLiteral("mm"), row.fieldLeft + 600 + SpinWidth + 30, row.top, 330);
+    }
+
+    auto *content = new QGroupBox(QStringLiteral("ジャケット内容"), panel);
+    content->setObjectName(QStringLiteral("Frame2"));
+    place(content, 100, 1700, 3800, 3300);
+
+    // The album/artist line and the title list share one arrangement.
+    struct Group {
+        QLineEdit **text;
+        SpinBar **spin;
+        QCheckBox **check;
+        const char *textName;
+        const char *spinName;
+        const char *checkName;
+        int typeface; // index into Text4 / VScroll4
+        SettingRange margin;
+        SettingRange fontSize;
+    };
+    const Group groups[] = {
+        {m_text2, m_vscroll2, m_check1, "Text2", "VScroll2", "Check1", 1, jacket::LineMargin,
+         jacket::LineFontSize},
+        {m_text3, m_vscroll3, m_check3, "Text3", "VScroll3", "Check3", 2, jacket::ListMargin,
+         jacket::ListFontSize},
+    };
+    const QString captions[] = {QStringLiteral("アルバム名・アーティスト名"), QStringLiteral("曲名")};
+    const int groupTops[] = {300, 1800};
+    for (int g = 0; g < 2; ++g) {
+        const Group &gr = groups[g];
+        auto *box = new QGroupBox(captions[g], content);
+        box->setObjectName(QStringLiteral("Frame%1").arg(3 + g));
+        place(box, 100, groupTops[g], 3600, 1400);
+
+        addLabel(box, QStringLiteral("左余白"), 150, 250, 650);
+        gr.text[1] = addField(box, indexed(gr.textName, 1), 800, 250, 600);
+        gr.spin[1] = addSpin(box, indexed(gr.spinName, 1), gr.margin, true, 1400, 250);
+        addLabel(box, QStringLiteral("mm"), 1400 + SpinWidth + 30, 250, 330);
+        addLabel(box, QStringLiteral("フォント"), 2000, 250, 600);
+        gr.text[3] = addField(box, indexed(gr.textName, 3), 2600, 250, 400);
+        gr.spin[3] = addSpin(box, indexed(gr.spinName, 3), gr.fontSize, true, 3000, 250);
+        addLabel(box, QStringLiteral("pt"), 3000 + SpinWidth + 30, 250, 300);
+
+        addLabel(box, QStringLiteral("上余白"), 150, 650, 650);
+        gr.text[2] = addField(box, indexed(gr.textName, 2), 800, 650, 600);
+        gr.spin[2] = addSpin(box, indexed(gr.spinName, 2), gr.margin, true, 1400, 650);
+        addLabel(box, QStringLiteral("mm"), 1400 + SpinWidth + 30, 650, 330);
+
+        auto *face = new QLineEdit(typefaceName(jacket::Typeface.def), box);
+        face->setObjectName(indexed("Text4", gr.typeface));
+        face->setReadOnly(true);
+        place(face, 2000, 650, 1300, FieldHeight);
+        m_text4[gr.typeface] = face;
+        // The typeface spin keeps index 1 at its top end.
+        SpinBar *faceSpin =
+            addSpin(box, indexed("VScroll4", gr.typeface), jacket::Typeface, false, 3300, 650);
+        m_vscroll4[gr.typeface] = faceSpin;
+        connect(faceSpin, &SpinBar::settingChanged, this, [this, face](int v) {
+            face->setText(typefaceName(v));
+            refreshPreview();
+        });
+
+        gr.check[1] = addCheck(box, indexed(gr.checkName, 1), QStringLiteral("太字"), 1100, 1000);
+        gr.check[2] = addCheck(box, indexed(gr.checkName, 2), QStringLiteral("斜体"), 1900, 1000);
+        gr.check[3] = addCheck(box, indexed(gr.checkName, 3), QStringLiteral("下線"), 2700, 1000);
+        gr.check[1]->setChecked(true);
+
+        for (int i = 1; i <= 3; ++i) {
+            QLineEdit *field = gr.text[i];
+            connect(gr.spin[i], &SpinBar::settingChanged, this, [this, field](int v) {
+                field->setText(QString::number(v));
+                refreshPreview();
+            });
+        }
+    }
+    for (int i = 1; i <= 4; ++i) {
+        QLineEdit *field = m_text1[i];
+        connect(m_vscroll1[i], &SpinBar::settingChanged, this, [this, field](int v) {
+            field->setText(QString::number(v));
+            refreshPreview();
+        });
+    }
+
+    const struct {
+        int n;
+        const char *caption;
+        int left;
+        int width;
+    } buttons[] = {
+        {1, "初期値", 200, 800},
+        {2, "自動割付", 1100, 1000},
+        {3, "閉じる", 2200, 800},
+        {4, "印刷...", 3100, 800},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(b.caption), panel);
+        button->setObjectName(QStringLiteral("Command%1").arg(b.n));
+        place(button, b.left, 5100, b.width, 400);
+        m_command[b.n] = button;
+    }
+    // Kept from the design but without an action.
+    m_command[2]->hide();
+    connect(m_command[1], &QPushButton::clicked, this, &Form2::resetDefaults);
+    connect(m_command[3], &QPushButton::clicked, this, &Form2::close);
+    connect(m_command[4], &QPushButton::clicked, this, &Form2::print);
+
+    // The zoom strip.
+    auto *strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("ZoomStrip"));
+    place(strip, 50, 5750, 4000, 800);
+    auto *low = addLabel(strip, QStringLiteral("ﾌﾟﾚﾋﾞｭｰ倍率  0.4倍"), 150, 80, 1500);
+    low->setObjectName(QStringLiteral("Label5"));
+    m_hscroll1 = new SpinBar(Qt::Horizontal, jacket::Zoom, false, strip);
+    m_hscroll1->setObjectName(QStringLiteral("HScroll1"));
+    place(m_hscroll1, 1650, 100, 1500, 255);
+    connect(m_hscroll1, &SpinBar::settingChanged, this, &Form2::refreshPreview);
+    auto *high = addLabel(strip, QStringLiteral("1.0倍"), 3200, 80, 700);
+    high->setObjectName(QStringLiteral("Label6"));
+    auto *note = addLabel(strip, QStringLiteral("＊注）背面の用紙はA4縦を模擬しています。"), 150, 470, 3800);
+    note->setObjectName(QStringLiteral("Label7"));
+
+    m_picture1 = new QLabel(this);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setFrameShape(QFrame::Panel);
+    m_picture1->setFrameShadow(QFrame::Sunken);
+    m_picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture1->move(px(4100), px(120));
+}
+
+void Form2::loadSteps()
+{
+    for (int i = 1; i <= 4; ++i)
+        m_text1[i]->setText(QString::number(m_vscroll1[i]->setting()));
+    for (int i = 1; i <= 3; ++i) {
+        m_text2[i]->setText(QString::number(m_vscroll2[i]->setting()));
+        m_text3[i]->setText(QString::number(m_vscroll3[i]->setting()));
+    }
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (m_main)
+        m_main->setEnabled(false);
+}
+
+void Form2::resetDefaults()
+{
+    m_vscroll1[1]->setSetting(jacket::FrameMargin.def);
+    m_vscroll1[3]->setSetting(jacket::FrameSize.def);
+    m_vscroll1[2]->setSetting(jacket::FrameMargin.def);
+    m_vscroll1[4]->setSetting(jacket::FrameSize.def);
+    m_vscroll2[1]->setSetting(jacket::LineMargin.def);
+    m_vscroll2[3]->setSetting(jacket::LineFontSize.def);
+    m_vscroll2[2]->setSetting(jacket::LineMargin.def);
+    m_vscroll4[1]->setSetting(jacket::Typeface.def);
+    m_check1[1]->setChecked(true);
+    m_check1[2]->setChecked(false);
+    m_check1[3]->setChecked(false);
+    m_vscroll3[1]->setSetting(jacket::ListMargin.def);
+    m_vscroll3[3]->setSetting(jacket::ListFontSize.def);
+    m_vscroll3[2]->setSetting(jacket::ListMargin.def);
+    m_vscroll4[2]->setSetting(jacket::Typeface.def);
+    m_check3[1]->setChecked(true);
+    m_check3[2]->setChecked(false);
+    m_check3[3]->setChecked(false);
+    loadSteps();
+}
+
+JacketSettings Form2::settings() const
+{
+    JacketSettings s;
+    s.frameLeft = m_text1[1]->text().toInt();
+    s.frameTop = m_text1[2]->text().toInt();
+    s.frameWidth = m_text1[3]->text().toInt();
+    s.frameHeight = m_text1[4]->text().toInt();
+    s.lineLeft = m_text2[1]->text().toInt();
+    s.lineTop = m_text2[2]->text().toInt();
+    s.lineFontSize = m_text2[3]->text().toInt();
+    s.lineTypeface = m_text4[1]->text();
+    s.lineBold = m_check1[1]->isChecked();
+    s.lineItalic = m_check1[2]->isChecked();
+    s.lineUnderline = m_check1[3]->isChecked();
+    s.listLeft = m_text3[1]->text().toInt();
+    s.listTop = m_text3[2]->text().toInt();
+    s.listFontSize = m_text3[3]->text().toInt();
+    s.listTypeface = m_text4[2]->text();
+    s.listBold = m_check3[1]->isChecked();
+    s.listItalic = m_check3[2]->isChecked();
+    s.listUnderline = m_check3[3]->isChecked();
+    return s;
+}
+
+int Form2::zoom() const
+{
+    return m_hscroll1->setting();
+}
+
+void Form2::refreshPreview()
+{
+    // Value fields report their first text while the window is still being built.
+    if (!m_picture1 || !m_hscroll1 || !m_text4[2] || !m_check3[3])
+        return;
+    const QSize size = m_picture1->contentsRect().size();
+    if (size.isEmpty())
+        return;
+    const qreal ratio = m_picture1->devicePixelRatioF();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    QPainter painter(&pixmap);
+    // The pixmap's own resolution also sizes the fonts, so millimetres and points agree.
+    PainterSurface surface(painter, pixmap.logicalDpiY() / 25.4, QSizeF(size),
+                           palette().color(QPalette::Button));
+    RefreshPreview(surface, zoom(), settings(), m_main->document());
+    painter.end();
+    m_picture1->setPixmap(pixmap);
+}
+
+void Form2::print()
+{
+    // Every step after the dialog that fails is skipped without a word.
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_main->platform().printerDialog(this, printer))
+        return;
+    // The dialog has already put the copies and orientation on the printer. The jacket is one
+    // page, so the page range is set to start at page 1 and end there.
+    printer.setFromTo(1, 1);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    PainterSurface surface(painter, printer.resolution() / 25.4, QSizeF(), QColor());
+    DrawJacket(surface, 1.0, settings(), m_main->document());
+    painter.end();
+}
+
+int Form2::outerWidthTwips() const
+{
+    return pixelsToTwips(width(), logicalDpiY()) + FrameAllowanceWidth;
+}
+
+int Form2::outerHeightTwips() const
+{
+    return pixelsToTwips(height(), logicalDpiY()) + FrameAllowanceHeight;
+}
+
+// Rounded up, so that reading a size back never falls short of what was asked.
+int Form2::pixelsFor(int twips) const
+{
+    return qCeil(twips * logicalDpiY() / 1440.0);
+}
+
+void Form2::setOuterSizeTwips(int w, int h)
+{
+    resize(pixelsFor(w - FrameAllowanceWidth), pixelsFor(h - FrameAllowanceHeight));
+}
+
+void Form2::applySizeRule()
+{
+    const JacketSizeDecision d = jacketSizeRule(outerWidthTwips(), outerHeightTwips(), isMinimized());
+    switch (d.kind) {
+    case JacketSizeDecision::Kind::Nothing:
+        break;
+    case JacketSizeDecision::Kind::SetWidth:
+        resize(pixelsFor(d.width - FrameAllowanceWidth), height());
+        break;
+    case JacketSizeDecision::Kind::SetHeight:
+        resize(width(), pixelsFor(d.height - FrameAllowanceHeight));
+        break;
+    case JacketSizeDecision::Kind::Arrange:
+        m_picture1->resize(px(d.width), px(d.height));
+        refreshPreview();
+        break;
+    }
+}
+
+void Form2::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applySizeRule();
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    if (m_main)
+        m_main->setEnabled(true);
+    QWidget::closeEvent(event);
 }
 
 } // namespace velnora

@@ -1,22 +1,77 @@
 #pragma once
 
+#include "jacket/logic/JacketSettings.h"
+
 #include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace velnora
 {
 
 class MainWindow;
+class SpinBar;
 
-// The jacket settings window.
+// The jacket settings window: edits the jacket settings, previews the jacket over a simulated A4
+// sheet and prints it. It reads the main window's document and never changes it; the main window
+// stays disabled while this window is open.
 class Form2 : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Form2(MainWindow *mainWindow);
+    ~Form2() override;
+
+    // The settings as the drawing reads them: numbers from the value fields, names from the
+    // typeface fields, flags from the check boxes.
+    JacketSettings settings() const;
+    int zoom() const; // tenths: 4 to 10
+
+    void refreshPreview();
+    void resetDefaults(); // "初期値"
+    void print();         // "印刷..."
+
+    // The outer size in twips: the widget's size plus a fixed allowance for the frame and caption.
+    int outerWidthTwips() const;
+    int outerHeightTwips() const;
+    void setOuterSizeTwips(int width, int height);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildControls();
+    void loadSteps();
+    void applySizeRule();
+    int px(int twips) const;
+    int pixelsFor(int twips) const;
+    QLabel *addLabel(QWidget *parent, const QString &text, int left, int top, int width);
+    QLineEdit *addField(QWidget *parent, const QString &name, int left, int top, int width);
+    SpinBar *addSpin(QWidget *parent, const QString &name, const SettingRange &range, bool highAtTop,
+                     int left, int top);
+    QCheckBox *addCheck(QWidget *parent, const QString &name, const QString &text, int left, int top);
+    void place(QWidget *w, int left, int top, int width, int height);
+
     MainWindow *m_main;
+    QLineEdit *m_text1[5] = {};
+    QLineEdit *m_text2[4] = {};
+    QLineEdit *m_text3[4] = {};
+    QLineEdit *m_text4[3] = {};
+    SpinBar *m_vscroll1[5] = {};
+    SpinBar *m_vscroll2[4] = {};
+    SpinBar *m_vscroll3[4] = {};
+    SpinBar *m_vscroll4[3] = {};
+    QCheckBox *m_check1[4] = {};
+    QCheckBox *m_check3[4] = {};
+    SpinBar *m_hscroll1 = nullptr;
+    QLabel *m_picture1 = nullptr;
+    QPushButton *m_command[5] = {};
 };
 
 } // namespace velnora

@@ -1,0 +1,22 @@
+#include "jacket/logic/JacketSettings.h"
+
+namespace velnora
+{
+
+QString typefaceName(int index)
+{
+    switch (index) {
+    case 1:
+        return QStringLiteral("ＭＳ ゴシック");
+    case 2:
+        return QStringLiteral("ＭＳ Ｐゴシック");
+    case 3:
+        return QStringLiteral("ＭＳ 明朝");
+    case 4:
+        return QStringLiteral("ＭＳ Ｐ明朝");
+    default:
+        return QString();
+    }
+}
+
+} // namespace velnora
