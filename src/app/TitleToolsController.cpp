@@ -114,16 +114,25 @@ void TitleToolsController::mirrorCounterAction(int action)
     // The bar is drawn with 9 at its top, but QScrollBar's upper arrow, the bar above the handle
     // and the keys still step towards the minimum: turn each step round so the upper arrow counts up.
     QScrollBar *counter = m_window->vscroll1();
+    // The step is taken from the value, not the moved position: at an end the position is clamped.
+    int step = 0;
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
+        step = -counter->singleStep();
+        break;
     case QAbstractSlider::SliderSingleStepSub:
+        step = counter->singleStep();
+        break;
     case QAbstractSlider::SliderPageStepAdd:
+        step = -counter->pageStep();
+        break;
     case QAbstractSlider::SliderPageStepSub:
-        counter->setSliderPosition(2 * counter->value() - counter->sliderPosition());
+        step = counter->pageStep();
         break;
     default:
-        break;
+        return;
     }
+    counter->setSliderPosition(counter->value() + step);
 }
 
 std::optional<int> TitleToolsController::selectedEntry() const
