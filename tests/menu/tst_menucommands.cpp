@@ -1,0 +1,455 @@
+#include "support/TestSupport.h"
+
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace velnora;
+using namespace velnora::test;
+
+namespace
+{
+
+const QString Titles = u"Morning\r\nRain\r\n"_qs;
+
+// Selection of a document box as [start, length]; for the title box positions count CR LF as one.
+struct Selection {
+    int start = -1;
+    int length = 0;
+};
+
+QString todayText()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Selection)
+
+// The menu commands over a scripted desktop: what each does to the document and what it hands to
+// the desktop.
+class TestMenuCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void stayOnTopToggles();
+
+    void deleteSelection_data();
+    void deleteSelection();
+    void selectAll_data();
+    void selectAll();
+    void ctrlAInTitleBoxSelectsOnce();
+    void insertDate_data();
+    void insertDate();
+
+    void editKeystrokes_data();
+    void editKeystrokes();
+
+    void webPages_data();
+    void webPages();
+    void storeAddressesEndInVisitIdentifier();
+    void helpFileIsOpened();
+    void missingHelpFileShowsNothing();
+    void versionBox();
+    void sampleReplacesFilledDocument();
+    void sampleLeavesEditedState();
+    void exitClosesWindowAndDeletesSnapshot();
+
+private:
+    void fillDocument();
+    QWidget *focusTarget(const QString &name) const;
+    void select(int box, Selection s);
+    std::unique_ptr<WindowFixture> m_f;
+};
+
+void TestMenuCommands::init()
+{
+    m_f = std::make_unique<WindowFixture>();
+    m_f->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_f->window.get()));
+    m_f->platform.clear();
+}
+
+void TestMenuCommands::cleanup()
+{
+    m_f.reset();
+}
+
+void TestMenuCommands::fillDocument()
+{
+    m_f->window->setAlbum(u"Blue Album"_qs);
+    m_f->window->setArtist(u"Tom's Band"_qs);
+    m_f->window->setTitles(Titles);
+}
+
+QWidget *TestMenuCommands::focusTarget(const QString &name) const
+{
+    QWidget *w = m_f->window->findChild<QWidget *>(name);
+    // The separator list is enabled only with some numbering modes.
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->setEnabled(true);
+    return w;
+}
+
+void TestMenuCommands::select(int box, Selection s)
+{
+    if (s.start < 0)
+        return;
+    if (auto *line = qobject_cast<QLineEdit *>(m_f->window->text1(box))) {
+        line->setSelection(s.start, s.length);
+        return;
+    }
+    QTextCursor c = m_f->window->titleBox()->textCursor();
+    c.setPosition(s.start);
+    c.setPosition(s.start + s.length, QTextCursor::KeepAnchor);
+    m_f->window->titleBox()->setTextCursor(c);
+}
+
+void TestMenuCommands::stayOnTopToggles()
+{
+    QAction *a = m_f->window->action(u"常に手前に表示"_qs);
+    QVERIFY(triggerAction(*m_f->window, a->objectName()));
+    QVERIFY(a->isChecked());
+    QCOMPARE(m_f->platform.stayOnTopCalls, QList<bool>{true});
+    QVERIFY(triggerAction(*m_f->window, a->objectName()));
+    QVERIFY(!a->isChecked());
+    QCOMPARE(m_f->platform.stayOnTopCalls, (QList<bool>{true, false}));
+}
+
+// Focus target, box holding a selection, the selection, and the three boxes afterwards.
+void TestMenuCommands::deleteSelection_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<Selection>("selection");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("titles");
+
+    QTest::newRow("artist, part selected")
+        << u"Text1(2)"_qs << 2 << Selection{3, 2} << u"Blue Album"_qs << u"Tom Band"_qs << Titles;
+    QTest::newRow("album, all selected")
+        << u"Text1(1)"_qs << 1 << Selection{0, 10} << QString() << u"Tom's Band"_qs << Titles;
+    QTest::newRow("titles, across a line break")
+        << u"Text1(3)"_qs << 3 << Selection{4, 6} << u"Blue Album"_qs << u"Tom's Band"_qs << u"Mornin\r\n"_qs;
+    // QLineEdit's own delete would take the character after the caret.
+    QTest::newRow("artist, caret without selection")
+        << u"Text1(2)"_qs << 2 << Selection{3, 0} << u"Blue Album"_qs << u"Tom's Band"_qs << Titles;
+    QTest::newRow("titles, caret without selection")
+        << u"Text1(3)"_qs << 3 << Selection{0, 0} << u"Blue Album"_qs << u"Tom's Band"_qs << Titles;
+    QTest::newRow("focus on a button")
+        << u"Command1"_qs << 2 << Selection{3, 2} << u"Blue Album"_qs << u"Tom's Band"_qs << Titles;
+    QTest::newRow("focus on the separator combo")
+        << u"Combo1"_qs << 2 << Selection{3, 2} << u"Blue Album"_qs << u"Tom's Band"_qs << Titles;
+}
+
+void TestMenuCommands::deleteSelection()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, box);
+    QFETCH(Selection, selection);
+    fillDocument();
+    QWidget *target = focusTarget(focus);
+    QVERIFY(target);
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    select(box, selection);
+    const QString comboText = m_f->window->combo1()->currentText();
+
+    QVERIFY(triggerAction(*m_f->window, u"削除"_qs));
+
+    QTEST(m_f->window->album(), "album");
+    QTEST(m_f->window->artist(), "artist");
+    QTEST(m_f->window->titles(), "titles");
+    QCOMPARE(m_f->window->combo1()->currentText(), comboText);
+    QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+void TestMenuCommands::selectAll_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("selected"); // the box's selected text, CR LF as line break
+
+    QTest::newRow("album") << u"Text1(1)"_qs << 1 << u"Blue Album"_qs;
+    QTest::newRow("artist") << u"Text1(2)"_qs << 2 << u"Tom's Band"_qs;
+    QTest::newRow("titles, final CR LF included") << u"Text1(3)"_qs << 3 << Titles;
+    QTest::newRow("focus on a button") << u"Command1"_qs << 2 << QString();
+}
+
+static QString selectedText(MainWindow &w, int box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(w.text1(box)))
+        return line->selectedText();
+    QString text = w.titleBox()->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u"\r\n"_qs);
+    return text;
+}
+
+void TestMenuCommands::selectAll()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, box);
+    QFETCH(QString, selected);
+    fillDocument();
+    QWidget *target = focusTarget(focus);
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+
+    QVERIFY(triggerAction(*m_f->window, u"すべて選択"_qs));
+
+    QCOMPARE(selectedText(*m_f->window, box), selected);
+    if (box == 3) {
+        const QTextCursor c = m_f->window->titleBox()->textCursor();
+        QCOMPARE(c.selectionStart(), 0);
+        QCOMPARE(c.selectionEnd(), m_f->window->titleBox()->document()->characterCount() - 1);
+    }
+}
+
+void TestMenuCommands::ctrlAInTitleBoxSelectsOnce()
+{
+    fillDocument();
+    QPlainTextEdit *box = m_f->window->titleBox();
+    box->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QSignalSpy triggered(m_f->window->action(u"すべて選択"_qs), &QAction::triggered);
+    QSignalSpy selectionChanged(box, &QPlainTextEdit::selectionChanged);
+
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(selectedText(*m_f->window, 3), Titles);
+    QVERIFY(triggered.count() + (selectionChanged.count() > 0 ? 1 : 0) <= 2);
+    QVERIFY(selectionChanged.count() == 1);
+}
+
+void TestMenuCommands::insertDate_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<Selection>("selection");
+    QTest::addColumn<QString>("album");  // %1 stands for the date
+    QTest::addColumn<QString>("artist"); // %1 stands for the date
+    QTest::addColumn<QString>("titles"); // %1 stands for the date
+
+    QTest::newRow("artist, selection replaced")
+        << u"Text1(2)"_qs << 2 << Selection{6, 4} << u"Blue Album"_qs << u"Tom's %1"_qs << Titles;
+    QTest::newRow("album, at the caret")
+        << u"Text1(1)"_qs << 1 << Selection{5, 0} << u"Blue %1Album"_qs << u"Tom's Band"_qs << Titles;
+    QTest::newRow("titles, at the caret on the second line")
+        << u"Text1(3)"_qs << 3 << Selection{8, 0} << u"Blue Album"_qs << u"Tom's Band"_qs
+        << u"Morning\r\n%1Rain\r\n"_qs;
+    QTest::newRow("focus on a button")
+        << u"Command1"_qs << 2 << Selection{6, 4} << u"Blue Album"_qs << u"Tom's Band"_qs << Titles;
+    QTest::newRow("focus on the separator combo")
+        << u"Combo1"_qs << 1 << Selection{0, 4} << u"Blue Album"_qs << u"Tom's Band"_qs << Titles;
+}
+
+void TestMenuCommands::insertDate()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, box);
+    QFETCH(Selection, selection);
+    QFETCH(QString, album);
+    QFETCH(QString, artist);
+    QFETCH(QString, titles);
+    fillDocument();
+    QWidget *target = focusTarget(focus);
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    select(box, selection);
+    const QString comboText = m_f->window->combo1()->currentText();
+
+    const QString before = todayText();
+    QVERIFY(triggerAction(*m_f->window, u"日付"_qs));
+    const QString after = todayText();
+
+    // Midnight may pass between the two readings.
+    auto matches = [&](const QString &actual, const QString &pattern) {
+        QString early = pattern;
+        QString late = pattern;
+        return actual == early.replace(u"%1"_qs, before) || actual == late.replace(u"%1"_qs, after);
+    };
+    QVERIFY2(matches(m_f->window->album(), album), qPrintable(m_f->window->album()));
+    QVERIFY2(matches(m_f->window->artist(), artist), qPrintable(m_f->window->artist()));
+    QVERIFY2(matches(m_f->window->titles(), titles), qPrintable(m_f->window->titles()));
+    QCOMPARE(m_f->window->combo1()->currentText(), comboText);
+}
+
+void TestMenuCommands::editKeystrokes_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QKeySequence>("keys");
+
+    QTest::newRow("undo in the album box") << u"元に戻す"_qs << u"Text1(1)"_qs << QKeySequence(u"Ctrl+Z"_qs);
+    QTest::newRow("cut in the artist box") << u"切り取り"_qs << u"Text1(2)"_qs << QKeySequence(u"Ctrl+X"_qs);
+    QTest::newRow("copy in the title box") << u"コピー"_qs << u"Text1(3)"_qs << QKeySequence(u"Ctrl+C"_qs);
+    QTest::newRow("paste on a button") << u"貼り付け"_qs << u"Command1"_qs << QKeySequence(u"Ctrl+V"_qs);
+}
+
+void TestMenuCommands::editKeystrokes()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, focus);
+    QFETCH(QKeySequence, keys);
+    fillDocument();
+    focusTarget(focus)->setFocus();
+    QVERIFY(triggerAction(*m_f->window, item));
+    QCOMPARE(m_f->platform.sentKeys, QList<QKeySequence>{keys});
+    // The focused control does the work; the command itself touches no box.
+    QCOMPARE(m_f->window->album(), u"Blue Album"_qs);
+    QCOMPARE(m_f->window->artist(), u"Tom's Band"_qs);
+    QCOMPARE(m_f->window->titles(), Titles);
+}
+
+void TestMenuCommands::webPages_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("Yahoo(jp)") << u"ヤフー"_qs << u"http://music.yahoo.co.jp/"_qs;
+    QTest::newRow("Amazon(jp)") << u"アマゾンjp"_qs
+                                << u"http://www.amazon.co.jp/exec/obidos/tg/browse/-/561956/ref=cs_tab_m_1_4/"
+                                   "250-0000000-0000000"_qs;
+    QTest::newRow("Amazon(com)")
+        << u"アマゾンcom"_qs
+        << u"http://www.amazon.com/exec/obidos/tg/browse/-/5174/ref%3Dtab%5Fm%5Fm%5F9/"
+           "002-0000000-0000000"_qs;
+}
+
+void TestMenuCommands::webPages()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, address);
+    QVERIFY(triggerAction(*m_f->window, item));
+    QCOMPARE(m_f->platform.openedUrls.size(), 1);
+    const QUrl url = m_f->platform.openedUrls.constFirst();
+    QCOMPARE(url, QUrl(address));
+    QCOMPARE(url.scheme(), u"http"_qs);
+    QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+void TestMenuCommands::storeAddressesEndInVisitIdentifier()
+{
+    const QRegularExpression visit(u"/[0-9]{3}-[0-9]{7}-[0-9]{7}$"_qs);
+    for (const QString &item : {u"アマゾンjp"_qs, u"アマゾンcom"_qs}) {
+        m_f->platform.clear();
+        QVERIFY(triggerAction(*m_f->window, item));
+        QCOMPARE(m_f->platform.openedUrls.size(), 1);
+        const QString encoded = QString::fromLatin1(m_f->platform.openedUrls.constFirst().toEncoded());
+        QVERIFY2(visit.match(encoded).hasMatch(), qPrintable(encoded));
+    }
+    // The US store's "=" stays escaped in what reaches the browser.
+    QVERIFY(m_f->platform.openedUrls.constFirst().toEncoded().contains("/ref%3Dtab"));
+}
+
+void TestMenuCommands::helpFileIsOpened()
+{
+    m_f->writeFile(u"help.chm"_qs, "ITSF");
+    QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
+    QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(u"help.chm"_qs))});
+    QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+void TestMenuCommands::missingHelpFileShowsNothing()
+{
+    QVERIFY(!QFile::exists(m_f->path(u"help.chm"_qs)));
+    QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
+    QVERIFY(m_f->platform.openedUrls.isEmpty());
+    QVERIFY(m_f->platform.messages.isEmpty());
+
+    // A folder of that name is no help file either.
+    QVERIFY(QDir(m_f->dir.path()).mkdir(u"help.chm"_qs));
+    QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
+    QVERIFY(m_f->platform.openedUrls.isEmpty());
+    QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+void TestMenuCommands::versionBox()
+{
+    fillDocument();
+    QVERIFY(triggerAction(*m_f->window, u"バージョン"_qs));
+    QCOMPARE(m_f->platform.messages.size(), 1);
+    const ScriptedPlatform::Message m = m_f->platform.messages.constFirst();
+    QCOMPARE(m.text, u"ver1.0"_qs);
+    QCOMPARE(m.title, u"バージョン情報"_qs);
+    QCOMPARE(m.icon, Platform::Icon::None);
+    QCOMPARE(m.buttons, Platform::Buttons::Ok);
+    QCOMPARE(m_f->window->titles(), Titles);
+}
+
+void TestMenuCommands::sampleReplacesFilledDocument()
+{
+    fillDocument();
+    QVERIFY(triggerAction(*m_f->window, u"サンプル"_qs));
+
+    QVERIFY(m_f->platform.messages.isEmpty());
+    QCOMPARE(m_f->window->album(), u"Album"_qs);
+    QCOMPARE(m_f->window->artist(), u"Artist"_qs);
+    QCOMPARE(m_f->window->titles(), u"    FirstTitle\r\n"
+                                    "SecondTitle \u25CF\r\n"
+                                    "         ThirdTitle\r\n"
+                                    "FourthTitle\r\n"
+                                    "FifthTitle\r\n"
+                                    "SixthTitle\r\n"
+                                    "   SeventhTitle\r\n"
+                                    "EighthTitle\r\n"
+                                    "   NinthTitle\r\n"
+                                    "TenthTitle\r\n"
+                                    "        EleventhTitle\r\n"
+                                    "TwelfthTitle\r\n"_qs);
+    // As if typed: the line-number column follows, twelve lines and the empty one after the last break.
+    QCOMPARE(m_f->window->listEntries(), 13);
+}
+
+void TestMenuCommands::sampleLeavesEditedState()
+{
+    fillDocument();
+    m_f->window->setFileTitle(u"/music/blue.txt"_qs);
+    m_f->window->enterEditedState();
+    QVERIFY(m_f->window->isEdited());
+
+    QVERIFY(triggerAction(*m_f->window, u"サンプル"_qs));
+
+    QVERIFY(!m_f->window->isEdited());
+    QVERIFY(m_f->window->titleBox()->isEnabled());
+    QVERIFY(m_f->window->albumBox()->isVisible());
+    QVERIFY(m_f->window->artistBox()->isVisible());
+    QCOMPARE(m_f->window->label1(3)->text(), u"曲名"_qs);
+    QCOMPARE(m_f->window->windowTitle(), u"VELNORA"_qs);
+    QVERIFY(!m_f->window->action(u"上書き保存"_qs)->isEnabled());
+    QVERIFY(!m_f->window->action(u"名前を付けて保存"_qs)->isEnabled());
+    QCOMPARE(m_f->window->album(), u"Album"_qs);
+    QVERIFY(m_f->window->titles().startsWith(u"    FirstTitle\r\nSecondTitle \u25CF\r\n"_qs));
+}
+
+void TestMenuCommands::exitClosesWindowAndDeletesSnapshot()
+{
+    fillDocument();
+    QVERIFY(QFile::exists(m_f->tempDat()));
+    QVERIFY(triggerAction(*m_f->window, u"終了"_qs));
+    QVERIFY(!m_f->window->isVisible());
+    QVERIFY(!QFile::exists(m_f->tempDat()));
+    QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+QTEST_MAIN(TestMenuCommands)
+#include "tst_menucommands.moc"
