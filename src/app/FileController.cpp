@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace velnora
@@ -177,8 +178,20 @@ void FileController::exit()
 bool FileController::eventFilter(QObject *watched, QEvent *event)
 {
     // Qt sends a release to the widget the button was pressed on, wherever it is released.
-    if (watched == m_window->command(5) && event->type() == QEvent::MouseButtonRelease)
+    QPushButton *exitButton = m_window->command(5);
+    if (watched == exitButton && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const bool clicks = mouse->button() == Qt::LeftButton && exitButton->isDown() &&
+                            exitButton->rect().contains(mouse->position().toPoint());
         askSaveCommands();
+        // Whether the button still sees its click after a modal box depends on the window
+        // system; the click is made here so that a left click always closes after the question.
+        if (clicks) {
+            exitButton->setDown(false);
+            exit();
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

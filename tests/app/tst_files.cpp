@@ -594,6 +594,16 @@ void TestFiles::exitClickClosesJacketThenWindow()
         QVERIFY(!QFile::exists(f.tempDat()));
     }
     {
+        // Released away from the button: the question only.
+        WindowFixture f;
+        f.platform.queueAnswer(Platform::No);
+        QTest::mousePress(f.window->command(5), Qt::LeftButton);
+        QTest::mouseRelease(f.window->command(5), Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(f.platform.messages.size(), 1);
+        QVERIFY(f.window->isVisible());
+        QVERIFY(!f.window->command(5)->isDown());
+    }
+    {
         WindowFixture f;
         f.window->openJacketWindow();
         QPointer<QWidget> jacket = f.window->jacketWindow();
