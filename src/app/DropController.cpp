@@ -36,15 +36,16 @@ QStringList localFiles(const QMimeData &data)
 }
 
 // File managers put the dropped files' names into the text as well; that copy is not text the
-// user means to insert.
+// user means to insert. A web link's text is.
 bool isTextOfFileList(const QString &text, const QMimeData &data)
 {
     QStringList forms;
     for (const QUrl &url : data.urls()) {
-        forms << url.toString() << url.toString(QUrl::FullyEncoded);
         if (url.isLocalFile())
-            forms << url.toLocalFile();
+            forms << url.toLocalFile() << url.toString() << url.toString(QUrl::FullyEncoded);
     }
+    if (forms.isEmpty())
+        return false;
     bool any = false;
     for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
         const QString item = line.trimmed();
@@ -131,7 +132,7 @@ void DropController::drop(int index, const QMimeData &data)
     }
     if (data.hasText()) {
         const QString text = data.text();
-        if (!text.isEmpty() && !(data.hasUrls() && isTextOfFileList(text, data)))
+        if (!text.isEmpty() && !isTextOfFileList(text, data))
             insertText(index, text);
     }
 }

@@ -97,6 +97,7 @@ private slots:
     void textGoesToReceivingBox();
     void fileAndTextTogether();
     void fileListAsTextIsNotInserted();
+    void webLinkTextIsInserted();
     void otherDataIsRefused();
 };
 
@@ -377,6 +378,22 @@ void TestDrop::fileListAsTextIsNotInserted()
         QCOMPARE(f.window->titles(), QStringLiteral("a\r\nb\r\n"));
         QCOMPARE(f.window->album(), QStringLiteral("KeepA"));
     }
+}
+
+void TestDrop::webLinkTextIsInserted()
+{
+    WindowFixture f;
+    prepare(f);
+    f.window->albumBox()->setCursorPosition(5);
+    QMimeData mime;
+    const QUrl link(QStringLiteral("https://example.com/album"));
+    mime.setUrls({link});
+    mime.setText(link.toString());
+    dropOn(dropTarget(*f.window, 1), mime);
+    QCOMPARE(f.window->album(), QStringLiteral("KeepAhttps://example.com/album"));
+    QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
+    QCOMPARE(f.platform.messages.size(), 0);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
 }
 
 void TestDrop::otherDataIsRefused()
