@@ -45,7 +45,6 @@ private slots:
     void singleByteKatakanaRoundTrip();
     void everyDoubleByteCodeRoundTrips();
     void nothingEncodesToALookAlike();
-    void charCodeAgreesWithEncode();
     void largeTextRoundTrips();
 };
 
@@ -296,18 +295,6 @@ void TestCp932::nothingEncodesToALookAlike()
     }
     // ASCII, half-width katakana, one per distinct double-byte character, the input-method twins.
     QCOMPARE(encodable, 128 + 63 + (9604 - 398) + 7);
-}
-
-void TestCp932::charCodeAgreesWithEncode()
-{
-    const QString sample = u"Az~\t　あア漢ｱ①ⅰ～〜"_s;
-    for (const QChar c : sample) {
-        const QByteArray bytes = cp932::encode(QString(c)).bytes;
-        int expected = static_cast<unsigned char>(bytes.at(0));
-        if (bytes.size() == 2)
-            expected = static_cast<qint16>(expected * 256 + static_cast<unsigned char>(bytes.at(1)));
-        QCOMPARE(static_cast<int>(cp932::charCode(QString(c))), expected);
-    }
 }
 
 void TestCp932::largeTextRoundTrips()
