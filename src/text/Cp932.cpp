@@ -1,7 +1,6 @@
 #include "text/Cp932.h"
 
 #include <array>
-#include <cerrno>
 #include <iconv.h>
 #include <memory>
 
