@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QWheelEvent>
 
 namespace velnora
 {
@@ -56,6 +57,7 @@ TitleToolsController::TitleToolsController(MainWindow *window)
     QScrollBar *counter = m_window->vscroll1();
     connect(counter, &QScrollBar::valueChanged, this, [this] { refreshCounterLabel(); });
     connect(counter, &QScrollBar::actionTriggered, this, &TitleToolsController::mirrorCounterAction);
+    counter->installEventFilter(this);
 
     connect(m_window->command(6), &QPushButton::clicked, this, [this] { deleteTrackNumbers(); });
     connect(m_window->command(7), &QPushButton::clicked, this, [this] { attachTrackNumbers(); });
@@ -133,6 +135,23 @@ void TitleToolsController::mirrorCounterAction(int action)
         return;
     }
     counter->setSliderPosition(counter->value() + step);
+}
+
+bool TitleToolsController::eventFilter(QObject *watched, QEvent *event)
+{
+    // The wheel turned away from the user raises the counter, as the upper arrow does.
+    QScrollBar *counter = m_window->vscroll1();
+    if (watched == counter && event->type() == QEvent::Wheel && counter->isEnabled()) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        m_wheelTurn += wheel->inverted() ? -wheel->angleDelta().y() : wheel->angleDelta().y();
+        const int steps = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
+        m_wheelTurn -= steps * QWheelEvent::DefaultDeltasPerStep;
+        if (steps != 0)
+            counter->setValue(counter->value() + steps * counter->singleStep());
+        event->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 std::optional<int> TitleToolsController::selectedEntry() const

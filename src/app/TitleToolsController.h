@@ -33,6 +33,9 @@ public:
     NumberingMode numberingMode() const;
     TrackToolMode toolMode() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     std::optional<int> selectedEntry() const;
     void selectEntry(int entry);
@@ -44,6 +47,7 @@ private:
     MainWindow *m_window;
     QCollator m_collator;
     bool m_selectingEntry = false;
+    int m_wheelTurn = 0; // wheel angle not yet worth a whole step
 };
 
 } // namespace velnora

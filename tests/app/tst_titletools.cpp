@@ -2,6 +2,7 @@
 
 #include "app/TitleToolsController.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace velnora;
 using namespace velnora::test;
@@ -64,6 +66,7 @@ private slots:
     void numberingModesResetTheCounter();
     void counterArrowsCountUpAndDown();
     void counterKeysFollowTheArrows();
+    void counterWheel();
 
     void attachThenDelete();
     void attachThenDeleteGivesTitlesBack_data();
@@ -267,6 +270,28 @@ void TestTitleTools::counterKeysFollowTheArrows()
     QTest::keyClick(bar, Qt::Key_Down);
     QCOMPARE(bar->value(), 1);
     QCOMPARE(label2(), QStringLiteral("1"));
+}
+
+void TestTitleTools::counterWheel()
+{
+    QScrollBar *bar = w().vscroll1();
+    const QPoint centre = bar->rect().center();
+    auto turn = [&](int angle) {
+        QWheelEvent wheel(centre, bar->mapToGlobal(centre), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+    };
+    turn(120); // away from the user
+    QCOMPARE(bar->value(), 1);
+    turn(60);
+    QCOMPARE(bar->value(), 1);
+    turn(60);
+    QCOMPARE(bar->value(), 2);
+    QCOMPARE(label2(), QStringLiteral("2"));
+    turn(-240);
+    QCOMPARE(bar->value(), 0);
+    turn(-120);
+    QCOMPARE(bar->value(), 0);
 }
 
 void TestTitleTools::attachThenDelete()
