@@ -26,11 +26,11 @@ namespace
 {
 
 // The program's sizes are outer sizes; like the main window, the frame and caption are a fixed
-// allowance (a sizable border of 4 pixels and a caption of 20 at 96 dpi) rather than whatever the
-// window manager reports. The preview box then ends 80 twips inside the client area's right edge
-// and 60 inside its bottom edge at the minimum size.
+// allowance rather than whatever the window manager reports: 4-pixel sizable borders and a caption,
+// 8 by 29 pixels at 96 dpi, so that the minimum outer size is a whole number of pixels there. The
+// preview box then ends 80 twips inside the client area's right edge and 40 inside its bottom.
 constexpr int FrameAllowanceWidth = 120;
-constexpr int FrameAllowanceHeight = 420;
+constexpr int FrameAllowanceHeight = 440;
 
 constexpr int FieldHeight = 300;
 constexpr int SpinWidth = 255;

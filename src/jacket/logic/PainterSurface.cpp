@@ -16,7 +16,8 @@ PainterSurface::PainterSurface(QPainter &painter, double pixelsPerMm, const QSiz
 void PainterSurface::outlineRect(double x1, double y1, double x2, double y2)
 {
     const double k = m_pixelsPerMm;
-    m_painter.setPen(QPen(Qt::black, 1));
+    // A cosmetic pen is one pixel of whatever device draws it, the printer's as the screen's.
+    m_painter.setPen(QPen(Qt::black, 0));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(QRectF(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k)).normalized());
 }
