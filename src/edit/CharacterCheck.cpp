@@ -20,6 +20,11 @@ qsizetype characterLength(const QString &text, qsizetype i)
 std::optional<RejectedCharacter> scanField(int field, const QString &text)
 {
     for (qsizetype i = 0; i < text.size();) {
+        const char16_t unit = text.at(i).unicode();
+        if (unit > 0 && unit < 126) { // ASCII narrows to itself
+            ++i;
+            continue;
+        }
         const qsizetype length = characterLength(text, i);
         const QString c = text.mid(i, length);
         if (!acceptedInEnglish(c))
@@ -33,6 +38,11 @@ std::optional<RejectedCharacter> scanField(int field, const QString &text)
 
 bool acceptedInEnglish(const QString &character)
 {
+    // ASCII narrows to itself; most titles are made of it.
+    if (character.size() == 1 && character.at(0).unicode() < 0x80) {
+        const char16_t c = character.at(0).unicode();
+        return c > 0 && c < 126;
+    }
     const QString narrowed = narrow(character);
     if (narrowed.isEmpty())
         return false;
