@@ -39,7 +39,9 @@ QString replaceQuotes(const QString &text)
 QString keepName(const QString &field)
 {
     QString out = field;
-    out.remove(CrLf);
+    // One pass would join "\r\r\n\n" into a new CR LF and split the disc line.
+    while (out.contains(CrLf))
+        out.remove(CrLf);
     return trimBlanks(out);
 }
 

@@ -67,6 +67,8 @@ private slots:
     void storeAddressesEndInVisitIdentifier();
     void helpFileIsOpened();
     void missingHelpFileShowsNothing();
+    void helpShortcutFromDocumentBox_data();
+    void helpShortcutFromDocumentBox();
     void versionBox();
     void sampleReplacesFilledDocument();
     void sampleLeavesEditedState();
@@ -381,6 +383,33 @@ void TestMenuCommands::missingHelpFileShowsNothing()
     QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
     QVERIFY(m_f->platform.openedUrls.isEmpty());
     QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+void TestMenuCommands::helpShortcutFromDocumentBox_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("album") << u"Text1(1)"_qs;
+    QTest::newRow("artist") << u"Text1(2)"_qs;
+    QTest::newRow("titles") << u"Text1(3)"_qs;
+    QTest::newRow("button") << u"Command1"_qs;
+}
+
+void TestMenuCommands::helpShortcutFromDocumentBox()
+{
+    QFETCH(QString, focus);
+    fillDocument();
+    m_f->writeFile(u"help.chm"_qs, "ITSF");
+    QWidget *target = focusTarget(focus);
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+
+    QTest::keyClick(target, Qt::Key_H, Qt::ControlModifier);
+
+    QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(u"help.chm"_qs))});
+    // The box does not take the key as a backspace either.
+    QCOMPARE(m_f->window->album(), u"Blue Album"_qs);
+    QCOMPARE(m_f->window->artist(), u"Tom's Band"_qs);
+    QCOMPARE(m_f->window->titles(), Titles);
 }
 
 void TestMenuCommands::versionBox()
