@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace velnora;
@@ -156,6 +158,8 @@ private slots:
     void confirmationDeclined();
     void rejectedCharacter_data();
     void rejectedCharacter();
+    void scanPasses_data();
+    void scanPasses();
     void rejectedCharacterInHiddenField_data();
     void rejectedCharacterInHiddenField();
     void workedExample_data();
@@ -164,6 +168,7 @@ private slots:
     void namesCleanedForDiscLine();
     void secondEditGivesSameLayout();
     void loadedLayoutWithGapsKeepsNumbers();
+    void startUpLoadsALayoutAsTitles();
     void checkOneDecidesWindowTitle();
     void cancelAfterEdit();
     void cancelAfterSnapshotWriters_data();
@@ -171,6 +176,8 @@ private slots:
     void cancelKeepsFilledNames();
     void cancelBeforeAnyEdit();
     void unwritableSnapshot();
+    void cancelWithUnusableSnapshot_data();
+    void cancelWithUnusableSnapshot();
     void doubleClickEnglish();
     void doubleClickJapanese();
     void doubleClickJapaneseInEditedState();
@@ -324,6 +331,50 @@ void TestEditCommands::rejectedCharacter()
     checkEditedState(w, false);
 }
 
+void TestEditCommands::scanPasses_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QString>("layout");
+
+    QTest::newRow("en, full-width letters and digits")
+        << 1 << QStringLiteral("ＡＢＣ") << QStringLiteral("１２３") << QStringLiteral("Ｘ！\r\n\r\n　Ｙ　")
+        << QStringLiteral("en\r\n0\tABC\t123\r\n1\tX!\r\n3\tY\r\n");
+    QTest::newRow("en, apostrophe, backslash and quote")
+        << 1 << QStringLiteral("a\\b") << QStringLiteral("Tom's") << QStringLiteral("\"Hi\"\r\nRain's")
+        << QStringLiteral("en\r\n0\ta\\b\tTom's\r\n1\t\"Hi\"\r\n2\tRain's\r\n");
+    QTest::newRow("en + ja, tabs and empty lines")
+        << 3 << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("x\ty\r\n\r\nz")
+        << QStringLiteral("en\r\n0\tA\tB\r\n1\tx\ty\r\n3\tz\r\n\r\n"
+                          "ja\r\n0\tＡ\tＢ\r\n1\tｘ\tｙ\r\n3\tｚ\r\n");
+    QTest::newRow("ja, kanji and hiragana are not scanned")
+        << 2 << QStringLiteral("青い空") << QStringLiteral("そら") << QStringLiteral("朝のうた\r\nア")
+        << QStringLiteral("ja\r\n0\t青い空\tそら\r\n1\t朝のうた\r\n2\tア\r\n");
+}
+
+void TestEditCommands::scanPasses()
+{
+    QFETCH(int, option);
+    QFETCH(QString, album);
+    QFETCH(QString, artist);
+    QFETCH(QString, titles);
+    QFETCH(QString, layout);
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    fill(w, album, artist, titles);
+    chooseType(w, option);
+    f.platform.clear();
+    clickEdit(w);
+    // Only the question and the completion: nothing was rejected.
+    QCOMPARE(f.platform.messages.size(), 2);
+    checkConfirmation(f.platform.messages.at(0), option);
+    checkDone(f.platform.messages.at(1));
+    QCOMPARE(w.titles(), layout);
+    checkEditedState(w, true);
+}
+
 void TestEditCommands::rejectedCharacterInHiddenField_data()
 {
     QTest::addColumn<QString>("album");
@@ -456,6 +507,34 @@ void TestEditCommands::loadedLayoutWithGapsKeepsNumbers()
     QCOMPARE(w.titles(), layout);
 }
 
+void TestEditCommands::startUpLoadsALayoutAsTitles()
+{
+    // A layout saved by an earlier run, named on the command line; its album ends in a digit.
+    const QString layout =
+        QStringLiteral("en\r\n0\tBest 1\tSora Trio\r\n1\tMorning\r\n3\tRain\r\n4\tNight ja\r\n\r\n"
+                       "ja\r\n0\tＢｅｓｔ　１\tＳｏｒａ　Ｔｒｉｏ\r\n1\tＭｏｒｎｉｎｇ\r\n3\tＲａｉｎ\r\n"
+                       "4\tＮｉｇｈｔ　ｊａ\r\n");
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("saved layout.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(cp932::encode(layout).bytes);
+    file.close();
+
+    WindowFixture f(QLatin1Char('"') + path + QLatin1Char('"'));
+    MainWindow &w = *f.window;
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA - ") + path);
+    // The last disc line wins; the marks go and each title keeps its track number.
+    QCOMPARE(w.album(), QStringLiteral("Ｂｅｓｔ　１"));
+    QCOMPARE(w.artist(), QStringLiteral("Ｓｏｒａ　Ｔｒｉｏ"));
+    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight ja\r\n"));
+    checkEditedState(w, false);
+    chooseType(w, 3);
+    clickEdit(w);
+    QCOMPARE(w.titles(), layout);
+}
+
 void TestEditCommands::checkOneDecidesWindowTitle()
 {
     for (const bool checked : {false, true}) {
@@ -572,6 +651,55 @@ void TestEditCommands::unwritableSnapshot()
     clickCancel(w);
     QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
     QCOMPARE(w.album(), QStringLiteral("Blue Sky"));
+}
+
+void TestEditCommands::cancelWithUnusableSnapshot_data()
+{
+    QTest::addColumn<bool>("foreignFile");
+    QTest::addColumn<QString>("button");
+    for (const bool foreign : {false, true}) {
+        for (const char *button : {"Command1", "Command3", "Command6", "Command7", "Command8"})
+            QTest::addRow("%s, %s", foreign ? "readable file that cannot be written" : "folder under a file",
+                          button)
+                << foreign << QString::fromLatin1(button);
+    }
+}
+
+void TestEditCommands::cancelWithUnusableSnapshot()
+{
+    QFETCH(bool, foreignFile);
+    QFETCH(QString, button);
+    UnwritableWindow u;
+    MainWindow &w = *u.window;
+    // A file that reads back as something else and cannot be replaced, not even by root: taking
+    // it for the snapshot would fill the title box with foreign text.
+    if (foreignFile)
+        w.state().TempPath = QStringLiteral("/proc/self/cmdline");
+    const QString titles = QStringLiteral("02-Rain\r\n01-Morning");
+    fill(w, QStringLiteral("Sky"), QStringLiteral("Tom"), titles);
+    if (button == QStringLiteral("Command7"))
+        QTest::mouseClick(w.option(7), Qt::LeftButton);
+    if (button == QStringLiteral("Command6"))
+        w.vscroll1()->setValue(3);
+    u.platform.queueAnswer(Platform::Yes); // the edit type question
+    u.platform.queueAnswer(Platform::Ok);  // the completion, or the question of "クリア"
+    auto *b = w.findChild<QPushButton *>(button);
+    QVERIFY(b && b->isEnabled());
+    QTest::mouseClick(b, Qt::LeftButton);
+    const QHash<QString, QString> expected = {
+        {QStringLiteral("Command1"), QStringLiteral("ja\r\n0\tＳｋｙ\tＴｏｍ\r\n1\t０２－Ｒａｉｎ\r\n"
+                                                    "2\t０１－Ｍｏｒｎｉｎｇ\r\n")},
+        {QStringLiteral("Command3"), QString()},
+        {QStringLiteral("Command6"), QStringLiteral("Rain\r\nMorning\r\n")},
+        {QStringLiteral("Command7"), QStringLiteral("01-02-Rain\r\n02-01-Morning\r\n")},
+        {QStringLiteral("Command8"), QStringLiteral("01-Morning\r\n02-Rain\r\n")},
+    };
+    QCOMPARE(w.titles(), expected.value(button));
+    clickCancel(w);
+    QCOMPARE(w.titles(), titles + QStringLiteral("\r\n"));
+    QCOMPARE(w.album(), QStringLiteral("Sky"));
+    QCOMPARE(w.artist(), QStringLiteral("Tom"));
+    checkEditedState(w, false);
 }
 
 void TestEditCommands::doubleClickEnglish()
