@@ -155,8 +155,9 @@ void DropController::openDroppedFile(const QString &path)
                             Platform::Icon::None, Platform::Buttons::Ok);
         return;
     }
-    // A folder, a file gone since the drag began, one without the right to read it.
-    bool readable = size >= 0 && !QFileInfo(path).isDir();
+    // A folder, a file gone since the drag began, one without the right to read it, or a device
+    // or pipe, whose reading need never end.
+    bool readable = size >= 0 && QFileInfo(path).isFile();
     if (readable) {
         QFile probe(path);
         readable = probe.open(QIODevice::ReadOnly);

@@ -100,7 +100,8 @@ void FileController::openDocument()
         return;
     m_lastFileName = path;
     clearDocument();
-    if (QFileInfo(path).isDir() || !m_window->loadFile(path))
+    // Only a regular file: a device or pipe would be read without end.
+    if (!QFileInfo(path).isFile() || !m_window->loadFile(path))
         return;
     m_window->delHenshumoji();
     m_window->henshumae();

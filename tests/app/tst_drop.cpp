@@ -99,6 +99,8 @@ private slots:
     void fileListAsTextIsNotInserted();
     void webLinkTextIsInserted();
     void otherDataIsRefused();
+    void editedStateRefusesDrops_data();
+    void editedStateRefusesDrops();
 };
 
 void TestDrop::nameFromPath_data()
@@ -246,6 +248,8 @@ void TestDrop::refusedFile_data()
     QTest::newRow("missing file") << QStringLiteral("missing.txt") << QStringLiteral("開けません！");
     QTest::newRow("under a regular file")
         << QStringLiteral("plain.txt/x.txt") << QStringLiteral("開けません！");
+    // A device has no size and never ends; it must not be read.
+    QTest::newRow("device file") << QStringLiteral("/dev/zero") << QStringLiteral("開けません！");
 }
 
 void TestDrop::refusedFile()
@@ -258,7 +262,10 @@ void TestDrop::refusedFile()
     f.writeFile(QStringLiteral("plain.txt"), QByteArray("plain"));
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("folder")));
     QMimeData mime;
-    mime.setUrls(fileUrls(f, {name, QStringLiteral("plain.txt")}));
+    QList<QUrl> urls = fileUrls(f, {name, QStringLiteral("plain.txt")});
+    if (name.startsWith(QLatin1Char('/')))
+        urls[0] = QUrl::fromLocalFile(name);
+    mime.setUrls(urls);
     dropOn(dropTarget(*f.window, 3), mime);
     QCOMPARE(f.platform.messages.size(), 1);
     const ScriptedPlatform::Message m = f.platform.messages.at(0);
@@ -410,6 +417,40 @@ void TestDrop::otherDataIsRefused()
     QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("before.txt")));
     QVERIFY(f.window->command(4)->isEnabled());
+}
+
+void TestDrop::editedStateRefusesDrops_data()
+{
+    QTest::addColumn<bool>("names");
+    QTest::addColumn<bool>("withText");
+    QTest::newRow("file mode") << false << false;
+    QTest::newRow("file-name mode") << true << false;
+    QTest::newRow("text") << false << true;
+}
+
+// The title box holds the layout and cannot be typed in; a drop must not undo the edit either.
+void TestDrop::editedStateRefusesDrops()
+{
+    QFETCH(bool, names);
+    QFETCH(bool, withText);
+    WindowFixture f;
+    prepare(f);
+    f.window->enterEditedState();
+    f.window->check2()->setChecked(names);
+    f.writeFile(QStringLiteral("in.txt"), QByteArray("loaded\r\n"));
+    QMimeData mime;
+    if (withText)
+        mime.setText(QStringLiteral("dropped"));
+    else
+        mime.setUrls(fileUrls(f, {QStringLiteral("in.txt")}));
+    const DropResult r = dropOn(dropTarget(*f.window, 3), mime);
+    QVERIFY(!r.enterAccepted);
+    QVERIFY(!r.dropAccepted);
+    QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("before.txt")));
+    QVERIFY(f.window->command(4)->isEnabled());
+    QVERIFY(!f.window->titleBox()->isEnabled());
+    QCOMPARE(f.platform.messages.size(), 0);
 }
 
 QTEST_MAIN(TestDrop)

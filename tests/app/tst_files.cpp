@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace velnora;
@@ -88,6 +89,8 @@ private slots:
     void saveRefusesUnencodable();
     void saveLoadSaveIsStable_data();
     void saveLoadSaveIsStable();
+    void editSaveOpenEditSaveIsStable_data();
+    void editSaveOpenEditSaveIsStable();
     void exitReleaseAsksAboutSaving_data();
     void exitReleaseAsksAboutSaving();
     void exitClickClosesJacketThenWindow();
@@ -209,6 +212,7 @@ void TestFiles::openUnreadableLeavesDocumentCleared_data()
     QTest::newRow("missing file") << QStringLiteral("missing.txt");
     QTest::newRow("folder") << QStringLiteral("folder");
     QTest::newRow("under a regular file") << QStringLiteral("plain.txt/x.txt");
+    QTest::newRow("device file") << QStringLiteral("/dev/zero");
 }
 
 void TestFiles::openUnreadableLeavesDocumentCleared()
@@ -219,7 +223,7 @@ void TestFiles::openUnreadableLeavesDocumentCleared()
     f.writeFile(QStringLiteral("plain.txt"), QByteArray("plain"));
     fillEdited(f, f.path(QStringLiteral("old.txt")));
     f.platform.queueAnswer(Platform::Ok);
-    f.platform.queueFileName(f.path(name));
+    f.platform.queueFileName(name.startsWith(QLatin1Char('/')) ? name : f.path(name));
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.messages.size(), 1); // the question only
     QCOMPARE(f.window->titles(), QString());
@@ -553,6 +557,61 @@ void TestFiles::saveLoadSaveIsStable()
     QCOMPARE(f.readFile(second), settled);
     QCOMPARE(f.readFile(third), settled);
     QCOMPARE(f.platform.messages.size(), layout ? 0 : 2);
+}
+
+void TestFiles::editSaveOpenEditSaveIsStable_data()
+{
+    QTest::addColumn<int>("option"); // Option1 en, Option2 ja, Option3 en + ja
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("en") << 1 << QStringLiteral("Album") << QStringLiteral("Artist")
+                        << QStringLiteral("Intro\r\n\r\nSong")
+                        << QByteArray("en\r\n0\tAlbum\tArtist\r\n1\tIntro\r\n3\tSong\r\n");
+    QTest::newRow("ja") << 2 << QStringLiteral("夏") << QStringLiteral("ア") << QStringLiteral("曲A")
+                        << QByteArray("ja\r\n0\t\x89\xc4\t\x83\x41\r\n1\t\x8b\xc8\x82\x60\r\n");
+    QTest::newRow("en + ja") << 3 << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("x")
+                             << QByteArray("en\r\n0\tA\tB\r\n1\tx\r\n\r\n"
+                                           "ja\r\n0\t\x82\x60\t\x82\x61\r\n1\t\x82\x98\r\n");
+}
+
+// The user's road: edit, save, open the saved layout (album and artist come back, the marks go),
+// edit and save again: the second file has the same bytes.
+void TestFiles::editSaveOpenEditSaveIsStable()
+{
+    QFETCH(int, option);
+    QFETCH(QString, album);
+    QFETCH(QString, artist);
+    QFETCH(QString, titles);
+    QFETCH(QByteArray, bytes);
+    WindowFixture f;
+    const QString first = f.path(QStringLiteral("first.txt"));
+    const QString second = f.path(QStringLiteral("second.txt"));
+    f.window->setAlbum(album);
+    f.window->setArtist(artist);
+    f.window->setTitles(titles);
+    f.window->option(option)->click();
+    f.window->command(1)->click(); // the confirmation and the completion take their first button
+    QVERIFY(f.window->isEdited());
+    f.platform.queueFileName(first);
+    f.window->command(4)->click();
+    QCOMPARE(f.readFile(first), bytes);
+
+    f.platform.queueAnswer(Platform::Ok);
+    f.platform.queueFileName(first);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + first);
+    QVERIFY(!f.window->isEdited());
+    QVERIFY(!f.window->titles().contains(QLatin1Char('\t')));
+
+    f.window->option(option)->click();
+    f.window->command(1)->click();
+    QVERIFY(f.window->isEdited());
+    f.platform.queueFileName(second);
+    QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
+    QCOMPARE(f.readFile(second), bytes);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + second);
 }
 
 void TestFiles::exitReleaseAsksAboutSaving_data()

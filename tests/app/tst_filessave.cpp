@@ -52,6 +52,8 @@ void TestFilesSave::writesCp932Bytes_data()
                                                               << QByteArray("A\x81\x60"
                                                                             "B");
     QTest::newRow("full-width yen sign") << QStringLiteral("￥") << QByteArray("\x81\x8f");
+    QTest::newRow("the other input-method twins")
+        << QStringLiteral("‖−—¢£¬") << QByteArray("\x81\x61\x81\x7c\x81\x5c\x81\x91\x81\x92\x81\xca");
 }
 
 void TestFilesSave::writesCp932Bytes()
