@@ -130,6 +130,16 @@ void TestDrawJacket::preview_data()
         << QStringList{QStringLiteral("clear"), sheet, QStringLiteral("outline 10.00 10.00 131.00 131.00"),
                        QStringLiteral("text [BestOf / The  Band] 20.00 20.00 ＭＳ Ｐゴシック 20.00 b--")};
 
+    QTest::newRow("nested line breaks leave no break behind")
+        << 10 << d << QStringLiteral("Best\r\r\n\nOf") << QStringLiteral("Ban\r\r\r\n\n\nd") << QString()
+        << QStringList{QStringLiteral("clear"), sheet, QStringLiteral("outline 10.00 10.00 131.00 131.00"),
+                       QStringLiteral("text [BestOf / Band] 20.00 20.00 ＭＳ Ｐゴシック 20.00 b--")};
+
+    QTest::newRow("a lone CR or LF in a name stays")
+        << 10 << d << QStringLiteral("A\rB") << QStringLiteral("C\nD") << QString()
+        << QStringList{QStringLiteral("clear"), sheet, QStringLiteral("outline 10.00 10.00 131.00 131.00"),
+                       QStringLiteral("text [A\rB / C\nD] 20.00 20.00 ＭＳ Ｐゴシック 20.00 b--")};
+
     QTest::newRow("titles ending with CR LF give an empty last line")
         << 10 << d << QString() << QString() << QStringLiteral("A\r\nB\r\n")
         << QStringList{QStringLiteral("clear"),

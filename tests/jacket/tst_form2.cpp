@@ -79,6 +79,8 @@ private slots:
     void printsTrueMillimetres_data();
     void printsTrueMillimetres();
     void printKeepsDialogOrientation();
+    void printsJapaneseAsText_data();
+    void printsJapaneseAsText();
     void cancelledPrintDoesNothing();
     void failingPrinterIsQuiet();
 
@@ -568,6 +570,72 @@ void TestForm2::printKeepsDialogOrientation()
     const QRect box = darkBox(pdf, &page);
     QVERIFY(page.width() > page.height());
     QVERIFY(qAbs(box.width() - 1210) <= 2);
+}
+
+void TestForm2::printsJapaneseAsText_data()
+{
+    QTest::addColumn<int>("typefaceClicks"); // down-arrow clicks on the title typeface from index 2
+    QTest::addColumn<QString>("font");       // the font embedded for it
+    QTest::newRow("ＭＳ ゴシック") << -1 << QStringLiteral("IPAGothic");
+    QTest::newRow("ＭＳ Ｐゴシック") << 0 << QStringLiteral("IPAPGothic");
+    QTest::newRow("ＭＳ 明朝") << 1 << QStringLiteral("IPAMincho");
+    QTest::newRow("ＭＳ Ｐ明朝") << 2 << QStringLiteral("IPAPMincho");
+}
+
+// The four typefaces print through the Japanese fonts installed here, as text a PDF reader finds
+// again, and the first title's line box starts at the list's margins.
+void TestForm2::printsJapaneseAsText()
+{
+    QFETCH(int, typefaceClicks);
+    QFETCH(QString, font);
+    m_fx->window->setAlbum(QString());
+    m_fx->window->setArtist(QString());
+    m_fx->window->setTitles(QStringLiteral("春の歌\r\n夏"));
+    auto *face = get<SpinBar>(QStringLiteral("VScroll4(2)"));
+    for (int i = 0; i < qAbs(typefaceClicks); ++i)
+        clickPart(face, typefaceClicks > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+    // Not bold, so the printed font is the plain one.
+    QTest::mouseClick(get<QCheckBox>(QStringLiteral("Check3(1)")), Qt::LeftButton);
+
+    const QString pdf = m_fx->path(QStringLiteral("japanese.pdf"));
+    m_fx->platform.queuePrinterDialog(true, [pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        // No margins: the drawable area, where the jacket's origin lies, is then the whole sheet.
+        printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    });
+    QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(pdf));
+
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    QVERIFY(fonts.waitForFinished());
+    const QString fontList = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(fontList.contains(font), qPrintable(fontList));
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString html = QString::fromUtf8(text.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    QStringList words;
+    QList<double> left, top, bottom;
+    for (const QRegularExpressionMatch &m : word.globalMatch(html)) {
+        words << m.captured(4);
+        left << m.captured(1).toDouble() * 25.4 / 72;
+        top << m.captured(2).toDouble() * 25.4 / 72;
+        bottom << m.captured(3).toDouble() * 25.4 / 72;
+    }
+    QCOMPARE(words, (QStringList{QStringLiteral("春の歌"), QStringLiteral("夏")}));
+    // Both lines at the list's left margin, the first at its top margin (within a millimetre), the
+    // second one line of the 14-point font (about 5 mm) further down.
+    QVERIFY2(qAbs(left[0] - 35) < 1 && qAbs(left[1] - 35) < 1, qPrintable(QString::number(left[0])));
+    QVERIFY2(qAbs(top[0] - 35) < 1, qPrintable(QString::number(top[0])));
+    const double step = top[1] - top[0];
+    QVERIFY2(step > 4.5 && step < 6.5, qPrintable(QString::number(step)));
+    QVERIFY2(bottom[0] - top[0] > 4 && bottom[0] - top[0] < 6.5,
+             qPrintable(QString::number(bottom[0] - top[0])));
 }
 
 void TestForm2::cancelledPrintDoesNothing()

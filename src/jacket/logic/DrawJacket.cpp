@@ -12,7 +12,9 @@ namespace
 
 QString oneLineName(QString name)
 {
-    name.remove(QStringLiteral("\r\n"));
+    // One pass would join "\r\r\n\n" into a new CR LF and break the line after all.
+    while (name.contains(QStringLiteral("\r\n")))
+        name.remove(QStringLiteral("\r\n"));
     return trimBlanks(name);
 }
 
