@@ -58,6 +58,8 @@ private slots:
     void ctrlAInTitleBoxSelectsOnce();
     void insertDate_data();
     void insertDate();
+    void editedStateLeavesLayoutAlone_data();
+    void editedStateLeavesLayoutAlone();
 
     void editKeystrokes_data();
     void editKeystrokes();
@@ -293,6 +295,36 @@ void TestMenuCommands::insertDate()
     QVERIFY2(matches(m_f->window->artist(), artist), qPrintable(m_f->window->artist()));
     QVERIFY2(matches(m_f->window->titles(), titles), qPrintable(m_f->window->titles()));
     QCOMPARE(m_f->window->combo1()->currentText(), comboText);
+}
+
+void TestMenuCommands::editedStateLeavesLayoutAlone_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("削除") << u"削除"_qs;
+    QTest::newRow("すべて選択") << u"すべて選択"_qs;
+    QTest::newRow("日付") << u"日付"_qs;
+}
+
+// In the edited state the title box is disabled and the name boxes hidden: the commands that act on
+// a focused document box find none and leave the layout as it is, even with a selection in it.
+void TestMenuCommands::editedStateLeavesLayoutAlone()
+{
+    QFETCH(QString, item);
+    fillDocument();
+    QPlainTextEdit *box = m_f->window->titleBox();
+    box->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    m_f->window->enterEditedState();
+    QVERIFY(!box->isEnabled());
+    select(3, Selection{0, 4});
+
+    QVERIFY(triggerAction(*m_f->window, item));
+
+    QCOMPARE(m_f->window->titles(), Titles);
+    QCOMPARE(box->textCursor().selectionStart(), 0);
+    QCOMPARE(box->textCursor().selectionEnd(), 4);
+    QCOMPARE(m_f->window->album(), u"Blue Album"_qs);
+    QCOMPARE(m_f->window->artist(), u"Tom's Band"_qs);
 }
 
 void TestMenuCommands::editKeystrokes_data()
