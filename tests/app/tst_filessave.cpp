@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace velnora;
 
@@ -17,6 +20,7 @@ private slots:
     void writesCp932Bytes_data();
     void writesCp932Bytes();
     void replacesLongerFileWhole();
+    void writesThroughLink();
     void unencodableWritesNothing_data();
     void unencodableWritesNothing();
     void writeFailureKeepsOldFile_data();
@@ -78,6 +82,19 @@ void TestFilesSave::replacesLongerFileWhole()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
 }
 
+// A link the user keeps in a handy folder must still lead to the file after the save.
+void TestFilesSave::writesThroughLink()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target.txt"));
+    const QString link = dir.filePath(QStringLiteral("link.txt"));
+    write(target, QByteArray("old"));
+    QVERIFY(QFile::link(QStringLiteral("target.txt"), link));
+    QVERIFY(saveTextFile(link, QStringLiteral("new")).ok());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(read(target), QByteArray("new"));
+}
+
 void TestFilesSave::unencodableWritesNothing_data()
 {
     QTest::addColumn<QString>("text");
@@ -119,6 +136,8 @@ void TestFilesSave::writeFailureKeepsOldFile_data()
     QTest::newRow("read-only system file") << QStringLiteral("/proc/version");
     QTest::newRow("new file in a system folder") << QStringLiteral("/proc/velnora-out.txt");
     QTest::newRow("path is a folder") << QStringLiteral("folder");
+    QTest::newRow("path is a pipe") << QStringLiteral("pipe");
+    QTest::newRow("link to a pipe") << QStringLiteral("pipelink");
 }
 
 void TestFilesSave::writeFailureKeepsOldFile()
@@ -127,12 +146,22 @@ void TestFilesSave::writeFailureKeepsOldFile()
     QTemporaryDir dir;
     write(dir.filePath(QStringLiteral("plain.txt")), QByteArray("plain"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600) == 0);
+    QVERIFY(QFile::link(QStringLiteral("pipe"), dir.filePath(QStringLiteral("pipelink"))));
     const QString path = name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
-    const QByteArray before = read(path);
+    const bool pipe = name.startsWith(QLatin1String("pipe"));
+    const QByteArray before = pipe ? QByteArray() : read(path); // reading a pipe would wait
     const SaveOutcome outcome = saveTextFile(path, QStringLiteral("new text"));
     QCOMPARE(outcome.status, SaveOutcome::Status::WriteFailed);
     QVERIFY(!outcome.reason.isEmpty());
-    QCOMPARE(read(path), before);
+    if (pipe) {
+        struct stat st = {};
+        QVERIFY(::stat(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), &st) == 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("pipelink"))).isSymLink());
+    } else {
+        QCOMPARE(read(path), before);
+    }
     QCOMPARE(read(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("plain"));
 }
 

@@ -3,6 +3,7 @@
 #include "text/Cp932.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace velnora
@@ -45,6 +46,13 @@ SaveOutcome saveTextFile(const QString &path, const QString &text)
         outcome.status = SaveOutcome::Status::Unencodable;
         for (const cp932::Unencodable &u : encoded.unencodable)
             outcome.refused.append({lineOfPosition(text, u.position), u.character});
+        return outcome;
+    }
+    // A device or pipe would be replaced by a regular file of the same name.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        outcome.status = SaveOutcome::Status::WriteFailed;
+        outcome.reason = QStringLiteral("通常のファイルではありません。");
         return outcome;
     }
     // QSaveFile writes beside the target and renames over it only after every byte is on disk.
