@@ -190,7 +190,12 @@ void DropController::insertText(int index, const QString &text)
         m_window->titleBox()->setTextCursor(cursor);
         return;
     }
-    static_cast<QLineEdit *>(m_window->text1(index))->insert(text);
+    // Text from Linux programs ends its lines with LF where Windows programs use CR LF; given
+    // CR LF, "編集" removes the break from the name instead of splitting the disc line.
+    QString windowsBreaks = text;
+    windowsBreaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    windowsBreaks.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    static_cast<QLineEdit *>(m_window->text1(index))->insert(windowsBreaks);
 }
 
 } // namespace velnora

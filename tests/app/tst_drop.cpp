@@ -98,6 +98,7 @@ private slots:
     void fileAndTextTogether();
     void fileListAsTextIsNotInserted();
     void webLinkTextIsInserted();
+    void droppedLineEndLeavesDiscLineWhole();
     void otherDataIsRefused();
     void editedStateRefusesDrops_data();
     void editedStateRefusesDrops();
@@ -310,6 +311,9 @@ void TestDrop::textGoesToReceivingBox_data()
     QTest::newRow("album box selection replaced")
         << 1 << 1 << 4 << QStringLiteral("Z") << QStringLiteral("KZA") << QStringLiteral("KeepB")
         << QStringLiteral("old\r\nlines");
+    QTest::newRow("album box, LF line end becomes CR LF")
+        << 1 << 5 << 5 << QStringLiteral("x\ny\r\nz\n") << QStringLiteral("KeepAx\r\ny\r\nz\r\n")
+        << QStringLiteral("KeepB") << QStringLiteral("old\r\nlines");
     QTest::newRow("title box at its caret, CR LF a line break")
         << 3 << 3 << 3 << QStringLiteral("1\r\n2") << QStringLiteral("KeepA") << QStringLiteral("KeepB")
         << QStringLiteral("old1\r\n2\r\nlines");
@@ -401,6 +405,21 @@ void TestDrop::webLinkTextIsInserted()
     QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
     QCOMPARE(f.platform.messages.size(), 0);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
+}
+
+// A line dragged from a Linux editor carries its LF; the layout's disc line must stay one line.
+void TestDrop::droppedLineEndLeavesDiscLineWhole()
+{
+    WindowFixture f;
+    f.window->setTitles(QStringLiteral("t"));
+    QMimeData album;
+    album.setText(QStringLiteral("Album\n"));
+    dropOn(dropTarget(*f.window, 1), album);
+    QMimeData artist;
+    artist.setText(QStringLiteral("Art\nist"));
+    dropOn(dropTarget(*f.window, 2), artist);
+    f.window->command(1)->click(); // "編集", ja; the boxes take their first button
+    QCOMPARE(f.window->titles(), QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\tｔ\r\n"));
 }
 
 void TestDrop::otherDataIsRefused()
