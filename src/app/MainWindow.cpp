@@ -172,6 +172,12 @@ void MainWindow::buildControls()
     named(frame1, QStringLiteral("Frame1"));
     place(frame1, 105, 5140, 5370, 2325);
 
+    // The caption of the move buttons: in the strip of the lower group box right of "▼", so it
+    // follows the buttons when the window grows and is never hidden with them.
+    auto *label3 = new QLabel(QStringLiteral("曲移動"), frame1);
+    named(label3, QStringLiteral("Label3"));
+    place(label3, 450, 15, 900, 195);
+
     m_frame[2] = new QGroupBox(QStringLiteral("編集種類"), frame1);
     named(m_frame[2], QStringLiteral("Frame2"));
     place(m_frame[2], 105, 210, 2115, 1170);

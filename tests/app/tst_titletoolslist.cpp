@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,6 +44,7 @@ private slots:
     void repeatedUpStopsAtTheTop();
     void movesWithoutSelectionChangeNothing();
     void moveButtonCaptions();
+    void moveCaptionAlwaysShows();
     void columnAfterDeleteAndAttach_data();
     void columnAfterDeleteAndAttach();
 
@@ -249,6 +251,29 @@ void TestTitleToolsList::moveButtonCaptions()
     QCOMPARE(w().command9(1)->toolTip(), QStringLiteral("曲移動(上へ)"));
     QCOMPARE(w().command9(2)->text(), QStringLiteral("▼"));
     QCOMPARE(w().command9(2)->toolTip(), QStringLiteral("曲移動(下へ)"));
+}
+
+void TestTitleToolsList::moveCaptionAlwaysShows()
+{
+    auto *label3 = w().findChild<QLabel *>(QStringLiteral("Label3"));
+    QVERIFY(label3);
+    QCOMPARE(label3->text(), QStringLiteral("曲移動"));
+    QVERIFY(label3->isVisible());
+    // Beside the buttons, not under them.
+    const QRect down(w().command9(2)->mapTo(&w(), QPoint(0, 0)), w().command9(2)->size());
+    const QRect caption(label3->mapTo(&w(), QPoint(0, 0)), label3->size());
+    QVERIFY(!caption.intersects(down));
+    QVERIFY(qAbs(caption.top() - down.bottom()) < w().px(300));
+
+    // Still there while the buttons are hidden: many lines, then the edited state.
+    w().setTitles(numberedTitles(40));
+    QVERIFY(!w().command9(1)->isVisible());
+    QVERIFY(label3->isVisible());
+    w().setAlbum(QStringLiteral("Sky"));
+    w().setArtist(QStringLiteral("Tom"));
+    w().command(1)->click();
+    QVERIFY(w().isEdited());
+    QVERIFY(label3->isVisible());
 }
 
 void TestTitleToolsList::columnAfterDeleteAndAttach_data()
