@@ -74,6 +74,7 @@ private slots:
     void closingEnablesMainWindow_data();
     void closingEnablesMainWindow();
     void reopeningShowsDefaults();
+    void closingMainWindowClosesJacket();
     void minimumSizeInTwoPasses();
     void previewFollowsWindowSize();
     void printsTrueMillimetres_data();
@@ -446,6 +447,17 @@ void TestForm2::reopeningShowsDefaults()
     QCOMPARE(get<QLineEdit>(QStringLiteral("Text4(2)"))->text(), QStringLiteral("ＭＳ Ｐゴシック"));
     QCOMPARE(m_form->zoom(), 10);
     QVERIFY(get<QCheckBox>(QStringLiteral("Check3(1)"))->isChecked());
+}
+
+void TestForm2::closingMainWindowClosesJacket()
+{
+    // The window manager's close button works on a disabled window too.
+    QVERIFY(!m_fx->window->isEnabled());
+    QVERIFY(m_fx->window->close());
+    QTRY_VERIFY(!m_form);
+    QVERIFY(!m_fx->window->isVisible());
+    QVERIFY(!QFile::exists(m_fx->tempDat()));
+    QVERIFY(m_fx->platform.messages.isEmpty());
 }
 
 void TestForm2::minimumSizeInTwoPasses()
