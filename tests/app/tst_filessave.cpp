@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace velnora;
@@ -25,6 +28,7 @@ private slots:
     void unencodableWritesNothing();
     void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
+    void fullDiskKeepsOldFile();
     void lineOfPosition_data();
     void lineOfPosition();
     void messages_data();
@@ -163,6 +167,27 @@ void TestFilesSave::writeFailureKeepsOldFile()
         QCOMPARE(read(path), before);
     }
     QCOMPARE(read(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("plain"));
+}
+
+// A disk that fills up half-way: the file-size limit makes the write fail part-way, for root too.
+void TestFilesSave::fullDiskKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.txt"));
+    write(path, QByteArray("old titles\r\n"));
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous = {};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &previous) == 0);
+    rlimit small = previous;
+    small.rlim_cur = 1000;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const SaveOutcome outcome = saveTextFile(path, QString(5000, QLatin1Char('x')));
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(outcome.status, SaveOutcome::Status::WriteFailed);
+    QCOMPARE(outcome.reason, qt_error_string(EFBIG));
+    QCOMPARE(read(path), QByteArray("old titles\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
 }
 
 void TestFilesSave::lineOfPosition_data()

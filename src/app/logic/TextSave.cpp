@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace velnora
 {
 
@@ -62,9 +64,13 @@ SaveOutcome saveTextFile(const QString &path, const QString &text)
         outcome.reason = file.errorString();
         return outcome;
     }
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
+    // commit() does not see a write that fails while its buffer is flushed (a full disk) and would
+    // put the cut-off file in place of the old one: flush first and look.
+    errno = 0;
+    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
+        const int code = errno;
         outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = file.errorString();
+        outcome.reason = code != 0 ? qt_error_string(code) : file.errorString();
         file.cancelWriting();
         return outcome;
     }
