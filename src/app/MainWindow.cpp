@@ -4,6 +4,7 @@
 #include "app/EditController.h"
 #include "app/FileController.h"
 #include "app/LineNumberModel.h"
+#include "app/TitleBox.h"
 #include "app/TitleToolsController.h"
 #include "app/logic/LayoutRule.h"
 #include "app/logic/Twips.h"
@@ -143,7 +144,7 @@ void MainWindow::buildControls()
     }
     place(m_list1, 105, 1035, 645, 3840);
 
-    m_titleBox = new QPlainTextEdit(client);
+    m_titleBox = new TitleBox(client);
     named(m_titleBox, QStringLiteral("Text1(3)"));
     m_titleBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_titleBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

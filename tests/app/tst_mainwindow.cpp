@@ -3,13 +3,16 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +55,7 @@ private slots:
     void startUpState();
     void tabOrder();
     void titleTextKeepsEveryCharacter();
+    void everyTypedOrPastedBreakIsATitleBreak();
     void lineNumbers_data();
     void lineNumbers();
     void typingInAlbumRebuildsColumn();
@@ -209,6 +213,25 @@ void TestMainWindow::titleTextKeepsEveryCharacter()
     w.setTitles(special);
     QCOMPARE(w.titles(), special);
     QCOMPARE(w.titleBox()->document()->blockCount(), 2);
+}
+
+void TestMainWindow::everyTypedOrPastedBreakIsATitleBreak()
+{
+    WindowFixture f;
+    MainWindow &w = *f.window;
+    w.titleBox()->setFocus();
+    QTest::keyClicks(w.titleBox(), QStringLiteral("a"));
+    QTest::keyClick(w.titleBox(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(w.titleBox(), QStringLiteral("b"));
+    QCOMPARE(w.titles(), QStringLiteral("a\r\nb"));
+    QCOMPARE(w.listEntries(), 2);
+
+    auto *pasted = new QMimeData; // the clipboard owns it
+    pasted->setText(QStringLiteral("\r\nc\u2028d"));
+    QApplication::clipboard()->setMimeData(pasted);
+    w.titleBox()->paste();
+    QCOMPARE(w.titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
+    QCOMPARE(w.listEntries(), 4);
 }
 
 void TestMainWindow::lineNumbers_data()
