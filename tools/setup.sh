@@ -3,6 +3,9 @@
 
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
                   xvfb xauth poppler-utils libgl-dev)
+# Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
+VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev)
+VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
 
 velnora_install() {
     local missing=()

@@ -1,0 +1,65 @@
+// The edit engine's text work at the sizes users reach and far beyond.
+#include "BenchTexts.h"
+
+#include "edit/CdTextLayout.h"
+#include "edit/EditMarks.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace velnora;
+
+namespace
+{
+
+void BM_LayoutEnJa(benchmark::State &state)
+{
+    const QStringList lines = bench::titleLines(static_cast<int>(state.range(0)));
+    const QString album = QStringLiteral("Blue Sky");
+    const QString artist = QStringLiteral("Sora Trio");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cdTextLayout(EditType::EnJa, album, artist, lines));
+}
+BENCHMARK(BM_LayoutEnJa)->Arg(99)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+void BM_RemoveMarksLayout(benchmark::State &state)
+{
+    const QString layout =
+        cdTextLayout(EditType::EnJa, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"),
+                     bench::titleLines(static_cast<int>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(removeEditMarks(layout));
+}
+BENCHMARK(BM_RemoveMarksLayout)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// 100 KB of digits, TABs and line breaks behind a tag line: every line looks like a marker, the worst
+// case of a search for "k TAB" from the start of the text.
+QString digitText(bool numbered)
+{
+    QString text = QStringLiteral("en\r\n");
+    quint32 seed = 12345;
+    int line = 1;
+    while (text.size() < 100 * 1024) {
+        if (numbered) {
+            text += QString::number(line) + QLatin1Char('\t') + QString::number(line * 7 % 1000) +
+                    QStringLiteral("\r\n");
+            ++line;
+        } else {
+            seed = seed * 1103515245u + 12345u;
+            const quint32 r = (seed >> 16) % 14;
+            text += r < 10 ? QChar(u'0' + r) : r < 12 ? QChar(u'\t') : r == 12 ? QChar(u'\r') : QChar(u'\n');
+        }
+    }
+    return text;
+}
+
+void BM_RemoveMarksDigits(benchmark::State &state)
+{
+    const QString text = digitText(state.range(0) != 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(removeEditMarks(text));
+}
+BENCHMARK(BM_RemoveMarksDigits)->ArgName("numbered")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

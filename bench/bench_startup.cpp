@@ -1,0 +1,103 @@
+// Start-up to the shown main window, whole process: VELNORA against a bare Qt Widgets program, run
+// alternately so both see the same machine. Prints Google Benchmark's JSON shape.
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+namespace
+{
+
+struct Run {
+    double ms = 0;
+    double cpuMs = 0;
+    long peakKb = 0;
+};
+
+bool runOnce(const char *program, Run &run)
+{
+    timespec start{};
+    timespec end{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    pid_t pid = 0;
+    char *argv[] = {const_cast<char *>(program), nullptr};
+    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
+        std::fprintf(stderr, "cannot start %s: %s\n", program, std::strerror(errno));
+        return false;
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        return false;
+    clock_gettime(CLOCK_MONOTONIC, &end);
+    run.ms = (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
+    run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    run.peakKb = usage.ru_maxrss;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s ended with status %d\n", program, status);
+        return false;
+    }
+    return true;
+}
+
+template <typename T> T median(std::vector<T> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void print(const char *name, const std::vector<Run> &runs, bool last)
+{
+    std::vector<double> ms;
+    std::vector<double> cpu;
+    std::vector<long> kb;
+    for (const Run &r : runs) {
+        ms.push_back(r.ms);
+        cpu.push_back(r.cpuMs);
+        kb.push_back(r.peakKb);
+    }
+    std::printf("    {\"name\": \"%s\", \"iterations\": %zu, \"real_time\": %.3f, \"cpu_time\": %.3f, "
+                "\"time_unit\": \"ms\", \"peak_rss_kb\": %ld}%s\n",
+                name, runs.size(), median(ms), median(cpu), median(kb), last ? "" : ",");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_startup VELNORA BARE_WINDOW [RUNS]\n");
+        return 2;
+    }
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("VELNORA_EXIT_AFTER_SHOW", "1", 1);
+    std::vector<Run> app;
+    std::vector<Run> bare;
+    Run warm;
+    if (!runOnce(argv[1], warm) || !runOnce(argv[2], warm)) // fills the file cache for both
+        return 1;
+    for (int i = 0; i < runs; ++i) {
+        Run a;
+        Run b;
+        if (!runOnce(argv[1], a) || !runOnce(argv[2], b))
+            return 1;
+        app.push_back(a);
+        bare.push_back(b);
+    }
+    std::printf("{\n  \"benchmarks\": [\n");
+    print("startup/velnora", app, false);
+    print("startup/bare", bare, true);
+    std::printf("  ]\n}\n");
+    return 0;
+}

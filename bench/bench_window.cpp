@@ -1,0 +1,71 @@
+// The real main window under the offscreen platform: "編集" and one keystroke at 10,000 titles.
+#include "BenchTexts.h"
+
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+using namespace velnora;
+
+namespace
+{
+
+void BM_EditCommand(benchmark::State &state)
+{
+    test::WindowFixture fixture;
+    MainWindow &w = *fixture.window;
+    w.option(3)->click(); // "en + ja", the largest layout
+    const QString titles = bench::englishTitleText(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.henshumae();
+        w.setAlbum(QStringLiteral("Blue Sky"));
+        w.setArtist(QStringLiteral("Sora Trio"));
+        w.setTitles(titles);
+        fixture.platform.clear(); // unqueued answers are Yes and OK
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+
+        w.command(1)->click();
+        QCoreApplication::processEvents(); // the line-number column and the layout follow
+    }
+    if (!w.titles().startsWith(QStringLiteral("en\r\n")) || fixture.platform.messages.size() != 2)
+        state.SkipWithError("the edit did not run to its end");
+    state.counters["list_entries"] = w.listEntries();
+}
+BENCHMARK(BM_EditCommand)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_Keystroke(benchmark::State &state)
+{
+    test::WindowFixture fixture;
+    MainWindow &w = *fixture.window;
+    w.setTitles(bench::titleText(static_cast<int>(state.range(0))));
+    QPlainTextEdit *box = w.titleBox();
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(box, Qt::Key_A);
+        QCoreApplication::processEvents();
+    }
+    if (!w.titles().endsWith(QLatin1Char('a')))
+        state.SkipWithError("the keystroke did not reach the title box");
+}
+BENCHMARK(BM_Keystroke)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks of a build folder and prints every figure with its target: figure, target,
+measured, ratio (measured / target; 1 or less meets the target).
+
+Measured times are CPU times: the measured work runs on one thread, so other load on a shared machine
+does not count against a figure. The wall-clock time follows in brackets."""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+build = sys.argv[1] if len(sys.argv) > 1 else "build-bench"
+bench = os.path.join(build, "bench")
+
+
+def run_gbench(name):
+    out = subprocess.run([os.path.join(bench, name), "--benchmark_format=json"],
+                         check=True, capture_output=True, text=True).stdout
+    return json.loads(out)
+
+
+def ms(entry, field="cpu_time"):
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[entry["time_unit"]]
+    return entry[field] * scale
+
+
+def by_name(report):
+    return {b["name"]: b for b in report["benchmarks"] if b.get("run_type", "iteration") == "iteration"}
+
+
+def timed(entry, unit):
+    """CPU time and wall time of an entry in µs or ms."""
+    factor, digits = (1000, 1) if unit == "µs" else (1, 2)
+    return f"{ms(entry) * factor:.{digits}f} {unit} (wall {ms(entry, 'real_time') * factor:.{digits}f})"
+
+
+logic = by_name(run_gbench("bench_logic"))
+window = by_name(run_gbench("bench_window"))
+env = dict(os.environ)
+with tempfile.TemporaryDirectory() as runtime:  # a lock folder of its own: a running VELNORA is left alone
+    env["XDG_RUNTIME_DIR"] = runtime
+    startup = by_name(json.loads(subprocess.run(
+        [os.path.join(bench, "bench_startup"), os.path.join(build, "velnora"), os.path.join(bench, "bare_window"),
+         "15"], check=True, capture_output=True, text=True, env=env).stdout))
+
+layout99 = logic["BM_LayoutEnJa/99"]
+layout10k = logic["BM_LayoutEnJa/10000"]
+growth = (ms(layout10k) / 10000) / (ms(layout99) / 99)
+rows = [
+    ("\"en + ja\" conversion, 99 titles", "100 µs", timed(layout99, "µs"), ms(layout99) / 0.1),
+    ("\"en + ja\" conversion, 10,000 titles", "20 ms", timed(layout10k, "ms"), ms(layout10k) / 20),
+    ("time per title at 10,000 / at 99", "2 ×", f"{growth:.2f} ×", growth / 2),
+]
+for key, label in [("BM_RemoveMarksLayout/10000", "Del_henshumoji, 10,000-title layout"),
+                   ("BM_RemoveMarksDigits/numbered:0", "Del_henshumoji, 100 KB digits/TAB/breaks"),
+                   ("BM_RemoveMarksDigits/numbered:1", "Del_henshumoji, 100 KB numbered lines")]:
+    rows.append((label, "20 ms", timed(logic[key], "ms"), ms(logic[key]) / 20))
+edit = window["BM_EditCommand/10000/iterations:10"]
+key = window["BM_Keystroke/10000/iterations:50"]
+rows.append(("window \"編集\", 10,000 titles", "300 ms", timed(edit, "ms"), ms(edit) / 300))
+rows.append(("window keystroke, 10,000 lines", "5 ms", timed(key, "ms"), ms(key) / 5))
+app, bare = startup["startup/velnora"], startup["startup/bare"]
+rows.append(("start-up to shown window vs bare Qt", "1.5 ×",
+             f"{app['cpu_time']:.0f} ms vs {bare['cpu_time']:.0f} ms "
+             f"(wall {app['real_time']:.0f} vs {bare['real_time']:.0f})",
+             app["cpu_time"] / bare["cpu_time"] / 1.5))
+rows.append(("peak memory vs bare Qt", "1.5 ×",
+             f"{app['peak_rss_kb'] / 1024:.1f} MB vs {bare['peak_rss_kb'] / 1024:.1f} MB",
+             app["peak_rss_kb"] / bare["peak_rss_kb"] / 1.5))
+
+widths = [max(len(r[i]) for r in rows + [("figure", "target", "measured")]) for i in range(3)]
+print(f"{'figure':<{widths[0]}}  {'target':<{widths[1]}}  {'measured':<{widths[2]}}  ratio")
+for figure, target, measured, ratio in rows:
+    mark = "" if ratio <= 1 else "  MISSED"
+    print(f"{figure:<{widths[0]}}  {target:<{widths[1]}}  {measured:<{widths[2]}}  {ratio:.2f}{mark}")
+print(f"(CPU time, median of the runs; load average {os.getloadavg()[0]:.1f} on {os.cpu_count()} cores)")
+# Targets are read from this table, never enforced by a failing run.
