@@ -101,7 +101,7 @@ void FileController::openDocument()
     m_lastFileName = path;
     clearDocument();
     // Only a regular file: a device or pipe would be read without end.
-    if (!QFileInfo(path).isFile() || !m_window->loadFile(path))
+    if (!m_window->loadFile(path))
         return;
     m_window->delHenshumoji();
     m_window->henshumae();

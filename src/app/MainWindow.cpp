@@ -442,8 +442,9 @@ QStringList MainWindow::snapshotLines()
 
 bool MainWindow::loadFile(const QString &path)
 {
+    // Only regular files: a folder has no lines and a device or pipe never ends.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
     file.close();
@@ -567,7 +568,7 @@ bool MainWindow::startUp()
     if (!commandLine.isEmpty()) {
         const QString path = commandLinePath(commandLine);
         setFileTitle(path);
-        if (QFileInfo(path).isDir() || !loadFile(path)) {
+        if (!loadFile(path)) {
             m_platform.messageBox(this, QStringLiteral("開けません！\r\nファイルでない可能性があります。"),
                                   QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::Ok);
             return true;

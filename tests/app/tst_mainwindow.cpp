@@ -358,16 +358,19 @@ void TestMainWindow::commandLineFile()
 
 void TestMainWindow::commandLineFileCannotBeOpened_data()
 {
-    QTest::addColumn<bool>("folder");
-    QTest::newRow("missing file") << false;
-    QTest::newRow("a folder") << true;
+    QTest::addColumn<QString>("name");  // in a temporary folder; empty: the folder itself
+    QTest::addColumn<QString>("fixed"); // a path outside it
+    QTest::newRow("missing file") << QStringLiteral("none.txt") << QString();
+    QTest::newRow("a folder") << QString() << QString();
+    QTest::newRow("a device that never ends") << QString() << QStringLiteral("/dev/zero");
 }
 
 void TestMainWindow::commandLineFileCannotBeOpened()
 {
-    QFETCH(bool, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, fixed);
     QTemporaryDir files;
-    const QString path = folder ? files.path() : files.filePath(QStringLiteral("none.txt"));
+    const QString path = !fixed.isEmpty() ? fixed : name.isEmpty() ? files.path() : files.filePath(name);
     WindowFixture f(path);
     QCOMPARE(f.platform.messages.size(), 1);
     const ScriptedPlatform::Message m = f.platform.messages.constFirst();
