@@ -38,10 +38,16 @@ QString replaceQuotes(const QString &text)
 
 QString keepName(const QString &field)
 {
-    QString out = field;
-    // One pass would join "\r\r\n\n" into a new CR LF and split the disc line.
-    while (out.contains(CrLf))
-        out.remove(CrLf);
+    // Removes CR LF until none is left: one pass would join "\r\r\n\n" into a new CR LF and split the
+    // disc line. Done as a stack in one sweep, so nested pairs cost no repeated passes.
+    QString out;
+    out.reserve(field.size());
+    for (QChar c : field) {
+        if (c == QLatin1Char('\n') && out.endsWith(QLatin1Char('\r')))
+            out.chop(1);
+        else
+            out += c;
+    }
     return trimBlanks(out);
 }
 

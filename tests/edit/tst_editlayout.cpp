@@ -150,6 +150,10 @@ void TestEditLayout::keepName_data()
     QTest::newRow("blanks around a removed break")
         << QStringLiteral(" \r\n Sky \r\n") << QStringLiteral("Sky");
     QTest::newRow("lone LF stays") << QStringLiteral("a\nb") << QStringLiteral("a\nb");
+    // Found by fuzzing: removing the inner pair joins the outer CR and LF into a new break.
+    QTest::newRow("break nested in a break")
+        << QStringLiteral("Blue\r\r\n\nSky") << QStringLiteral("BlueSky");
+    QTest::newRow("breaks nested three deep") << QStringLiteral("a\r\r\r\n\n\nb\r") << QStringLiteral("ab\r");
 }
 
 void TestEditLayout::keepName()
