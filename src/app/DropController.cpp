@@ -65,7 +65,9 @@ bool acceptable(const QMimeData *data)
 
 } // namespace
 
-DropController::DropController(MainWindow *window) : QObject(window), m_window(window)
+DropController::DropController(MainWindow *window)
+    : QObject(window), m_window(window), m_albumBox(window->albumBox()), m_artistBox(window->artistBox()),
+      m_titleViewport(window->titleBox()->viewport())
 {
     m_window->albumBox()->installEventFilter(this);
     m_window->artistBox()->installEventFilter(this);
@@ -75,11 +77,11 @@ DropController::DropController(MainWindow *window) : QObject(window), m_window(w
 
 int DropController::boxIndex(QObject *watched) const
 {
-    if (watched == m_window->albumBox())
+    if (watched == m_albumBox)
         return 1;
-    if (watched == m_window->artistBox())
+    if (watched == m_artistBox)
         return 2;
-    if (watched == m_window->titleBox()->viewport())
+    if (watched == m_titleViewport)
         return 3;
     return 0;
 }

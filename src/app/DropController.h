@@ -31,6 +31,11 @@ private:
     void insertText(int index, const QString &text);
 
     MainWindow *m_window;
+    // The watched boxes, kept apart from the window: their events still arrive while the window is
+    // being destroyed, when it can no longer be asked for them.
+    const QObject *m_albumBox;
+    const QObject *m_artistBox;
+    const QObject *m_titleViewport;
 };
 
 } // namespace velnora

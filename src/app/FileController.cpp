@@ -178,9 +178,12 @@ void FileController::exit()
 
 bool FileController::eventFilter(QObject *watched, QEvent *event)
 {
-    // Qt sends a release to the widget the button was pressed on, wherever it is released.
+    // Qt sends a release to the widget the button was pressed on, wherever it is released. The type
+    // is tested first: other events still arrive while the window is destroyed and cannot be asked.
+    if (event->type() != QEvent::MouseButtonRelease)
+        return QObject::eventFilter(watched, event);
     QPushButton *exitButton = m_window->command(5);
-    if (watched == exitButton && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == exitButton) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const bool clicks = mouse->button() == Qt::LeftButton && exitButton->isDown() &&
                             exitButton->rect().contains(mouse->position().toPoint());

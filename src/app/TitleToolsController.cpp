@@ -139,9 +139,12 @@ void TitleToolsController::mirrorCounterAction(int action)
 
 bool TitleToolsController::eventFilter(QObject *watched, QEvent *event)
 {
-    // The wheel turned away from the user raises the counter, as the upper arrow does.
+    // The wheel turned away from the user raises the counter, as the upper arrow does. The type is
+    // tested first: other events still arrive while the window is destroyed and cannot be asked.
+    if (event->type() != QEvent::Wheel)
+        return QObject::eventFilter(watched, event);
     QScrollBar *counter = m_window->vscroll1();
-    if (watched == counter && event->type() == QEvent::Wheel && counter->isEnabled()) {
+    if (watched == counter && counter->isEnabled()) {
         const auto *wheel = static_cast<QWheelEvent *>(event);
         m_wheelTurn += wheel->inverted() ? -wheel->angleDelta().y() : wheel->angleDelta().y();
         const int steps = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
