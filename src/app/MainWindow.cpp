@@ -11,6 +11,7 @@
 #include "edit/EditMarks.h"
 #include "jacket/Form2.h"
 #include "menu/MenuController.h"
+#include "platform/JapaneseDesktop.h"
 #include "platform/Platform.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
@@ -52,7 +53,7 @@ constexpr int FrameAllowanceHeight = 750;
 
 QFont listFont()
 {
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"), 9);
+    QFont f = JapaneseDesktop::font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
     f.setBold(true);
     return f;
 }

@@ -24,7 +24,12 @@ void JapaneseDesktop::install()
     QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
-    QGuiApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    QGuiApplication::setFont(font(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+}
+
+QFont JapaneseDesktop::font(const QString &family, int pointSize)
+{
+    return QFont(QFont::substitute(family), pointSize);
 }
 
 } // namespace velnora

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -175,7 +176,10 @@ void TestMainWindow::startUpState()
     QCOMPARE(w.command9(2)->toolTip(), QStringLiteral("曲移動(下へ)"));
     QCOMPARE(w.list1()->palette().color(QPalette::Base), QColor(255, 192, 192));
     QVERIFY(w.list1()->font().bold());
-    QCOMPARE(w.list1()->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    // ＭＳ Ｐゴシック is drawn with its twin, whose name the font gives in the desktop's language.
+    const QString twin = QFontInfo(QFont(QStringLiteral("IPAPGothic"))).family();
+    QCOMPARE(QFontInfo(w.list1()->font()).family(), twin);
+    QCOMPARE(QFontInfo(w.font()).family(), twin);
     QCOMPARE(w.list1()->font().pointSize(), 9);
     QVERIFY(f.platform.messages.isEmpty());
 }
