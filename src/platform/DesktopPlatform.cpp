@@ -68,9 +68,33 @@ int DesktopPlatform::messageBox(QWidget *parent, const QString &text, const QStr
     }
 }
 
+void DesktopPlatform::setDialogFilters(QFileDialog &dialog, const QString &filter)
+{
+    // The dialog takes its patterns from the last bracket of an entry and, with the details
+    // hidden, shows the rest: the caption as written.
+    QStringList entries;
+    for (const QString &entry : filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts)) {
+        const qsizetype open = entry.lastIndexOf(QLatin1Char('('));
+        if (open < 0 || !entry.endsWith(QLatin1Char(')'))) {
+            entries << entry;
+            continue;
+        }
+        QStringList patterns =
+            entry.mid(open + 1, entry.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString &pattern : patterns) {
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        entries << entry + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(entries);
+}
+
 QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, const QString &startName)
 {
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent);
+    setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -83,7 +107,8 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, co
 
 QString DesktopPlatform::saveFileName(QWidget *parent, const QString &filter, const QString &startName)
 {
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent);
+    setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString()); // a name typed without ".txt" is used as typed

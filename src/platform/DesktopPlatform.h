@@ -5,6 +5,8 @@
 #include <QLockFile>
 #include <memory>
 
+class QFileDialog;
+
 namespace velnora
 {
 
@@ -32,6 +34,9 @@ public:
 
     // The lock lives in the runtime folder; tests may point it elsewhere.
     static QString lockFilePath();
+    // Gives a file dialog the filters as captioned, with patterns that mean on Linux what they
+    // mean on Windows: "*.*" is every file, also one without a dot.
+    static void setDialogFilters(QFileDialog &dialog, const QString &filter);
 
 private:
     std::unique_ptr<QLockFile> m_lock;

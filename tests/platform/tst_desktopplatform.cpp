@@ -1,7 +1,11 @@
 #include "platform/DesktopPlatform.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -19,6 +23,8 @@ private slots:
     void lockOfKilledProcessIsStale();
     void commandLineJoinsArguments();
     void fileSizeOfFolderCannotBeTaken();
+    void dialogFiltersKeepCaptionsAndShowEveryFile_data();
+    void dialogFiltersKeepCaptionsAndShowEveryFile();
 
 private:
     QTemporaryDir m_runtime;
@@ -77,6 +83,57 @@ void TestDesktopPlatform::fileSizeOfFolderCannotBeTaken()
     f.write("12345");
     f.close();
     QCOMPARE(p.fileSize(f.fileName()), qint64(5));
+}
+
+void TestDesktopPlatform::dialogFiltersKeepCaptionsAndShowEveryFile_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("listedByLast"); // the files the last filter lists
+    QTest::newRow("open") << QStringLiteral("テキストファイル(*.txt);;すべてのファイル(*.*)")
+                          << QStringList{QStringLiteral("テキストファイル(*.txt)"),
+                                         QStringLiteral("すべてのファイル(*.*)")}
+                          << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.dat"),
+                                         QStringLiteral("titles")};
+    QTest::newRow("save") << QStringLiteral("テキストファイル(*.txt)")
+                          << QStringList{QStringLiteral("テキストファイル(*.txt)")}
+                          << QStringList{QStringLiteral("a.txt")};
+}
+
+void TestDesktopPlatform::dialogFiltersKeepCaptionsAndShowEveryFile()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, listedByLast);
+    QTemporaryDir dir;
+    for (const char *name : {"a.txt", "b.dat", "titles"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    DesktopPlatform::setDialogFilters(dialog, filter);
+    dialog.setDirectory(dir.path());
+    dialog.selectNameFilter(dialog.nameFilters().constLast());
+
+    auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(combo);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    QCOMPARE(shown, captions);
+
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    QVERIFY(model);
+    auto listed = [&] {
+        QStringList names;
+        const QModelIndex root = model->index(dir.path());
+        for (int row = 0; row < model->rowCount(root); ++row)
+            names << model->index(row, 0, root).data().toString();
+        names.sort();
+        return names;
+    };
+    QTRY_COMPARE(listed(), listedByLast);
 }
 
 QTEST_MAIN(TestDesktopPlatform)
