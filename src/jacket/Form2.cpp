@@ -50,8 +50,6 @@ Form2::Form2(MainWindow *mainWindow) : QWidget(nullptr, Qt::Window), m_main(main
     // Every opening starts from the defaults, so the window goes away with its settings.
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    if (m_main)
-        m_main->installEventFilter(this);
     setOuterSizeTwips(jacket::MinOuterWidth, jacket::MinOuterHeight);
     loadSteps();
     // A hidden window gets its resize event only when shown; the preview is wanted now.
@@ -412,15 +410,6 @@ void Form2::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     applySizeRule();
-}
-
-bool Form2::eventFilter(QObject *watched, QEvent *event)
-{
-    // A disabled main window can still be closed by the window manager; the program then ends, so
-    // this window must not stay behind on its own.
-    if (watched == m_main && event->type() == QEvent::Close)
-        close();
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form2::closeEvent(QCloseEvent *event)
