@@ -6,8 +6,6 @@
 
 #include <QCheckBox>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -158,12 +156,8 @@ void DropController::openDroppedFile(const QString &path)
         return;
     }
     // A folder, a file gone since the drag began, one without the right to read it, or a device
-    // or pipe, whose reading need never end.
-    bool readable = size >= 0 && QFileInfo(path).isFile();
-    if (readable) {
-        QFile probe(path);
-        readable = probe.open(QIODevice::ReadOnly);
-    }
+    // or pipe: the loader takes none of them, and the titles stay as they were.
+    bool readable = size >= 0;
     if (readable) {
         const QString before = m_window->titles();
         m_window->setTitles(QString());
