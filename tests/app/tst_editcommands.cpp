@@ -98,6 +98,17 @@ void checkDone(const ScriptedPlatform::Message &m)
     checkMessage(m, DoneText, QStringLiteral("編集完了"), Icon::Information, Buttons::Ok);
 }
 
+// Chooses the type, presses "編集" and expects only the question and the completion: nothing refused.
+void editCompletes(WindowFixture &f, int option)
+{
+    chooseType(*f.window, option);
+    f.platform.clear();
+    clickEdit(*f.window);
+    QCOMPARE(f.platform.messages.size(), 2);
+    checkConfirmation(f.platform.messages.at(0), option);
+    checkDone(f.platform.messages.at(1));
+}
+
 void checkEditedState(MainWindow &w, bool edited)
 {
     for (int i = 1; i <= 2; ++i) {
@@ -364,13 +375,7 @@ void TestEditCommands::scanPasses()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, album, artist, titles);
-    chooseType(w, option);
-    f.platform.clear();
-    clickEdit(w);
-    // Only the question and the completion: nothing was rejected.
-    QCOMPARE(f.platform.messages.size(), 2);
-    checkConfirmation(f.platform.messages.at(0), option);
-    checkDone(f.platform.messages.at(1));
+    editCompletes(f, option);
     QCOMPARE(w.titles(), layout);
     checkEditedState(w, true);
 }
@@ -427,12 +432,7 @@ void TestEditCommands::workedExample()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
-    chooseType(w, option);
-    f.platform.clear();
-    clickEdit(w);
-    QCOMPARE(f.platform.messages.size(), 2);
-    checkConfirmation(f.platform.messages.at(0), option);
-    checkDone(f.platform.messages.at(1));
+    editCompletes(f, option);
     QCOMPARE(w.titles(), layout);
     QCOMPARE(w.state().KeepAlbum, QStringLiteral("Blue Sky"));
     QCOMPARE(w.state().KeepArtist, QStringLiteral("Sora Trio"));
