@@ -21,10 +21,16 @@ velnora_install() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# -DVELNORA_WERROR=ON when VELNORA_WERROR=1 is set, else OFF: always given, since the build folder's cache
+# would otherwise keep the last run's choice.
+velnora_werror() {
+    if [ "${VELNORA_WERROR:-0}" = 1 ]; then echo -DVELNORA_WERROR=ON; else echo -DVELNORA_WERROR=OFF; fi
+}
+
 # velnora_build BUILD_DIR [extra cmake args...]
 velnora_build() {
     local dir=$1
     shift
-    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null || return 1
+    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$(velnora_werror)" "$@" >/dev/null || return 1
     cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
 }

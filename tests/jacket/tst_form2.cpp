@@ -475,7 +475,7 @@ void TestForm2::minimumSizeInTwoPasses()
     m_form->setOuterSizeTwips(9990, 6995);
     QTRY_COMPARE(m_form->outerWidthTwips(), 12000);
     QTRY_COMPARE(m_form->outerHeightTwips(), 8300);
-    QTest::qWait(50);
+    QTRY_COMPARE(formLog.sizes.size(), 3);
     m_form->removeEventFilter(&formLog);
     picture->removeEventFilter(&pictureLog);
 

@@ -1,10 +1,44 @@
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 namespace velnora
 {
+
+namespace
+{
+
+QString buttonsName(Platform::Buttons buttons)
+{
+    switch (buttons) {
+    case Platform::Buttons::Ok:
+        return QStringLiteral("OK");
+    case Platform::Buttons::OkCancel:
+        return QStringLiteral("OK/Cancel");
+    case Platform::Buttons::YesNo:
+        return QStringLiteral("Yes/No");
+    }
+    return QString();
+}
+
+// Marks the running test function failed; outside a QTest run (the benchmarks) there is no test to
+// fail, so the program stops instead of measuring a run that went another way.
+void fail(const QString &what)
+{
+    const QByteArray text = what.toUtf8();
+    if (!QTest::currentTestFunction())
+        qFatal("ScriptedPlatform: %s", text.constData());
+    QTest::qFail(text.constData(), __FILE__, __LINE__);
+}
+
+} // namespace
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    verifyDone();
+}
 
 int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &title, Icon icon,
                                  Buttons buttons)
@@ -13,9 +47,16 @@ int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &
     messages.append(m);
     if (onMessage)
         onMessage(m);
-    if (!m_answers.isEmpty())
-        return m_answers.dequeue();
-    return buttons == Buttons::YesNo ? Yes : Ok;
+    const int first = buttons == Buttons::YesNo ? Yes : Ok;
+    const QString shown = QStringLiteral("\"%1\" (%2, %3)").arg(text, m.title, buttonsName(buttons));
+    if (m_boxes.isEmpty()) {
+        fail(QStringLiteral("unexpected box ") + shown);
+        return first;
+    }
+    const ExpectedBox expected = m_boxes.dequeue();
+    if (expected.text && *expected.text != text)
+        fail(QStringLiteral("expected the box \"%1\", got %2").arg(*expected.text, shown));
+    return expected.answer == FirstButton ? first : expected.answer;
 }
 
 QString ScriptedPlatform::openFileName(QWidget *, const QString &filter, const QString &startName)
@@ -73,8 +114,26 @@ bool ScriptedPlatform::removeFile(const QString &path)
     return QFile::remove(path);
 }
 
+void ScriptedPlatform::verifyDone()
+{
+    QStringList unused;
+    for (const ExpectedBox &box : std::as_const(m_boxes))
+        unused.append(box.text ? QStringLiteral("the box \"%1\"").arg(*box.text) : QStringLiteral("a box"));
+    for (const QString &name : std::as_const(m_fileNames))
+        unused.append(QStringLiteral("the file name \"%1\"").arg(name));
+    if (!m_printerDialogs.isEmpty())
+        unused.append(QStringLiteral("%1 printer dialog(s)").arg(m_printerDialogs.size()));
+    m_boxes.clear();
+    m_fileNames.clear();
+    m_printerDialogs.clear();
+    // A test that already failed may have stopped before its script ran; say nothing more then.
+    if (!unused.isEmpty() && !(QTest::currentTestFunction() && QTest::currentTestFailed()))
+        fail(QStringLiteral("scripted but never asked: ") + unused.join(QStringLiteral(", ")));
+}
+
 void ScriptedPlatform::clear()
 {
+    verifyDone();
     messages.clear();
     fileDialogs.clear();
     printerDialogs = 0;
@@ -82,9 +141,6 @@ void ScriptedPlatform::clear()
     sentKeys.clear();
     stayOnTopCalls.clear();
     removedFiles.clear();
-    m_answers.clear();
-    m_fileNames.clear();
-    m_printerDialogs.clear();
 }
 
 ScriptedPlatform::Message ScriptedPlatform::takeLastMessage()

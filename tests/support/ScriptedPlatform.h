@@ -6,11 +6,14 @@
 #include <QQueue>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace velnora
 {
 
-// Test double: answers from a script, records what was shown or asked, never blocks.
+// Test double: answers from a script, records what was shown or asked, never blocks. It is strict:
+// a box the test did not expect, a box whose text differs from the expected one, and a scripted
+// answer still unused when the double is destroyed or cleared each fail the running test function.
 class ScriptedPlatform : public Platform
 {
 public:
@@ -25,6 +28,11 @@ public:
         QString filter;
         QString startName;
     };
+
+    ScriptedPlatform() = default;
+    ScriptedPlatform(const ScriptedPlatform &) = delete;
+    ScriptedPlatform &operator=(const ScriptedPlatform &) = delete;
+    ~ScriptedPlatform() override;
 
     int messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
                    Buttons buttons) override;
@@ -41,9 +49,12 @@ public:
     qint64 fileSize(const QString &path) const override;
     bool removeFile(const QString &path) override;
 
-    // The script. An answer not queued is the box's first button (OK or Yes); a file name not
-    // queued is a cancelled dialog; a printer dialog not queued is cancelled.
-    void queueAnswer(int answer) { m_answers.enqueue(answer); }
+    // The script, answered in order. FirstButton is the box's first button (OK, or Yes on a
+    // question). A file name not queued is a cancelled dialog; a printer dialog not queued is cancelled.
+    enum : int { FirstButton = 0 };
+    void expectBox(int answer = FirstButton) { m_boxes.enqueue({std::nullopt, answer}); }
+    void expectBox(const QString &text, int answer = FirstButton) { m_boxes.enqueue({text, answer}); }
+    void queueAnswer(int answer) { expectBox(answer); }
     void queueFileName(const QString &path) { m_fileNames.enqueue(path); }
     // Called on an accepted printer dialog, to set what the user chose in it.
     void queuePrinterDialog(bool accept, std::function<void(QPrinter &)> choose = {});
@@ -64,12 +75,19 @@ public:
     QList<bool> stayOnTopCalls;
     QStringList removedFiles;
 
-    // Forgets the record and the script, keeps the folders and the command line.
+    // Fails the running test when part of the script is still unused, then forgets it.
+    void verifyDone();
+    // Checks the script as verifyDone does, then forgets the record; keeps the folders and the command line.
     void clear();
     Message takeLastMessage();
 
 private:
-    QQueue<int> m_answers;
+    struct ExpectedBox {
+        std::optional<QString> text;
+        int answer;
+    };
+
+    QQueue<ExpectedBox> m_boxes;
     QQueue<QString> m_fileNames;
     QQueue<std::pair<bool, std::function<void(QPrinter &)>>> m_printerDialogs;
     QString m_programFolder;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QTemporaryDir>
 #include <memory>
