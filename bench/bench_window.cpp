@@ -27,7 +27,8 @@ void BM_EditCommand(benchmark::State &state)
         w.setAlbum(QStringLiteral("Blue Sky"));
         w.setArtist(QStringLiteral("Sora Trio"));
         w.setTitles(titles);
-        fixture.platform.clear(); // unqueued answers are Yes and OK
+        fixture.platform.clear();
+        fixture.expectEdit();
         QCoreApplication::processEvents();
         state.ResumeTiming();
 

@@ -267,6 +267,7 @@ void TestDrop::refusedFile()
     if (name.startsWith(QLatin1Char('/')))
         urls[0] = QUrl::fromLocalFile(name);
     mime.setUrls(urls);
+    f.platform.expectBox(message);
     dropOn(dropTarget(*f.window, 3), mime);
     QCOMPARE(f.platform.messages.size(), 1);
     const ScriptedPlatform::Message m = f.platform.messages.at(0);
@@ -289,8 +290,8 @@ void TestDrop::oversizedDropOpensWithOpen()
     f.writeFile(QStringLiteral("big.txt"), big);
     QMimeData mime;
     mime.setUrls(fileUrls(f, {QStringLiteral("big.txt")}));
+    f.platform.expectBox(QStringLiteral("100KBを超えています！"));
     dropOn(dropTarget(*f.window, 3), mime);
-    QCOMPARE(f.platform.takeLastMessage().text, QStringLiteral("100KBを超えています！"));
     QCOMPARE(f.window->titles(), QString());
     f.platform.queueFileName(f.path(QStringLiteral("big.txt")));
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
@@ -418,7 +419,8 @@ void TestDrop::droppedLineEndLeavesDiscLineWhole()
     QMimeData artist;
     artist.setText(QStringLiteral("Art\nist"));
     dropOn(dropTarget(*f.window, 2), artist);
-    f.window->command(1)->click(); // "編集", ja; the boxes take their first button
+    f.expectEdit();
+    f.window->command(1)->click(); // "編集", ja
     QCOMPARE(f.window->titles(), QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\tｔ\r\n"));
 }
 

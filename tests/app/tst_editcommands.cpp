@@ -103,6 +103,7 @@ void editCompletes(WindowFixture &f, int option)
 {
     chooseType(*f.window, option);
     f.platform.clear();
+    f.expectEdit();
     clickEdit(*f.window);
     QCOMPARE(f.platform.messages.size(), 2);
     checkConfirmation(f.platform.messages.at(0), option);
@@ -244,7 +245,8 @@ void TestEditCommands::inputChecks()
     MainWindow &w = *f.window;
     fill(w, album, artist, titles);
     f.platform.clear();
-    f.platform.queueAnswer(Platform::No); // stops at the confirmation when the checks pass
+    // One box: a refusal (OK), or the question when the checks pass, answered No to stop there.
+    f.platform.expectBox(text, Buttons(buttons) == Buttons::YesNo ? Platform::No : Platform::Ok);
     clickEdit(w);
     QCOMPARE(f.platform.messages.size(), 1);
     checkMessage(f.platform.messages.at(0), text, title, Icon(icon), Buttons(buttons));
@@ -320,6 +322,8 @@ void TestEditCommands::rejectedCharacter()
     chooseType(w, option);
     w.command(1)->setFocus();
     f.platform.clear();
+    f.platform.expectBox(confirmation(option), Platform::Yes);
+    f.platform.expectBox(RejectIntro + character + QStringLiteral(" 】です"));
     clickEdit(w);
     QCOMPARE(f.platform.messages.size(), 2);
     checkConfirmation(f.platform.messages.at(0), option);
@@ -399,6 +403,7 @@ void TestEditCommands::rejectedCharacterInHiddenField()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, album, QStringLiteral("Tom"), titles);
+    f.expectEdit();
     clickEdit(w); // "ja" takes anything
     checkEditedState(w, true);
     const QString layout = w.titles();
@@ -406,6 +411,8 @@ void TestEditCommands::rejectedCharacterInHiddenField()
     chooseType(w, 1);
     w.command(1)->setFocus();
     f.platform.clear();
+    f.platform.expectBox(confirmation(1), Platform::Yes);
+    f.platform.expectBox(RejectIntro + character + QStringLiteral(" 】です"));
     clickEdit(w);
     QCOMPARE(f.platform.messages.size(), 2);
     checkMessage(f.platform.messages.at(1), RejectIntro + character + QStringLiteral(" 】です"),
@@ -451,6 +458,7 @@ void TestEditCommands::replacementsStayInFields()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("C:\\Sky"), QStringLiteral("Tom's Band"), QStringLiteral("\"Hi\"\r\nRain's"));
+    f.expectEdit();
     clickEdit(w);
     QCOMPARE(w.album(), QStringLiteral("C:￥Sky"));
     QCOMPARE(w.artist(), QStringLiteral("Tom’s Band"));
@@ -468,6 +476,7 @@ void TestEditCommands::namesCleanedForDiscLine()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("  Blue  Sky "), QStringLiteral("　Tom　"), QStringLiteral(" a  b \r\n   "));
     chooseType(w, 3);
+    f.expectEdit();
     clickEdit(w);
     QCOMPARE(w.titles(), QStringLiteral("en\r\n0\tBlue  Sky\tTom\r\n1\ta  b\r\n2\t\r\n\r\n"
                                         "ja\r\n0\tＢｌｕｅ　　Ｓｋｙ\tＴｏｍ\r\n1\tａ　　ｂ\r\n2\t\r\n"));
@@ -482,9 +491,11 @@ void TestEditCommands::secondEditGivesSameLayout()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Best 1"), QStringLiteral("Sora Trio"), ExampleTitles);
     chooseType(w, 3);
+    f.expectEdit();
     clickEdit(w);
     const QString first = w.titles();
     f.platform.clear();
+    f.expectEdit();
     clickEdit(w); // the hidden fields still hold their text
     QCOMPARE(f.platform.messages.size(), 2);
     checkDone(f.platform.messages.at(1));
@@ -503,6 +514,7 @@ void TestEditCommands::loadedLayoutWithGapsKeepsNumbers()
     QCOMPARE(w.album(), QStringLiteral("Ｂｌｕｅ　Ｓｋｙ"));
     QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
     chooseType(w, 3);
+    f.expectEdit();
     clickEdit(w);
     QCOMPARE(w.titles(), layout);
 }
@@ -531,6 +543,7 @@ void TestEditCommands::startUpLoadsALayoutAsTitles()
     QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight ja\r\n"));
     checkEditedState(w, false);
     chooseType(w, 3);
+    f.expectEdit();
     clickEdit(w);
     QCOMPARE(w.titles(), layout);
 }
@@ -543,6 +556,7 @@ void TestEditCommands::checkOneDecidesWindowTitle()
         fill(w, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"));
         w.check1()->setChecked(checked);
         w.setFileTitle(QStringLiteral("/music/a.txt"));
+        f.expectEdit();
         clickEdit(w);
         QVERIFY(!w.check1()->isChecked());
         QCOMPARE(w.windowTitle(),
@@ -557,6 +571,7 @@ void TestEditCommands::cancelAfterEdit()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
     chooseType(w, 3);
+    f.expectEdit();
     clickEdit(w);
     w.setFileTitle(QStringLiteral("/music/a.txt"));
     f.platform.clear();
@@ -611,6 +626,7 @@ void TestEditCommands::cancelKeepsFilledNames()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Sky"), QStringLiteral("Tom"), QStringLiteral("A"));
+    f.expectEdit();
     clickEdit(w);
     w.setAlbum(QStringLiteral("Other"));
     w.setArtist(QString());
@@ -639,13 +655,14 @@ void TestEditCommands::unwritableSnapshot()
     QVERIFY(!QFile::exists(w.state().TempPath));
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
     chooseType(w, 3);
+    u.platform.expectBox(confirmation(3), Platform::Yes);
+    u.platform.expectBox(DoneText);
     clickEdit(w);
     QCOMPARE(w.titles(), ExampleEn + QStringLiteral("\r\n") + ExampleJa);
     checkEditedState(w, true);
     clickCancel(w);
     QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
     // "クリア" then "取消" brings back what was cleared, not an older snapshot.
-    u.platform.queueAnswer(Platform::Ok);
     QTest::mouseClick(w.command(3), Qt::LeftButton);
     QCOMPARE(w.titles(), QString());
     clickCancel(w);
@@ -681,8 +698,10 @@ void TestEditCommands::cancelWithUnusableSnapshot()
         QTest::mouseClick(w.option(7), Qt::LeftButton);
     if (button == QStringLiteral("Command6"))
         w.vscroll1()->setValue(3);
-    u.platform.queueAnswer(Platform::Yes); // the edit type question
-    u.platform.queueAnswer(Platform::Ok);  // the completion, or the question of "クリア"
+    if (button == QStringLiteral("Command1")) {
+        u.platform.expectBox(confirmation(2), Platform::Yes);
+        u.platform.expectBox(DoneText);
+    }
     auto *b = w.findChild<QPushButton *>(button);
     QVERIFY(b && b->isEnabled());
     QTest::mouseClick(b, Qt::LeftButton);
@@ -735,6 +754,7 @@ void TestEditCommands::doubleClickJapaneseInEditedState()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
+    f.expectEdit();
     clickEdit(w);
     checkEditedState(w, true);
     QTest::mouseDClick(w.option(2), Qt::LeftButton);
@@ -743,6 +763,7 @@ void TestEditCommands::doubleClickJapaneseInEditedState()
              QStringLiteral("ｊａ\r\n０\tＢｌｕｅ　Ｓｋｙ\tＳｏｒａ　Ｔｒｉｏ\r\n１\tＭｏｒｎｉｎｇ\r\n"
                             "３\tＲａｉｎ\r\n４\tＮｉｇｈｔ\r\n"));
     // The widened layout is still recognised by the next edit.
+    f.expectEdit();
     clickEdit(w);
     QCOMPARE(w.titles(),
              QStringLiteral("ja\r\n0\tＢｌｕｅ　Ｓｋｙ\tＳｏｒａ　Ｔｒｉｏ\r\n1\tＭｏｒｎｉｎｇ\r\n"
@@ -769,6 +790,7 @@ void TestEditCommands::henshumaeWithManyLines()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("A"), QStringLiteral("B"),
          QStringLiteral("t\r\n").repeated(29) + QStringLiteral("t"));
+    f.expectEdit();
     clickEdit(w);
     clickCancel(w);
     QCOMPARE(w.listEntries(), 31);

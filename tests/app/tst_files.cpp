@@ -183,8 +183,9 @@ void TestFiles::openAfterQuestion()
     const QString file = f.path(QStringLiteral("in.txt"));
     f.writeFile(QStringLiteral("in.txt"), QByteArray("new1\r\nnew2\r\n"));
     fillEdited(f, f.path(QStringLiteral("old.txt")));
-    f.platform.queueAnswer(answer);
-    f.platform.queueFileName(file);
+    f.platform.expectBox(ClearQuestion, answer);
+    if (opened)
+        f.platform.queueFileName(file);
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.messages.size(), 1);
     expectClearQuestion(f.platform.messages.at(0));
@@ -316,8 +317,9 @@ void TestFiles::saveTitleTable()
     f.writeFile(QStringLiteral("current.txt"), QByteArray("old"));
     fillEdited(f, hasFile ? current : QString());
     if (answer)
-        f.platform.queueAnswer(answer);
-    f.platform.queueFileName(chosen);
+        f.platform.expectBox(QStringLiteral("上書き保存をしますか？"), answer);
+    if (dialog)
+        f.platform.queueFileName(chosen);
     bool flagsDuringRun[2] = {false, false};
     f.platform.onMessage = [&](const ScriptedPlatform::Message &) {
         flagsDuringRun[0] = f.window->state().OverwriteFlag;
@@ -410,7 +412,7 @@ void TestFiles::dialogsShareLastName()
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     // A cancelled dialog keeps the name for the next one.
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
-    f.platform.queueAnswer(Platform::Cancel);
+    // With every box empty "開く" asks nothing before its dialog.
     f.window->setTitles(QString());
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.fileDialogs.size(), 4);
@@ -449,8 +451,11 @@ void TestFiles::saveFailureIsReported()
     const QByteArray before = f.readFile(path);
     const QString titleBefore = overwrite ? QStringLiteral("VELNORA - ") + path : QStringLiteral("VELNORA");
     fillEdited(f, overwrite ? path : QString());
-    f.platform.queueAnswer(Platform::Yes);
-    f.platform.queueFileName(path);
+    if (overwrite && command == QStringLiteral("保存"))
+        f.platform.expectBox(QStringLiteral("上書き保存をしますか？"), Platform::Yes);
+    else if (!overwrite)
+        f.platform.queueFileName(path);
+    f.platform.expectBox(); // the failure, checked below
     if (command == QStringLiteral("保存"))
         f.window->command(4)->click();
     else
@@ -477,17 +482,19 @@ void TestFiles::saveRefusesUnencodable()
     fillEdited(f, current);
     f.window->setTitles(QStringLiteral("a〜\r\nb♫"));
     f.window->setSaveCommandsEnabled(true);
+    const QString reason =
+        QStringLiteral("\r\nShift_JIS(cp932)で保存できない文字があります。\r\n2行目「♫」(U+266B)");
+    f.platform.expectBox();
     QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
     QCOMPARE(f.platform.messages.size(), 1);
-    expectMessage(
-        f.platform.messages.at(0),
-        QStringLiteral("保存できませんでした。\r\n") + current +
-            QStringLiteral("\r\nShift_JIS(cp932)で保存できない文字があります。\r\n2行目「♫」(U+266B)"),
-        QStringLiteral("保存エラー"), Platform::Icon::Stop, Platform::Buttons::Ok);
+    expectMessage(f.platform.messages.at(0), QStringLiteral("保存できませんでした。\r\n") + current + reason,
+                  QStringLiteral("保存エラー"), Platform::Icon::Stop, Platform::Buttons::Ok);
     QCOMPARE(f.readFile(current), QByteArray("old"));
 
     // Under a new name nothing is created and the title stays.
     f.platform.queueFileName(f.path(QStringLiteral("new.txt")));
+    f.platform.expectBox(QStringLiteral("保存できませんでした。\r\n") + f.path(QStringLiteral("new.txt")) +
+                         reason);
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     QVERIFY(!QFile::exists(f.path(QStringLiteral("new.txt"))));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + current);
@@ -592,7 +599,8 @@ void TestFiles::editSaveOpenEditSaveIsStable()
     f.window->setArtist(artist);
     f.window->setTitles(titles);
     f.window->option(option)->click();
-    f.window->command(1)->click(); // the confirmation and the completion take their first button
+    f.expectEdit();
+    f.window->command(1)->click();
     QVERIFY(f.window->isEdited());
     f.platform.queueFileName(first);
     f.window->command(4)->click();
@@ -606,6 +614,7 @@ void TestFiles::editSaveOpenEditSaveIsStable()
     QVERIFY(!f.window->titles().contains(QLatin1Char('\t')));
 
     f.window->option(option)->click();
+    f.expectEdit();
     f.window->command(1)->click();
     QVERIFY(f.window->isEdited());
     f.platform.queueFileName(second);

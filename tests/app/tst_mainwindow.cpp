@@ -375,10 +375,11 @@ void TestMainWindow::commandLineFileCannotBeOpened()
     QFETCH(QString, fixed);
     QTemporaryDir files;
     const QString path = !fixed.isEmpty() ? fixed : name.isEmpty() ? files.path() : files.filePath(name);
-    WindowFixture f(path);
+    const QString failure = QStringLiteral("開けません！\r\nファイルでない可能性があります。");
+    WindowFixture f(path, [&](ScriptedPlatform &p) { p.expectBox(failure); });
     QCOMPARE(f.platform.messages.size(), 1);
     const ScriptedPlatform::Message m = f.platform.messages.constFirst();
-    QCOMPARE(m.text, QStringLiteral("開けません！\r\nファイルでない可能性があります。"));
+    QCOMPARE(m.text, failure);
     QCOMPARE(m.title, QStringLiteral("VELNORA"));
     QCOMPARE(m.icon, Platform::Icon::None);
     QCOMPARE(m.buttons, Platform::Buttons::Ok);
@@ -392,6 +393,7 @@ void TestMainWindow::secondInstanceIsRefused()
     ScriptedPlatform platform;
     platform.setProgramFolder(dir.path());
     platform.setOtherInstanceRunning(true);
+    platform.expectBox(QStringLiteral("２重起動防止！"));
     MainWindow w(platform);
     QVERIFY(!w.startUp());
     QCOMPARE(platform.messages.size(), 1);

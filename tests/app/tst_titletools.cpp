@@ -475,7 +475,7 @@ void TestTitleTools::sortReturnsToThePreEditState()
     w().setAlbum(QStringLiteral("Sky"));
     w().setArtist(QStringLiteral("Tom"));
     w().setTitles(QStringLiteral("B\r\nA"));
-    m_fx->platform.queueAnswer(6); // the edit type question
+    m_fx->expectEdit();
     w().command(1)->click();
     QVERIFY(w().isEdited());
     QVERIFY(!w().check1()->isChecked());

@@ -271,6 +271,7 @@ void TestTitleToolsList::moveCaptionAlwaysShows()
     QVERIFY(label3->isVisible());
     w().setAlbum(QStringLiteral("Sky"));
     w().setArtist(QStringLiteral("Tom"));
+    m_fx->expectEdit();
     w().command(1)->click();
     QVERIFY(w().isEdited());
     QVERIFY(label3->isVisible());

@@ -447,6 +447,7 @@ void TestMenuCommands::helpShortcutFromDocumentBox()
 void TestMenuCommands::versionBox()
 {
     fillDocument();
+    m_f->platform.expectBox(u"ver1.0"_qs);
     QVERIFY(triggerAction(*m_f->window, u"バージョン"_qs));
     QCOMPARE(m_f->platform.messages.size(), 1);
     const ScriptedPlatform::Message m = m_f->platform.messages.constFirst();

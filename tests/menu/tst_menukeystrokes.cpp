@@ -26,9 +26,11 @@ class TestDesktop : public DesktopPlatform
 public:
     explicit TestDesktop(const QString &folder) : m_folder(folder) {}
 
+    // No keystroke asks anything: any box is a fault.
     int messageBox(QWidget *, const QString &text, const QString &, Icon, Buttons) override
     {
         messages.append(text);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected box \"%1\"").arg(text)), __FILE__, __LINE__);
         return Ok;
     }
     void shellOpen(const QUrl &url) override { openedUrls.append(url); }

@@ -56,7 +56,15 @@ int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &
     const ExpectedBox expected = m_boxes.dequeue();
     if (expected.text && *expected.text != text)
         fail(QStringLiteral("expected the box \"%1\", got %2").arg(*expected.text, shown));
-    return expected.answer == FirstButton ? first : expected.answer;
+    if (expected.answer == FirstButton)
+        return first;
+    // An answer the box has no button for would take a path the user cannot take.
+    const bool offered = expected.answer == first ||
+                         (buttons == Buttons::OkCancel && expected.answer == Cancel) ||
+                         (buttons == Buttons::YesNo && expected.answer == No);
+    if (!offered)
+        fail(QStringLiteral("the answer %1 is not a button of the box %2").arg(expected.answer).arg(shown));
+    return expected.answer;
 }
 
 QString ScriptedPlatform::openFileName(QWidget *, const QString &filter, const QString &startName)

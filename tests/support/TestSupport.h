@@ -4,6 +4,7 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace velnora::test
@@ -17,10 +18,16 @@ struct WindowFixture {
 
     // Builds and starts the window; commandLine is what the user typed after the program's name.
     explicit WindowFixture(const QString &commandLine = QString(), bool show = true);
+    // script runs before the start-up, to expect the boxes that the start-up shows.
+    WindowFixture(const QString &commandLine, const std::function<void(ScriptedPlatform &)> &script,
+                  bool show = true);
     QString tempDat() const;
     QString path(const QString &name) const; // a file in the temporary folder
     void writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &path) const;
+    // Scripts the two boxes of an edit that runs to its end: the question for the edit type chosen
+    // now, answered Yes, and the completion.
+    void expectEdit();
 };
 
 // Finds a named child and fails the test when it is missing.

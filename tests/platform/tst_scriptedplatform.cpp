@@ -1,0 +1,65 @@
+// The test double's strictness: each way a test can leave a box unaccounted for fails the test.
+#include "support/ScriptedPlatform.h"
+
+#include <QTest>
+
+using namespace velnora;
+
+class TestScriptedPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scriptedBoxPasses();
+    void faultFailsTheTest_data();
+    void faultFailsTheTest();
+};
+
+void TestScriptedPlatform::scriptedBoxPasses()
+{
+    ScriptedPlatform p;
+    p.expectBox(QStringLiteral("続けますか？"), Platform::No);
+    p.expectBox();
+    QCOMPARE(p.messageBox(nullptr, QStringLiteral("続けますか？"), QString(), Platform::Icon::Question,
+                          Platform::Buttons::YesNo),
+             int(Platform::No));
+    QCOMPARE(p.messageBox(nullptr, QStringLiteral("ver1.0"), QString(), Platform::Icon::None,
+                          Platform::Buttons::OkCancel),
+             int(Platform::Ok));
+    QCOMPARE(p.takeLastMessage().title, QStringLiteral("VELNORA"));
+}
+
+void TestScriptedPlatform::faultFailsTheTest_data()
+{
+    QTest::addColumn<QString>("expected"); // the scripted text; empty: any text
+    QTest::addColumn<int>("answer");       // -1: nothing scripted
+    QTest::addColumn<bool>("shown");       // whether the box appears
+    QTest::newRow("box not scripted") << QString() << -1 << true;
+    QTest::newRow("box with other text") << QStringLiteral("保存しますか？") << 0 << true;
+    QTest::newRow("answer the box has no button for") << QString() << int(Platform::Yes) << true;
+    QTest::newRow("answer left unused") << QString() << 0 << false;
+    QTest::newRow("text left unused") << QStringLiteral("ver1.0") << 0 << false;
+}
+
+void TestScriptedPlatform::faultFailsTheTest()
+{
+    QFETCH(QString, expected);
+    QFETCH(int, answer);
+    QFETCH(bool, shown);
+    ScriptedPlatform p;
+    if (answer >= 0) {
+        if (expected.isEmpty())
+            p.expectBox(answer);
+        else
+            p.expectBox(expected, answer);
+    }
+    QEXPECT_FAIL("", "the double fails the running test", Continue);
+    if (shown)
+        p.messageBox(nullptr, QStringLiteral("ver1.0"), QString(), Platform::Icon::None,
+                     Platform::Buttons::Ok);
+    else
+        p.verifyDone();
+}
+
+QTEST_MAIN(TestScriptedPlatform)
+#include "tst_scriptedplatform.moc"
