@@ -149,25 +149,19 @@ void DropController::appendFileNames(const QStringList &paths)
 void DropController::openDroppedFile(const QString &path)
 {
     Platform &platform = m_window->platform();
-    const qint64 size = platform.fileSize(path);
-    if (size > DropSizeLimit) {
-        platform.messageBox(m_window, QStringLiteral("100KBを超えています！"), QStringLiteral("VELNORA"),
-                            Platform::Icon::None, Platform::Buttons::Ok);
-        return;
-    }
-    // A folder, a file gone since the drag began, one without the right to read it, or a device
-    // or pipe: the loader takes none of them, and the titles stay as they were.
-    bool readable = size >= 0;
-    if (readable) {
-        const QString before = m_window->titles();
-        m_window->setTitles(QString());
-        readable = m_window->loadFile(path);
-        if (!readable)
-            m_window->setTitles(before);
-    }
-    if (!readable) {
-        platform.messageBox(m_window, QStringLiteral("開けません！"), QStringLiteral("VELNORA"),
-                            Platform::Icon::None, Platform::Buttons::Ok);
+    // The size is what is read, not what the file claims: /proc files say 0 and never end. A
+    // folder, a file gone since the drag began, one without the right to read it, or a device or
+    // pipe: the loader takes none of them, and the titles stay as they were.
+    const QString before = m_window->titles();
+    m_window->setTitles(QString());
+    const MainWindow::LoadResult loaded = m_window->loadFile(path, DropSizeLimit);
+    if (loaded != MainWindow::LoadResult::Loaded) {
+        m_window->setTitles(before);
+        platform.messageBox(m_window,
+                            loaded == MainWindow::LoadResult::TooLarge
+                                ? QStringLiteral("100KBを超えています！")
+                                : QStringLiteral("開けません！"),
+                            QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::Ok);
         return;
     }
     m_window->delHenshumoji();

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/JapaneseDesktop.h"
+#include "platform/ProcessSetup.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    velnora::setUpProcess(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         fputs("VELNORA needs a display; without one, run it as: xvfb-run -a velnora [FILE]\n", stderr);

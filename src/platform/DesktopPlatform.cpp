@@ -1,9 +1,11 @@
 #include "platform/DesktopPlatform.h"
 
+#include "platform/ProcessSetup.h"
+#include "text/NativePath.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -13,6 +15,8 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QWindow>
+
+#include <unistd.h>
 
 namespace velnora
 {
@@ -188,7 +192,7 @@ QString DesktopPlatform::userDataFolder() const
 
 QString DesktopPlatform::commandLine() const
 {
-    return QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
+    return processArguments().join(QLatin1Char(' '));
 }
 
 QString DesktopPlatform::lockFilePath()
@@ -214,7 +218,7 @@ qint64 DesktopPlatform::fileSize(const QString &path) const
 
 bool DesktopPlatform::removeFile(const QString &path)
 {
-    return QFile::remove(path);
+    return ::unlink(toNativePath(path).constData()) == 0;
 }
 
 } // namespace velnora

@@ -2,6 +2,7 @@
 
 #include "app/FileController.h"
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 #include "text/Cp932.h"
 
 #include <QAction>
@@ -538,7 +539,7 @@ void TestFiles::saveLoadSaveIsStable()
         if (layout) {
             // The reader "開く" uses, without the removal of the marks that follows it.
             f.window->command(3)->click();
-            QVERIFY(f.window->loadFile(path));
+            QCOMPARE(f.window->loadFile(path, OpenSizeCap), MainWindow::LoadResult::Loaded);
             f.window->enterEditedState();
         } else {
             f.platform.queueAnswer(Platform::Ok);

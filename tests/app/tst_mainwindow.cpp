@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 
 #include <QAction>
 #include <QApplication>
@@ -299,12 +300,12 @@ void TestMainWindow::keepFileAndLoadAreStable()
     const QString file = f.path(QStringLiteral("titles.txt"));
     QVERIFY(w.keepFile(file, QStringLiteral("x\r\ny")));
     QCOMPARE(f.readFile(file), QByteArray("x\r\ny"));
-    QVERIFY(w.loadFile(file));
+    QCOMPARE(w.loadFile(file, OpenSizeCap), MainWindow::LoadResult::Loaded);
     QCOMPARE(w.titles(), QStringLiteral("x\r\ny\r\n"));
     QVERIFY(w.keepFile(file, w.titles()));
     QCOMPARE(f.readFile(file), QByteArray("x\r\ny\r\n"));
     w.setTitles(QString());
-    QVERIFY(w.loadFile(file));
+    QCOMPARE(w.loadFile(file, OpenSizeCap), MainWindow::LoadResult::Loaded);
     QCOMPARE(w.titles(), QStringLiteral("x\r\ny\r\n"));
     QVERIFY(w.keepFile(file, QString()));
     QCOMPARE(f.readFile(file), QByteArray());
