@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-                  xvfb xauth poppler-utils libgl-dev)
+                  xvfb xauth poppler-utils libgl-dev locales libc-l10n)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
 VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
@@ -19,6 +19,18 @@ velnora_install() {
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq || return 1
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The tests run in ja_JP.UTF-8 and expect the system's own Japanese messages (libc-l10n).
+velnora_japanese_locale() {
+    # grep reads the whole list: with -q it could end the pipe early and pipefail would see that.
+    locale -a 2>/dev/null | grep -ix 'ja_JP.utf8' >/dev/null && return 0
+    echo "Generating the locale ja_JP.UTF-8"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    # localedef -c ends with status 1 on mere warnings; what counts is that the locale is there.
+    "${sudo[@]}" localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8 ||
+        locale -a 2>/dev/null | grep -ix 'ja_JP.utf8' >/dev/null
 }
 
 # velnora_build BUILD_DIR [extra cmake args...]

@@ -251,6 +251,9 @@ void TestDrop::refusedFile_data()
         << QStringLiteral("plain.txt/x.txt") << QStringLiteral("開けません！");
     // A device has no size and never ends; it must not be read.
     QTest::newRow("device file") << QStringLiteral("/dev/zero") << QStringLiteral("開けません！");
+    // It claims size 0; reading stops at 100001 bytes.
+    QTest::newRow("size 0 that never ends")
+        << QStringLiteral("/proc/self/pagemap") << QStringLiteral("100KBを超えています！");
 }
 
 void TestDrop::refusedFile()
