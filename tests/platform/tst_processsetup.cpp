@@ -63,12 +63,15 @@ void TestProcessSetup::realProgramIgnoresFileSizeSignal()
     QVERIFY(current.sa_handler == SIG_DFL);
     QTemporaryDir runtime;
     QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // A copy of its own, so that its temp.dat, left behind when it is ended, lands in that folder.
+    const QString copy = runtime.filePath(QStringLiteral("velnora"));
+    QVERIFY(QFile::copy(program, copy));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     QProcess child;
     child.setProcessEnvironment(env);
-    child.start(program, {});
+    child.start(copy, {});
     QVERIFY(child.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(ignoresFileSizeSignal(child.processId()) || child.state() != QProcess::Running,
                              20000);
