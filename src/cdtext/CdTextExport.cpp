@@ -61,7 +61,7 @@ CdTextExport exportCdText(const QString &layout)
     case Refusal::OverCapacity:
         break;
     case Refusal::NotALayout:
-        result.message << texts::notALayout(parsed.badLine);
+        result.message << (parsed.badLine == 0 ? texts::noTitles() : texts::notALayout(parsed.badLine));
         return result;
     case Refusal::Unwritable:
         result.message = unwritableMessage(parsed.unwritable);

@@ -159,8 +159,7 @@ LayoutBlocks layoutBlocks(const QString &layout)
         if (!block.titleLines.isEmpty())
             result.tracks = qMax(result.tracks, block.titleLines.constLast().first);
     if (result.tracks == 0) {
-        result.refusal = Refusal::NotALayout;
-        result.badLine = parsed.constFirst().discLine + 2;
+        result.refusal = Refusal::NotALayout; // badLine 0: a layout without title lines
         return result;
     }
     if (result.tracks > texts::MaxTracks) {

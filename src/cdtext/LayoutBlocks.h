@@ -24,7 +24,7 @@ struct LayoutBlocks {
     Refusal refusal = Refusal::None;
     QList<CdTextBlock> blocks;             // "en" first when both are there
     int tracks = 0;                        // the highest track number of any block
-    int badLine = 0;                       // for NotALayout
+    int badLine = 0;                       // for NotALayout; 0 when no line holds a title
     QList<UnwritableCharacter> unwritable; // for Unwritable, in line order
 };
 
