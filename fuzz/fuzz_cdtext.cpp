@@ -5,6 +5,7 @@
 #include "cdtext/LayoutBlocks.h"
 #include "cdtext/PackWriter.h"
 
+#include <algorithm>
 #include <cdio/cdtext.h>
 #include <iconv.h>
 
@@ -29,12 +30,19 @@ quint16 crc16(const char *bytes)
 // What libcdio gives for a text of the block: it converts with iconv from the block's charset; an
 // empty text is written as one space. Null when iconv cannot convert it (Shift_JIS lacks some of
 // cp932), so that text is not compared.
-std::optional<QString> expected(const CdTextBlock &block, const QByteArray &text)
+// libcdio 2.1 takes the character code of every block from the last block's size packs, so an "en"
+// block before "ja" is read as Shift_JIS: its \, ~ and Latin-1 letters are not compared there.
+std::optional<QString> expected(const CdTextBlock &block, const QByteArray &text, bool readAsShiftJis)
 {
     const QByteArray written =
         !text.isEmpty() ? text : (block.doubleByte ? QByteArrayLiteral("\x81\x40") : QByteArrayLiteral(" "));
-    if (!block.doubleByte)
+    if (!block.doubleByte) {
+        if (readAsShiftJis && std::any_of(written.begin(), written.end(), [](char c) {
+                return c == '\\' || c == '~' || static_cast<unsigned char>(c) >= 0x80;
+            }))
+            return std::nullopt;
         return QString::fromLatin1(written);
+    }
     iconv_t cd = iconv_open("UTF-8", "SHIFT_JIS");
     QByteArray out(written.size() * 4, '\0');
     char *in = const_cast<char *>(written.constData());
@@ -92,14 +100,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(cdtext_set_language_index(cdtext, static_cast<int>(b)), fuzz::visible(layout));
         FUZZ_CHECK(cdtext_get_language(cdtext) == expectedBlock.language, fuzz::visible(layout));
         const auto check = [&](cdtext_field_t field, int track, const QByteArray &text) {
-            const std::optional<QString> want = expected(expectedBlock, text);
+            const bool readAsShiftJis = !expectedBlock.doubleByte && parsed.blocks.constLast().doubleByte;
+            const std::optional<QString> want = expected(expectedBlock, text, readAsShiftJis);
             if (!want)
                 return;
             const QString got =
                 QString::fromUtf8(cdtext_get_const(cdtext, field, static_cast<track_t>(track)));
-            FUZZ_CHECK(got == *want, QStringLiteral("track %1: [%2] instead of [%3] in\n%4")
-                                         .arg(track)
-                                         .arg(got, *want, fuzz::visible(layout)));
+            FUZZ_CHECK(got == *want,
+                       QStringLiteral("track %1: [%2] instead of [%3] in\n%4\n%5")
+                           .arg(track)
+                           .arg(got, *want, fuzz::visible(layout), QString::fromLatin1(file.toHex(' '))));
         };
         check(CDTEXT_FIELD_TITLE, 0, expectedBlock.album);
         check(CDTEXT_FIELD_PERFORMER, 0, expectedBlock.artist);
