@@ -1,10 +1,11 @@
 # Shared by ./run and ./test: install what is missing, then configure and build.
 # Sourced, not run.
 
+# libcdio-dev and cdrskin: independent CD-TEXT readers the tests decode the export with (never linked to the program).
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-                  xvfb xauth poppler-utils libgl-dev locales libc-l10n)
+                  xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
-VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev)
+VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev libcdio-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
 
 velnora_install() {
