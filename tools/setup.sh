@@ -2,10 +2,12 @@
 # Sourced, not run.
 
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-                  xvfb xauth poppler-utils libgl-dev)
+                  xvfb xauth poppler-utils libgl-dev librsvg2-bin)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
 VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
+# Only for ./test --package: cpack's DEB generator (dpkg-shlibdeps, file) and the package's checkers.
+VELNORA_PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
 velnora_install() {
     local missing=()
@@ -21,10 +23,21 @@ velnora_install() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# velnora_build BUILD_DIR [extra cmake args...]
+# velnora_build BUILD_DIR [extra cmake args...] [--target TARGET]
+# Without --target everything is built (the program, the tests, the manual).
 velnora_build() {
     local dir=$1
     shift
-    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null || return 1
-    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+    local args=() target=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = --target ]; then
+            target=(--target "$2")
+            shift 2
+        else
+            args+=("$1")
+            shift
+        fi
+    done
+    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${args[@]}" >/dev/null || return 1
+    cmake --build "$dir" -j "$(nproc)" "${target[@]}" -- --no-print-directory
 }
