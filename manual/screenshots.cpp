@@ -68,13 +68,18 @@ int main(int argc, char *argv[])
     window.action(QStringLiteral("サンプル"))->trigger();
     bool ok = savePicture(&window, folder, QStringLiteral("main.png"));
 
-    // "編集" with the "en + ja" layout; the scripted boxes answer with their first button.
-    if (auto *both = window.findChild<QAbstractButton *>(QStringLiteral("Option3")))
-        both->click();
+    // "編集" with the "ja" layout (the sample holds "●", which "en" refuses); the scripted boxes answer
+    // with their first button.
+    if (auto *ja = window.findChild<QAbstractButton *>(QStringLiteral("Option2")))
+        ja->click();
     auto *edit = window.findChild<QAbstractButton *>(QStringLiteral("Command1"));
     if (!edit)
         return 1;
     edit->click();
+    if (!window.isEdited()) {
+        std::fputs("velnora_screenshots: the sample was not edited\n", stderr);
+        return 1;
+    }
     ok = savePicture(&window, folder, QStringLiteral("edited.png")) && ok;
 
     window.action(QStringLiteral("印刷"))->trigger();

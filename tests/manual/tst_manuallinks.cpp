@@ -36,7 +36,7 @@ QString readPage(const QString &path)
 // Every href and src of a page, as written.
 QStringList linksOf(const QString &html)
 {
-    static const QRegularExpression attribute(QStringLiteral(R"((?:href|src)\s*=\s*"([^"]*)")"));
+    static const QRegularExpression attribute(QStringLiteral(R"re((?:href|src)\s*=\s*"([^"]*)")re"));
     QStringList links;
     for (auto it = attribute.globalMatch(html); it.hasNext();)
         links.append(it.next().captured(1));
