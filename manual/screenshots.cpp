@@ -63,7 +63,10 @@ int main(int argc, char *argv[])
     platform.setProgramFolder(scratch.path());
     platform.setUserDataFolder(scratch.path());
 
+    // Started as the program starts it, so the snapshot file lives in the scratch folder.
     velnora::MainWindow window(platform);
+    if (!window.startUp())
+        return 1;
     window.show();
     window.action(QStringLiteral("サンプル"))->trigger();
     bool ok = savePicture(&window, folder, QStringLiteral("main.png"));
@@ -78,6 +81,8 @@ int main(int argc, char *argv[])
     edit->click();
     if (!window.isEdited()) {
         std::fputs("velnora_screenshots: the sample was not edited\n", stderr);
+        for (const auto &message : platform.messages)
+            std::fprintf(stderr, "  %s: %s\n", qPrintable(message.title), qPrintable(message.text));
         return 1;
     }
     ok = savePicture(&window, folder, QStringLiteral("edited.png")) && ok;

@@ -6,7 +6,9 @@ root=$1
 dir=$2
 source "$root/tools/setup.sh"
 VELNORA_ROOT=$root
-velnora_build "$dir" -DVELNORA_TESTS=OFF
+# Compiled from scratch: an object from a shared compiler cache once came built against another tree's
+# headers, and a package must hold only this tree's code.
+velnora_build "$dir" -DVELNORA_TESTS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=
 rm -f "$dir"/velnora_*.deb
 (cd "$dir" && cpack -G DEB >cpack.log) || { cat "$dir/cpack.log" >&2; exit 1; }
 deb=$(ls "$dir"/velnora_*_amd64.deb)
