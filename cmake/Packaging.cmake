@@ -4,11 +4,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "VELNORA developers")
 set(CPACK_PACKAGE_CONTACT "VELNORA developers <velnora@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "CD-TEXT editor for audio CDs")
+# Debian shows the description as written: lines under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "VELNORA prepares the CD-TEXT of an audio CD: the album name, the artist name and the track\n\
-titles. It checks the text, converts it into its CD_TEXT layout (half-width, full-width or\n\
-both), saves it in cp932, writes binary CD-TEXT for burning programs and prints a CD jacket\n\
-insert. A Japanese manual is included.")
+    "VELNORA prepares the CD-TEXT of an audio CD: the album name, the artist\n\
+name and the track titles. It checks the text, converts it into its\n\
+CD_TEXT layout (half-width, full-width or both), saves it in cp932,\n\
+writes binary CD-TEXT for burning programs and prints a CD jacket insert.\n\
+A Japanese manual is included.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY velnora)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
