@@ -7,9 +7,32 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+
+// Options answered without a window, before a display is looked for. Returns the exit status, or -1
+// when the window is to start.
+int answerWithoutWindow(int argc, char *argv[])
+{
+    if (argc < 2)
+        return -1;
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("velnora %s\n", VELNORA_VERSION);
+        return 0;
+    }
+    return -1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     velnora::setUpProcess(argc, argv);
+    if (const int status = answerWithoutWindow(argc, argv); status >= 0)
+        return status;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         fputs("VELNORA needs a display; without one, run it as: xvfb-run -a velnora [FILE]\n", stderr);
