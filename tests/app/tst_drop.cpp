@@ -429,7 +429,7 @@ void TestDrop::webLinks()
     QString text;
     for (const QString &link : links) {
         urls << QUrl(link);
-        text += urls.constLast().toString() + QStringLiteral("\n");
+        text += urls.constLast().toString(QUrl::FullyEncoded) + QStringLiteral("\n"); // as browsers send it
     }
     if (withLocalFile) {
         urls << QUrl::fromLocalFile(f.path(QStringLiteral("in.txt")));
