@@ -74,7 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Back to plain titles: every title on the line of its track number, untitled tracks before
     // the first title included.
     const QStringList back = pieces(removeEditMarks(layout));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    qsizetype lastTitle = lines.size() - 1;
+    while (lastTitle >= 0 && lines.at(lastTitle).isEmpty())
+        --lastTitle;
+    for (qsizetype i = 0; i <= lastTitle; ++i) {
         if (lines.at(i).isEmpty()) {
             FUZZ_CHECK(back.value(i).isEmpty(), fuzz::visible(layout));
             continue;
