@@ -4,6 +4,7 @@
 #include "app/EditController.h"
 #include "app/FileController.h"
 #include "app/LineNumberModel.h"
+#include "app/NameBox.h"
 #include "app/TitleBox.h"
 #include "app/TitleToolsController.h"
 #include "app/logic/FileAccess.h"
@@ -119,10 +120,10 @@ void MainWindow::buildControls()
     place(m_label1[2], 2835, 105, 1335, 255);
     place(m_label1[3], 105, 840, 2205, 255);
 
-    m_albumBox = new QLineEdit(client);
+    m_albumBox = new NameBox(client);
     named(m_albumBox, QStringLiteral("Text1(1)"));
     place(m_albumBox, 105, 315, 2625, 375);
-    m_artistBox = new QLineEdit(client);
+    m_artistBox = new NameBox(client);
     named(m_artistBox, QStringLiteral("Text1(2)"));
     place(m_artistBox, 2835, 315, 2625, 375);
 

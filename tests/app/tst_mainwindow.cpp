@@ -211,6 +211,24 @@ void TestMainWindow::tabOrder()
         w = w->nextInFocusChain();
     }
     QCOMPARE(seen, expected);
+
+    // Tab and Shift+Tab leave the title box as they leave every other control; a TAB typed there
+    // would replace the selected title and split the layout line it lands on.
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->setTitles(QStringLiteral("Morning\r\nRain"));
+    QPlainTextEdit *titles = f.window->titleBox();
+    titles->selectAll();
+    titles->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), titles);
+    QTest::keyClick(titles, Qt::Key_Tab);
+    QTRY_VERIFY(QApplication::focusWidget() != titles);
+    QVERIFY(QApplication::focusWidget()->objectName().startsWith(QStringLiteral("Option")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), titles);
+    QTest::keyClick(titles, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), f.window->artistBox());
+    QCOMPARE(f.window->titles(), QStringLiteral("Morning\r\nRain"));
 }
 
 void TestMainWindow::titleTextKeepsEveryCharacter()
