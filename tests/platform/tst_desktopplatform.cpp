@@ -72,6 +72,7 @@ class TestDesktopPlatform : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void secondInstanceIsRefused();
     void lockOfKilledProcessIsStale();
     void leftoverLockStarts_data();
@@ -94,6 +95,14 @@ void TestDesktopPlatform::initTestCase()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_runtime.filePath(QStringLiteral("data"))));
     QVERIFY(DesktopPlatform::lockFilePath().startsWith(m_runtime.path()));
+}
+
+void TestDesktopPlatform::init()
+{
+    // Each test starts from no lock file, whatever the last one left there.
+    const QString lock = DesktopPlatform::lockFilePath();
+    if (!QFile::remove(lock))
+        QDir().rmdir(lock);
 }
 
 void TestDesktopPlatform::secondInstanceIsRefused()
