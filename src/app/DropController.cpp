@@ -1,6 +1,7 @@
 #include "app/DropController.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/DropContents.h"
 #include "app/logic/DroppedName.h"
 #include "platform/Platform.h"
 
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTextCursor>
 #include <QUrl>
 
@@ -21,44 +21,15 @@ namespace
 
 constexpr qint64 DropSizeLimit = 100000;
 
-QStringList localFiles(const QMimeData &data)
+DropContents contentsOf(const QMimeData &data)
 {
-    QStringList paths;
-    if (!data.hasUrls())
-        return paths;
-    for (const QUrl &url : data.urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    }
-    return paths;
-}
-
-// File managers put the dropped files' names into the text as well; that copy is not text the
-// user means to insert. A web link's text is.
-bool isTextOfFileList(const QString &text, const QMimeData &data)
-{
-    QStringList forms;
-    for (const QUrl &url : data.urls()) {
-        if (url.isLocalFile())
-            forms << url.toLocalFile() << url.toString() << url.toString(QUrl::FullyEncoded);
-    }
-    if (forms.isEmpty())
-        return false;
-    bool any = false;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
-        const QString item = line.trimmed();
-        if (item.isEmpty())
-            continue;
-        if (!forms.contains(item))
-            return false;
-        any = true;
-    }
-    return any;
+    return dropContents(data.hasUrls() ? data.urls() : QList<QUrl>(),
+                        data.hasText() ? data.text() : QString());
 }
 
 bool acceptable(const QMimeData *data)
 {
-    return data && (data->hasUrls() || data->hasText());
+    return data && (data->hasUrls() || data->hasText()) && !contentsOf(*data).ignored;
 }
 
 } // namespace
@@ -122,19 +93,18 @@ bool DropController::eventFilter(QObject *watched, QEvent *event)
 
 void DropController::drop(int index, const QMimeData &data)
 {
+    const DropContents contents = contentsOf(data);
+    if (contents.ignored)
+        return;
     m_window->henshumae();
-    const QStringList files = localFiles(data);
-    if (!files.isEmpty()) {
+    if (!contents.files.isEmpty()) {
         if (m_window->check2()->isChecked())
-            appendFileNames(files);
+            appendFileNames(contents.files);
         else
-            openDroppedFile(files.constFirst());
+            openDroppedFile(contents.files.constFirst());
     }
-    if (data.hasText()) {
-        const QString text = data.text();
-        if (!text.isEmpty() && !isTextOfFileList(text, data))
-            insertText(index, text);
-    }
+    if (!contents.text.isEmpty())
+        insertText(index, contents.text);
 }
 
 void DropController::appendFileNames(const QStringList &paths)
@@ -149,25 +119,19 @@ void DropController::appendFileNames(const QStringList &paths)
 void DropController::openDroppedFile(const QString &path)
 {
     Platform &platform = m_window->platform();
-    const qint64 size = platform.fileSize(path);
-    if (size > DropSizeLimit) {
-        platform.messageBox(m_window, QStringLiteral("100KBを超えています！"), QStringLiteral("VELNORA"),
-                            Platform::Icon::None, Platform::Buttons::Ok);
-        return;
-    }
-    // A folder, a file gone since the drag began, one without the right to read it, or a device
-    // or pipe: the loader takes none of them, and the titles stay as they were.
-    bool readable = size >= 0;
-    if (readable) {
-        const QString before = m_window->titles();
-        m_window->setTitles(QString());
-        readable = m_window->loadFile(path);
-        if (!readable)
-            m_window->setTitles(before);
-    }
-    if (!readable) {
-        platform.messageBox(m_window, QStringLiteral("開けません！"), QStringLiteral("VELNORA"),
-                            Platform::Icon::None, Platform::Buttons::Ok);
+    // The size is what is read, not what the file claims: /proc files say 0 and never end. A
+    // folder, a file gone since the drag began, one without the right to read it, or a device or
+    // pipe: the loader takes none of them, and the titles stay as they were.
+    const QString before = m_window->titles();
+    m_window->setTitles(QString());
+    const MainWindow::LoadResult loaded = m_window->loadFile(path, DropSizeLimit);
+    if (loaded != MainWindow::LoadResult::Loaded) {
+        m_window->setTitles(before);
+        platform.messageBox(m_window,
+                            loaded == MainWindow::LoadResult::TooLarge
+                                ? QStringLiteral("100KBを超えています！")
+                                : QStringLiteral("開けません！"),
+                            QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::Ok);
         return;
     }
     m_window->delHenshumoji();

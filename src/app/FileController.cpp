@@ -1,12 +1,12 @@
 #include "app/FileController.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 #include "app/logic/TextSave.h"
 #include "platform/Platform.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -100,8 +100,13 @@ void FileController::openDocument()
         return;
     m_lastFileName = path;
     clearDocument();
-    // Only a regular file: a device or pipe would be read without end.
-    if (!m_window->loadFile(path))
+    // Only a regular file: a device or pipe would be read without end. A file that cannot be read
+    // ends the command silently; one over the cap is said, since it is there and readable.
+    const MainWindow::LoadResult loaded = m_window->loadFile(path, OpenSizeCap);
+    if (loaded == MainWindow::LoadResult::TooLarge)
+        m_window->platform().messageBox(m_window, QStringLiteral("開けません！\r\n") + overCapReason(),
+                                        ProgramTitle, Platform::Icon::None, Platform::Buttons::Ok);
+    if (loaded != MainWindow::LoadResult::Loaded)
         return;
     m_window->delHenshumoji();
     m_window->henshumae();

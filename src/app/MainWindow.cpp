@@ -4,8 +4,10 @@
 #include "app/EditController.h"
 #include "app/FileController.h"
 #include "app/LineNumberModel.h"
+#include "app/NameBox.h"
 #include "app/TitleBox.h"
 #include "app/TitleToolsController.h"
+#include "app/logic/FileAccess.h"
 #include "app/logic/LayoutRule.h"
 #include "app/logic/Twips.h"
 #include "edit/EditMarks.h"
@@ -15,6 +17,7 @@
 #include "platform/Platform.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
+#include "text/NativePath.h"
 #include "text/TextFile.h"
 
 #include <QAction>
@@ -22,7 +25,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +33,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -119,10 +120,10 @@ void MainWindow::buildControls()
     place(m_label1[2], 2835, 105, 1335, 255);
     place(m_label1[3], 105, 840, 2205, 255);
 
-    m_albumBox = new QLineEdit(client);
+    m_albumBox = new NameBox(client);
     named(m_albumBox, QStringLiteral("Text1(1)"));
     place(m_albumBox, 105, 315, 2625, 375);
-    m_artistBox = new QLineEdit(client);
+    m_artistBox = new NameBox(client);
     named(m_artistBox, QStringLiteral("Text1(2)"));
     place(m_artistBox, 2835, 315, 2625, 375);
 
@@ -412,28 +413,22 @@ bool MainWindow::keepFile(const QString &path, const QString &text)
 {
     if (path.isEmpty())
         return false;
-    const cp932::Encoded encoded = cp932::encode(text);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !writeFileAtomically(path, cp932::encode(text).bytes, Links::Refuse).failed();
 }
 
 void MainWindow::writeSnapshot(const QString &text)
 {
     m_snapshot = text;
+    m_snapshotBytes = cp932::encode(text).bytes.size();
     keepFile(m_state.TempPath, text);
 }
 
 QStringList MainWindow::snapshotLines()
 {
-    QFile file(m_state.TempPath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QString text = cp932::decode(file.readAll());
+    // Never more than what was written, never through a link, never waiting on a pipe.
+    const FileRead read = readFileBounded(m_state.TempPath, m_snapshotBytes, Links::Refuse);
+    if (read.ok()) {
+        const QString text = cp932::decode(read.bytes);
         if (text == m_snapshot)
             return readLines(text);
     }
@@ -441,22 +436,22 @@ QStringList MainWindow::snapshotLines()
     return readLines(m_snapshot);
 }
 
-bool MainWindow::loadFile(const QString &path)
+MainWindow::LoadResult MainWindow::loadFile(const QString &path, qint64 cap)
 {
     // Only regular files: a folder has no lines and a device or pipe never ends.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const FileRead read = readFileBounded(path, cap, Links::Follow);
+    if (read.tooLarge)
+        return LoadResult::TooLarge;
+    if (!read.ok())
+        return LoadResult::Failed;
     Document doc = document();
-    loadLines(doc, readLines(decodeFileBytes(bytes)));
+    loadLines(doc, readLines(decodeFileBytes(read.bytes)));
     if (doc.album != album())
         setAlbum(doc.album);
     if (doc.artist != artist())
         setArtist(doc.artist);
     setTitles(doc.titles);
-    return true;
+    return LoadResult::Loaded;
 }
 
 void MainWindow::henshumae()
@@ -520,12 +515,18 @@ void MainWindow::setSaveCommandsEnabled(bool enabled)
 
 void MainWindow::setFileTitle(const QString &path)
 {
-    setWindowTitle(titleForFile(path));
+    m_currentFile = path;
+    setWindowTitle(titleForFile(displayPath(path)));
 }
 
 QString MainWindow::currentFile() const
 {
-    return windowTitle() == QStringLiteral("VELNORA") ? QString() : fileFromTitle(windowTitle());
+    if (windowTitle() == QStringLiteral("VELNORA"))
+        return {};
+    // The title is the record of the file; the kept path is its exact bytes while it matches.
+    if (windowTitle() == titleForFile(displayPath(m_currentFile)))
+        return m_currentFile;
+    return fileFromTitle(windowTitle());
 }
 
 bool MainWindow::startUp()
@@ -543,6 +544,7 @@ bool MainWindow::startUp()
     m_state.TempPath = programTemp;
     // 3.
     m_snapshot = titles();
+    m_snapshotBytes = cp932::encode(m_snapshot).bytes.size();
     if (!keepFile(programTemp, m_snapshot)) {
         const QString dataFolder = m_platform.userDataFolder();
         if (!dataFolder.isEmpty()) {
@@ -569,8 +571,12 @@ bool MainWindow::startUp()
     if (!commandLine.isEmpty()) {
         const QString path = commandLinePath(commandLine);
         setFileTitle(path);
-        if (!loadFile(path)) {
-            m_platform.messageBox(this, QStringLiteral("開けません！\r\nファイルでない可能性があります。"),
+        const LoadResult loaded = loadFile(path, OpenSizeCap);
+        if (loaded != LoadResult::Loaded) {
+            const QString reason = loaded == LoadResult::TooLarge
+                                       ? overCapReason()
+                                       : QStringLiteral("ファイルでない可能性があります。");
+            m_platform.messageBox(this, QStringLiteral("開けません！\r\n") + reason,
                                   QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::Ok);
             return true;
         }

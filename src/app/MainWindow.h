@@ -89,24 +89,28 @@ public:
     int listEntries() const;
     bool isEdited() const; // the "保存" button is enabled
 
-    // KeepFile: replaces a file's content with the text in cp932; every failure is silent.
-    // Returns whether it worked, for callers that may say so.
+    // KeepFile: replaces the program's own file with the text in cp932, never through a link;
+    // every failure is silent. Returns whether it worked, for callers that may say so.
     bool keepFile(const QString &path, const QString &text);
     // The snapshot: written to temp.dat and kept in memory, so a folder that cannot be written
     // never costs the user the titles.
     void writeSnapshot(const QString &text);
     // The snapshot's lines by the file line rule; from memory when temp.dat cannot be read back
-    // as it was written.
+    // as it was written (gone, replaced by a link, a pipe or a longer file).
     QStringList snapshotLines();
-    // Loads a text file's lines into the document. False when the file cannot be opened.
-    bool loadFile(const QString &path);
+    // Loads a text file's lines into the document, reading at most cap + 1 bytes of it. Nothing
+    // changes unless it is Loaded.
+    enum class LoadResult { Loaded, TooLarge, Failed };
+    LoadResult loadFile(const QString &path, qint64 cap);
 
     void henshumae();        // return to the pre-edit state
     void enterEditedState(); // the edited state after a successful edit
     void delHenshumoji();    // remove the edit marks from the title box
     void setSaveCommandsEnabled(bool enabled);
-    void setFileTitle(const QString &path); // "VELNORA - " + path
-    QString currentFile() const;            // empty without a file
+    // "VELNORA - " + path. The path is kept as given: a name that is not UTF-8 shows only
+    // approximately in the title but is written back to exactly.
+    void setFileTitle(const QString &path);
+    QString currentFile() const; // empty without a file
 
     void applyLayoutRule();
     void rebuildLineNumbers();
@@ -140,7 +144,9 @@ private:
 
     Platform &m_platform;
     WindowState m_state;
+    QString m_currentFile; // valid while the title shows it
     QString m_snapshot;
+    qint64 m_snapshotBytes = 0; // what temp.dat holds when it is the program's own
     bool m_inLayout = false;
 
     QLineEdit *m_albumBox = nullptr;

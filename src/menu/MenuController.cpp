@@ -1,12 +1,12 @@
 #include "menu/MenuController.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/HelpLocation.h"
 #include "menu/MenuTexts.h"
 #include "platform/Platform.h"
 
 #include <QAction>
 #include <QDate>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -33,6 +33,10 @@ MenuController::MenuController(MainWindow *window) : QObject(window), m_window(w
     connectAction(QStringLiteral("ヘルプファイル"), &MenuController::openHelpFile);
     connectAction(QStringLiteral("バージョン"), &MenuController::showVersion);
     connectAction(QStringLiteral("サンプル"), &MenuController::pasteSample);
+
+    // F1 is where desktop users look for help; Ctrl+H stays the item's own key.
+    if (QAction *help = m_window->action(QStringLiteral("ヘルプファイル")))
+        help->setShortcuts({help->shortcut(), QKeySequence(Qt::Key_F1)});
 
     if (QAction *onTop = m_window->action(QStringLiteral("常に手前に表示"))) {
         onTop->setCheckable(true);
@@ -136,9 +140,10 @@ void MenuController::openAmazonCom()
 
 void MenuController::openHelpFile()
 {
-    // The desktop would answer a missing file with an error box of its own; the program shows none.
-    const QString path = menutexts::helpFilePath(m_window->platform().programFolder());
-    if (!QFileInfo(path).isFile())
+    // help.chm when there is one, else the manual in the browser. The desktop would answer a missing
+    // file with an error box of its own; the program shows none.
+    const QString path = helplocation::helpTarget(m_window->platform().programFolder());
+    if (path.isEmpty())
         return;
     fileopen(QUrl::fromLocalFile(path));
 }

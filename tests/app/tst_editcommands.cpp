@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 #include "platform/JapaneseDesktop.h"
 #include "text/Cp932.h"
 
@@ -509,7 +510,7 @@ void TestEditCommands::loadedLayoutWithGapsKeepsNumbers()
     MainWindow &w = *f.window;
     const QString layout = ExampleEn + QStringLiteral("\r\n") + ExampleJa;
     f.writeFile(QStringLiteral("saved.txt"), cp932::encode(layout).bytes);
-    w.loadFile(f.path(QStringLiteral("saved.txt")));
+    w.loadFile(f.path(QStringLiteral("saved.txt")), OpenSizeCap);
     w.delHenshumoji();
     QCOMPARE(w.album(), QStringLiteral("Ｂｌｕｅ　Ｓｋｙ"));
     QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
