@@ -1,8 +1,8 @@
 // Takes the manual's pictures from the real windows with a sample document, so that they follow every
 // change of the windows. Usage: velnora_screenshots FOLDER
+#include "ScreenshotPlatform.h"
 #include "app/MainWindow.h"
 #include "platform/JapaneseDesktop.h"
-#include "platform/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -59,9 +59,7 @@ int main(int argc, char *argv[])
     QTemporaryDir scratch;
     if (!scratch.isValid())
         return 1;
-    velnora::ScriptedPlatform platform;
-    platform.setProgramFolder(scratch.path());
-    platform.setUserDataFolder(scratch.path());
+    ScreenshotPlatform platform(scratch.path());
 
     // Started as the program starts it, so the snapshot file lives in the scratch folder.
     velnora::MainWindow window(platform);
@@ -71,8 +69,8 @@ int main(int argc, char *argv[])
     window.action(QStringLiteral("サンプル"))->trigger();
     bool ok = savePicture(&window, folder, QStringLiteral("main.png"));
 
-    // "編集" with the "ja" layout (the sample holds "●", which "en" refuses); the scripted boxes answer
-    // with their first button.
+    // "編集" with the "ja" layout (the sample holds "●", which "en" refuses); the boxes answer with
+    // their first button.
     if (auto *ja = window.findChild<QAbstractButton *>(QStringLiteral("Option2")))
         ja->click();
     auto *edit = window.findChild<QAbstractButton *>(QStringLiteral("Command1"));
@@ -81,8 +79,8 @@ int main(int argc, char *argv[])
     edit->click();
     if (!window.isEdited()) {
         std::fputs("velnora_screenshots: the sample was not edited\n", stderr);
-        for (const auto &message : platform.messages)
-            std::fprintf(stderr, "  %s: %s\n", qPrintable(message.title), qPrintable(message.text));
+        for (const QString &message : std::as_const(platform.messages))
+            std::fprintf(stderr, "  %s\n", qPrintable(message));
         return 1;
     }
     ok = savePicture(&window, folder, QStringLiteral("edited.png")) && ok;

@@ -278,7 +278,9 @@ void TestFiles::openSizeCap()
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(4 * 1024 * 1024 + 1));
     huge.close();
     fillEdited(f, QString());
-    f.platform.queueAnswer(Platform::Ok);
+    f.platform.expectBox(ClearQuestion, Platform::Ok);
+    if (!opens)
+        f.platform.expectBox(QStringLiteral("開けません！\r\n4MBを超えています。"));
     f.platform.queueFileName(name.startsWith(QLatin1Char('/')) ? name : f.path(name));
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     if (opens) {
