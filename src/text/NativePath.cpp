@@ -76,7 +76,19 @@ QString fromNativePath(const QByteArray &bytes)
             ++i;
             continue;
         }
-        path += QString::fromUtf8(bytes.constData() + i, n);
+        // Decoded by hand: QString::fromUtf8 drops U+FEFF as a byte-order mark, and a name keeps it.
+        const auto at = [&](qsizetype k) {
+            return static_cast<char32_t>(static_cast<unsigned char>(bytes.at(k)));
+        };
+        char32_t code = n == 1 ? at(i) : n == 2 ? at(i) & 0x1F : n == 3 ? at(i) & 0x0F : at(i) & 0x07;
+        for (int k = 1; k < n; ++k)
+            code = (code << 6) | (at(i + k) & 0x3F);
+        if (QChar::requiresSurrogates(code)) {
+            path += QChar(QChar::highSurrogate(code));
+            path += QChar(QChar::lowSurrogate(code));
+        } else {
+            path += QChar(static_cast<char16_t>(code));
+        }
         i += n;
     }
     return path;

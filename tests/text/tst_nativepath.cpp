@@ -32,6 +32,10 @@ void TestNativePath::roundTrip_data()
         << QByteArray("\xed\xa0\x80") << (QString() + QChar(0xdced) + QChar(0xdca0) + QChar(0xdc80))
         << u"\ufffd\ufffd\ufffd"_s;
     QTest::newRow("four-byte character") << QByteArray("\xf0\x9f\x98\x80") << u"😀"_s << u"😀"_s;
+    // U+FEFF is a character of the name here, not a byte-order mark to drop.
+    QTest::newRow("byte-order mark in a name") << QByteArray("\xef\xbb\xbf"
+                                                             "a\xef\xbb\xbf")
+                                               << u"\ufeffa\ufeff"_s << u"\ufeffa\ufeff"_s;
 }
 
 void TestNativePath::roundTrip()
