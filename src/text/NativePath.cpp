@@ -8,9 +8,12 @@ namespace
 
 constexpr char16_t EscapeBase = 0xDC00;
 
-bool isEscape(QChar c)
+// An escaped byte is a low surrogate U+DC80..U+DCFF standing alone; after a high surrogate the same
+// unit is the second half of a character beyond U+FFFF (U+C30C3 ends in U+DCC3).
+bool isEscape(const QString &path, qsizetype i)
 {
-    return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+    const char16_t c = path.at(i).unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && path.at(i - 1).isHighSurrogate());
 }
 
 bool isContinuation(unsigned char b)
@@ -55,7 +58,7 @@ QByteArray toNativePath(const QString &path)
     bytes.reserve(path.size() * 3);
     qsizetype from = 0;
     for (qsizetype i = 0; i <= path.size(); ++i) {
-        if (i < path.size() && !isEscape(path.at(i)))
+        if (i < path.size() && !isEscape(path, i))
             continue;
         bytes += QStringView(path).mid(from, i - from).toUtf8();
         if (i < path.size())
@@ -97,9 +100,9 @@ QString fromNativePath(const QByteArray &bytes)
 QString displayPath(const QString &path)
 {
     QString shown = path;
-    for (QChar &c : shown) {
-        if (isEscape(c))
-            c = QChar::ReplacementCharacter;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (isEscape(path, i))
+            shown[i] = QChar::ReplacementCharacter;
     }
     return shown;
 }

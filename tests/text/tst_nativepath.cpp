@@ -32,6 +32,9 @@ void TestNativePath::roundTrip_data()
         << QByteArray("\xed\xa0\x80") << (QString() + QChar(0xdced) + QChar(0xdca0) + QChar(0xdc80))
         << u"\ufffd\ufffd\ufffd"_s;
     QTest::newRow("four-byte character") << QByteArray("\xf0\x9f\x98\x80") << u"😀"_s << u"😀"_s;
+    // Its second half U+DCC3 lies among the escaped bytes and is still no escape.
+    QTest::newRow("character whose low half looks escaped")
+        << QByteArray("\xf3\x83\x83\x83") << u"\U000C30C3"_s << u"\U000C30C3"_s;
     // U+FEFF is a character of the name here, not a byte-order mark to drop.
     QTest::newRow("byte-order mark in a name") << QByteArray("\xef\xbb\xbf"
                                                              "a\xef\xbb\xbf")
