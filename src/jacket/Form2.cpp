@@ -1,6 +1,5 @@
 #include "jacket/Form2.h"
 
-#include "app/MainWindow.h"
 #include "app/logic/Twips.h"
 #include "jacket/SpinBar.h"
 #include "jacket/logic/DrawJacket.h"
@@ -43,7 +42,8 @@ QString indexed(const char *family, int i)
 
 } // namespace
 
-Form2::Form2(MainWindow *mainWindow) : QWidget(nullptr, Qt::Window), m_main(mainWindow)
+Form2::Form2(const Document &document, Platform &platform)
+    : QWidget(nullptr, Qt::Window), m_document(document), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("CDジャケット印刷設定"));
@@ -54,12 +54,6 @@ Form2::Form2(MainWindow *mainWindow) : QWidget(nullptr, Qt::Window), m_main(main
     loadSteps();
     // A hidden window gets its resize event only when shown; the preview is wanted now.
     applySizeRule();
-}
-
-Form2::~Form2()
-{
-    if (m_main)
-        m_main->setEnabled(true);
 }
 
 int Form2::px(int twips) const
@@ -273,8 +267,6 @@ void Form2::loadSteps()
         m_text3[i]->setText(QString::number(m_vscroll3[i]->setting()));
     }
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (m_main)
-        m_main->setEnabled(false);
 }
 
 void Form2::resetDefaults()
@@ -344,7 +336,7 @@ void Form2::refreshPreview()
     // The pixmap's own resolution also sizes the fonts, so millimetres and points agree.
     PainterSurface surface(painter, pixmap.logicalDpiY() / 25.4, QSizeF(size),
                            palette().color(QPalette::Button));
-    RefreshPreview(surface, zoom(), settings(), m_main->document());
+    RefreshPreview(surface, zoom(), settings(), m_document);
     painter.end();
     m_picture1->setPixmap(pixmap);
 }
@@ -353,7 +345,7 @@ void Form2::print()
 {
     // Every step after the dialog that fails is skipped without a word.
     QPrinter printer(QPrinter::HighResolution);
-    if (!m_main->platform().printerDialog(this, printer))
+    if (!m_platform.printerDialog(this, printer))
         return;
     // The dialog has already put the copies and orientation on the printer. The jacket is one
     // page, so the page range is set to start at page 1 and end there.
@@ -362,7 +354,7 @@ void Form2::print()
     if (!painter.begin(&printer))
         return;
     PainterSurface surface(painter, printer.resolution() / 25.4, QSizeF(), QColor());
-    DrawJacket(surface, 1.0, settings(), m_main->document());
+    DrawJacket(surface, 1.0, settings(), m_document);
     painter.end();
 }
 
@@ -414,8 +406,7 @@ void Form2::resizeEvent(QResizeEvent *event)
 
 void Form2::closeEvent(QCloseEvent *event)
 {
-    if (m_main)
-        m_main->setEnabled(true);
+    emit closed();
     QWidget::closeEvent(event);
 }
 

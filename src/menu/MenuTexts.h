@@ -25,10 +25,5 @@ QString helpFilePath(const QString &programFolder);
 
 QString versionText();
 
-// "サンプル貼付": twelve title lines, each ending in CR LF.
-QString sampleAlbum();
-QString sampleArtist();
-QString sampleTitles();
-
 } // namespace menutexts
 } // namespace velnora

@@ -20,11 +20,15 @@ namespace velnora
 DesktopPlatform::DesktopPlatform() = default;
 DesktopPlatform::~DesktopPlatform() = default;
 
-int DesktopPlatform::messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
-                                Buttons buttons)
+void DesktopPlatform::setDialogParent(QWidget *parent)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("VELNORA") : title);
+    m_dialogParent = parent;
+}
+
+int DesktopPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
+{
+    QMessageBox box(m_dialogParent.data());
+    box.setWindowTitle(title.isEmpty() ? programName() : title);
     box.setText(text);
     switch (icon) {
     case Icon::None:
@@ -91,9 +95,9 @@ void DesktopPlatform::setDialogFilters(QFileDialog &dialog, const QString &filte
     dialog.setNameFilters(entries);
 }
 
-QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, const QString &startName)
+QString DesktopPlatform::openFileName(const QString &filter, const QString &startName)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(m_dialogParent.data());
     setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -105,9 +109,9 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, co
     return dialog.selectedFiles().constFirst();
 }
 
-QString DesktopPlatform::saveFileName(QWidget *parent, const QString &filter, const QString &startName)
+QString DesktopPlatform::saveFileName(const QString &filter, const QString &startName)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(m_dialogParent.data());
     setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -3,6 +3,8 @@
 #include "platform/Platform.h"
 
 #include <QLockFile>
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 
 class QFileDialog;
@@ -17,10 +19,10 @@ public:
     DesktopPlatform();
     ~DesktopPlatform() override;
 
-    int messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
-    QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
-    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    QString openFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName) override;
+    void setDialogParent(QWidget *parent) override;
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
     void shellOpen(const QUrl &url) override;
     void sendKeys(const QKeySequence &keys) override;
@@ -41,6 +43,7 @@ public:
 private:
     std::unique_ptr<QLockFile> m_lock;
     bool m_sendingKeys = false;
+    QPointer<QWidget> m_dialogParent;
 };
 
 } // namespace velnora

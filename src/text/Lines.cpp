@@ -28,4 +28,24 @@ QStringList readLines(const QString &text)
     return lines;
 }
 
+QString withLineFeeds(const QString &text)
+{
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return plain;
+}
+
+QString withCrLf(const QString &text)
+{
+    QString crLf = withLineFeeds(text);
+    crLf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return crLf;
+}
+
+qsizetype boxPosition(const QString &crLfText, qsizetype position)
+{
+    return position - QStringView(crLfText).left(position).count(QStringLiteral("\r\n"));
+}
+
 } // namespace velnora

@@ -87,6 +87,8 @@ private slots:
 
 private:
     Form2 *open();
+    // The window draws the document it was opened with: set another one and open it again.
+    void reopenWith(const QString &album, const QString &artist, const QString &titles);
     template <typename T> T *get(const QString &name)
     {
         T *w = m_form ? m_form->findChild<T *>(name) : nullptr;
@@ -121,6 +123,17 @@ Form2 *TestForm2::open()
     if (form && !QTest::qWaitForWindowExposed(form))
         return nullptr;
     return form;
+}
+
+void TestForm2::reopenWith(const QString &album, const QString &artist, const QString &titles)
+{
+    m_form->close();
+    QTRY_VERIFY(!m_form);
+    m_fx->window->session().setAlbum(album);
+    m_fx->window->session().setArtist(artist);
+    m_fx->window->session().setTitles(titles);
+    m_form = open();
+    QVERIFY(m_form);
 }
 
 void TestForm2::opensWithDefaults()
@@ -337,7 +350,7 @@ void TestForm2::previewShowsSheetAndFrame_data()
 void TestForm2::previewShowsSheetAndFrame()
 {
     QFETCH(int, zoom);
-    m_fx->window->setTitles(QString()); // the window is disabled, so this is only the test's doing
+    m_fx->window->session().setTitles(QString()); // the window is disabled, so this is only the test's doing
     get<SpinBar>(QStringLiteral("HScroll1"))->setSetting(zoom);
     const QImage image = get<QLabel>(QStringLiteral("Picture1"))->pixmap().toImage();
     const double k = image.logicalDpiY() / 25.4 * zoom / 10.0;
@@ -543,7 +556,7 @@ void TestForm2::printsTrueMillimetres()
     QFETCH(int, heightClicks);
     QFETCH(int, zoom);
     // Short titles and no names, so the frame is the outermost ink.
-    m_fx->window->setTitles(QStringLiteral("曲一\r\nTitle"));
+    reopenWith(QString(), QString(), QStringLiteral("曲一\r\nTitle"));
     for (int i = 0; i < widthClicks; ++i)
         clickPart(get<SpinBar>(QStringLiteral("VScroll1(3)")), QStyle::SC_ScrollBarSubLine);
     for (int i = 0; i < heightClicks; ++i)
@@ -603,9 +616,7 @@ void TestForm2::printsJapaneseAsText()
 {
     QFETCH(int, typefaceClicks);
     QFETCH(QString, font);
-    m_fx->window->setAlbum(QString());
-    m_fx->window->setArtist(QString());
-    m_fx->window->setTitles(QStringLiteral("春の歌\r\n夏"));
+    reopenWith(QString(), QString(), QStringLiteral("春の歌\r\n夏"));
     auto *face = get<SpinBar>(QStringLiteral("VScroll4(2)"));
     for (int i = 0; i < qAbs(typefaceClicks); ++i)
         clickPart(face, typefaceClicks > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
