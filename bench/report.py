@@ -56,6 +56,8 @@ for key, label in [("BM_RemoveMarksLayout/10000", "Del_henshumoji, 10,000-title 
                    ("BM_RemoveMarksDigits/numbered:0", "Del_henshumoji, 100 KB digits/TAB/breaks"),
                    ("BM_RemoveMarksDigits/numbered:1", "Del_henshumoji, 100 KB numbered lines")]:
     rows.append((label, "20 ms", timed(logic[key], "ms"), ms(logic[key]) / 20))
+export99 = logic["BM_CdTextExportEnJa/99"]
+rows.append(("CD-TEXT export of 99 titles \"en + ja\"", "1 ms", timed(export99, "µs"), ms(export99) / 1))
 edit = window["BM_EditCommand/10000/iterations:10"]
 key = window["BM_Keystroke/10000/iterations:50"]
 rows.append(("window \"編集\", 10,000 titles", "300 ms", timed(edit, "ms"), ms(edit) / 300))

@@ -71,17 +71,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (cp932::encode(album + artist + titles).ok())
         FUZZ_CHECK(cp932::encode(layout).ok(), fuzz::visible(layout));
 
-    // Back to plain titles: every title on the line of its track number, counted from the first.
+    // Back to plain titles: every title on the line of its track number, untitled tracks before
+    // the first title included.
     const QStringList back = pieces(removeEditMarks(layout));
-    qsizetype first = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).isEmpty())
+    qsizetype lastTitle = lines.size() - 1;
+    while (lastTitle >= 0 && lines.at(lastTitle).isEmpty())
+        --lastTitle;
+    for (qsizetype i = 0; i <= lastTitle; ++i) {
+        if (lines.at(i).isEmpty()) {
+            FUZZ_CHECK(back.value(i).isEmpty(), fuzz::visible(layout));
             continue;
-        if (first < 0)
-            first = i;
+        }
         const QString made = trimBlanks(type == EditType::Ja ? widen(lines.at(i)) : narrow(lines.at(i)));
         const QString expected = made.isEmpty() ? QStringLiteral(" ") : narrow(made);
-        FUZZ_CHECK(back.value(i - first) == expected,
+        FUZZ_CHECK(back.value(i) == expected,
                    fuzz::visible(layout) + QStringLiteral("\nline ") + QString::number(i + 1));
     }
     return 0;

@@ -1,4 +1,4 @@
-// Reading a text file: any bytes through the UTF-8/cp932 detection, the line rule and the loading of
+// Reading a text file: any bytes through the UTF-16/UTF-8/cp932 detection, the line rule and the loading of
 // the document, the disc line included.
 #include "FuzzSupport.h"
 
@@ -6,6 +6,7 @@
 #include "edit/EditMarks.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
+#include "text/NativePath.h"
 #include "text/TextFile.h"
 #include "text/Width.h"
 
@@ -33,7 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QString text = decodeFileBytes(bytes);
-    FUZZ_CHECK(bytes.isEmpty() == text.isEmpty() || bytes == "\xEF\xBB\xBF", fuzz::visible(text));
+    FUZZ_CHECK(bytes.isEmpty() == text.isEmpty() || bytes == "\xEF\xBB\xBF" || bytes == "\xFF\xFE" ||
+                   bytes == "\xFE\xFF",
+               fuzz::visible(text));
+    // The same bytes as a file name come back exactly, whatever they are.
+    FUZZ_CHECK(toNativePath(fromNativePath(bytes)) == bytes, fuzz::visible(fromNativePath(bytes)));
 
     const QStringList lines = readLines(text);
     for (const QString &line : lines)

@@ -87,3 +87,18 @@ write("fuzz_sort", "case", b"\x01" + b"apple\r\nBanana\r\nAPPLE\r\n")
 write("fuzz_sort", "numbers", b"\x01" + b"1\r\n2\r\n10\r\n")
 write("fuzz_sort", "japanese", b"\x00" + TITLES_JP.encode("utf-8"))
 write("fuzz_sort", "layout", b"\x01" + LAYOUT_ENJA.encode("utf-8"))
+
+# CD-TEXT export: layouts as the title box holds them after "編集", near every limit.
+def numbered(count, text):
+    return "".join(f"{t}\t{text}{t}\r\n" for t in range(1, count + 1))
+
+for name, text in [("enja", LAYOUT_ENJA), ("en", LAYOUT_EN), ("ja", LAYOUT_JA),
+                   ("gaps", CRLF.join(["en", "0\tA\tB", "2\tRain", "5\tSnow", ""])),
+                   ("ja_gaps", CRLF.join(["ja", "0\t青い空\t空トリオ", "1\t朝の歌", "3\tガイド・ブック", ""])),
+                   ("latin1", CRLF.join(["en", "0\tCafé\tBjörk", "1\tÀ bientôt", ""])),
+                   ("halfwidth_kana_in_en", CRLF.join(["en", "0\tA\tB", "1\tｶﾞｲﾄﾞ", ""])),
+                   ("cp932_only_in_ja", CRLF.join(["ja", "0\t①～∥\t－￢", "1\t髙﨑", ""])),
+                   ("tracks_99", "en\r\n0\t" + "a" * 59 + "\tB\r\n" + numbered(99, "x" * 24)),
+                   ("tracks_100", "en\r\n0\tA\tB\r\n" + numbered(100, "T")),
+                   ("long_album", "en\r\n0\t" + "a" * 40 + "\tB\r\n1\tT\r\n")]:
+    write("fuzz_cdtext", name, text)

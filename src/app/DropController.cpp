@@ -1,5 +1,6 @@
 #include "app/DropController.h"
 
+#include "app/logic/DropContents.h"
 #include "app/logic/Session.h"
 #include "text/Lines.h"
 
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTextCursor>
 #include <QUrl>
 
@@ -17,44 +17,15 @@ namespace velnora
 namespace
 {
 
-QStringList localFiles(const QMimeData &data)
+DropContents contentsOf(const QMimeData &data)
 {
-    QStringList paths;
-    if (!data.hasUrls())
-        return paths;
-    for (const QUrl &url : data.urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    }
-    return paths;
-}
-
-// File managers put the dropped files' names into the text as well; that copy is not text the
-// user means to insert. A web link's text is.
-bool isTextOfFileList(const QString &text, const QMimeData &data)
-{
-    QStringList forms;
-    for (const QUrl &url : data.urls()) {
-        if (url.isLocalFile())
-            forms << url.toLocalFile() << url.toString() << url.toString(QUrl::FullyEncoded);
-    }
-    if (forms.isEmpty())
-        return false;
-    bool any = false;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
-        const QString item = line.trimmed();
-        if (item.isEmpty())
-            continue;
-        if (!forms.contains(item))
-            return false;
-        any = true;
-    }
-    return any;
+    return dropContents(data.hasUrls() ? data.urls() : QList<QUrl>(),
+                        data.hasText() ? data.text() : QString());
 }
 
 bool acceptable(const QMimeData *data)
 {
-    return data && (data->hasUrls() || data->hasText());
+    return data && (data->hasUrls() || data->hasText()) && !contentsOf(*data).ignored;
 }
 
 } // namespace
@@ -120,12 +91,12 @@ bool DropController::eventFilter(QObject *watched, QEvent *event)
 
 void DropController::drop(int index, const QMimeData &data)
 {
-    m_session.dropFiles(localFiles(data));
-    if (data.hasText()) {
-        const QString text = data.text();
-        if (!text.isEmpty() && !isTextOfFileList(text, data))
-            insertText(index, text);
-    }
+    const DropContents contents = contentsOf(data);
+    if (contents.ignored)
+        return;
+    m_session.dropFiles(contents.files);
+    if (!contents.text.isEmpty())
+        insertText(index, contents.text);
 }
 
 void DropController::insertText(int index, const QString &text)

@@ -1,5 +1,6 @@
 #include "app/Form1Controls.h"
 
+#include "app/NameBox.h"
 #include "app/TitleBox.h"
 #include "app/logic/Twips.h"
 #include "platform/JapaneseDesktop.h"
@@ -91,7 +92,7 @@ QWidget *create(Kind kind, const QString &caption, QWidget *parent)
     case Kind::Label:
         return new QLabel(caption, parent);
     case Kind::Field:
-        return new QLineEdit(parent);
+        return new NameBox(parent);
     case Kind::Titles: {
         auto *box = new TitleBox(parent);
         box->setLineWrapMode(QPlainTextEdit::NoWrap);

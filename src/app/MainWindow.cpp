@@ -9,6 +9,7 @@
 #include "menu/MenuController.h"
 #include "platform/Platform.h"
 #include "text/Lines.h"
+#include "text/NativePath.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -194,7 +195,8 @@ void MainWindow::showState()
         control<QListView>(QStringLiteral("List1"))->show();
     m_titleBox->setEnabled(!edited);
     const QString file = m_session.currentFile();
-    setWindowTitle(file.isEmpty() ? programName() : titleForFile(file));
+    // A name that is not UTF-8 shows only approximately here but is written back to exactly.
+    setWindowTitle(file.isEmpty() ? programName() : titleForFile(displayPath(file)));
     applyLayoutRule();
 }
 

@@ -6,7 +6,10 @@
 namespace velnora
 {
 
-TitleBox::TitleBox(QWidget *parent) : QPlainTextEdit(parent) {}
+TitleBox::TitleBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+}
 
 void TitleBox::keyPressEvent(QKeyEvent *event)
 {
@@ -19,12 +22,17 @@ void TitleBox::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
+bool TitleBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source && source->hasText() && !source->text().isEmpty();
+}
+
 void TitleBox::insertFromMimeData(const QMimeData *source)
 {
-    if (!source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(source);
+    // Only text is pasted. An empty clipboard under X arrives as data without any format, and
+    // Qt 6.4's own handling of that ends the program.
+    if (!canInsertFromMimeData(source))
         return;
-    }
     QString text = source->text();
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     textCursor().insertText(text);

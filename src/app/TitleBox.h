@@ -6,7 +6,8 @@ namespace velnora
 {
 
 // The title box: every break a user makes is a title break, so Shift+Enter and pasted
-// line separators never hide a second title inside one line.
+// line separators never hide a second title inside one line. Tab moves the focus on: a TAB
+// typed here would become a field of the layout.
 class TitleBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -15,6 +16,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 };
 

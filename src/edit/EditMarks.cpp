@@ -58,29 +58,27 @@ QString removeEditMarks(const QString &text)
     }
 
     // Title lines are recognised at line starts only, each number above the one before, so a
-    // disc line whose album ends in digits holds no marker. Gaps in the numbering come back as
-    // empty lines, so that every title keeps its number when the titles are edited again.
+    // disc line whose album ends in digits holds no marker. Gaps in the numbering, also those
+    // before the first title, come back as empty lines, so that every title keeps its number
+    // when the titles are edited again.
     QStringList out;
-    qint64 first = 0;
-    qint64 last = 0;
+    qint64 last = 0; // 0 until the first title line
     for (qsizetype j = 1; j < end; ++j) {
         const QString &line = lines.at(j);
         qsizetype markerLength = 0;
         const qint64 number = markerNumber(line, markerLength);
         if (number > last) {
-            if (first == 0)
-                first = number;
-            while (out.size() < number - first)
+            while (out.size() < number - 1)
                 out.append(QString());
             const QString title = line.mid(markerLength);
             // A track with an empty title stays a line of its own instead of becoming a gap.
             out.append(title.isEmpty() ? QStringLiteral(" ") : title);
             last = number;
-        } else if (first != 0) {
+        } else if (last != 0) {
             out.append(line);
         }
     }
-    if (first == 0)
+    if (last == 0)
         return s;
     QString result = out.join(CrLf);
     if (jaBlock)

@@ -1,12 +1,12 @@
 #include "menu/MenuController.h"
 
+#include "app/logic/HelpLocation.h"
 #include "app/logic/Session.h"
 #include "menu/MenuTexts.h"
 #include "platform/Platform.h"
 
 #include <QAction>
 #include <QDate>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
@@ -105,6 +105,9 @@ void MenuController::buildMenus()
              {u"バージョン", u"バージョン情報", {}},
              {u"区分線H1", nullptr, {}},
              {u"サンプル", u"サンプル貼付", {}}});
+    // F1 is where desktop users look for help; Ctrl+H stays the item's own key.
+    QAction *help = action(QStringLiteral("ヘルプファイル"));
+    help->setShortcuts({help->shortcut(), QKeySequence(Qt::Key_F1)});
     QAction *onTop = action(QStringLiteral("常に手前に表示"));
     onTop->setCheckable(true);
     onTop->setChecked(false);
@@ -190,9 +193,10 @@ void MenuController::fileopen(const QUrl &openpath)
 
 void MenuController::openHelpFile()
 {
-    // The desktop would answer a missing file with an error box of its own; the program shows none.
-    const QString path = menutexts::helpFilePath(m_platform.programFolder());
-    if (!QFileInfo(path).isFile())
+    // help.chm when there is one, else the manual in the browser. The desktop would answer a missing
+    // file with an error box of its own; the program shows none.
+    const QString path = helplocation::helpTarget(m_platform.programFolder());
+    if (path.isEmpty())
         return;
     fileopen(QUrl::fromLocalFile(path));
 }

@@ -24,11 +24,6 @@ QString amazonComMusicAddress()
            QString::fromUtf16(AmazonComVisit);
 }
 
-QString helpFilePath(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("/help.chm");
-}
-
 QString versionText()
 {
     return QStringLiteral("ver1.0");

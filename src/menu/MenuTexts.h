@@ -20,9 +20,6 @@ QString yahooMusicAddress();
 QString amazonJpMusicAddress();
 QString amazonComMusicAddress();
 
-// The help file beside the program.
-QString helpFilePath(const QString &programFolder);
-
 QString versionText();
 
 } // namespace menutexts

@@ -19,6 +19,8 @@ public:
     // The window that boxes and file dialogs belong to.
     virtual void setDialogParent(QWidget *parent) = 0;
 
+    // False when the system knows no printer at all.
+    virtual bool printerAvailable() const = 0;
     // Selection range not offered, printing to a file disabled. False when cancelled.
     virtual bool printerDialog(QWidget *parent, QPrinter &printer) = 0;
 

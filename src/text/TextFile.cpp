@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <utility>
+
 namespace velnora
 {
 
@@ -23,6 +25,15 @@ bool isAscii(const QByteArray &bytes)
 
 QString decodeFileBytes(const QByteArray &bytes)
 {
+    // What Windows Notepad saves as "Unicode": neither byte pair can start a cp932 text.
+    for (const auto &[bom, encoding] : {std::pair{QByteArrayLiteral("\xFF\xFE"), QStringDecoder::Utf16LE},
+                                        std::pair{QByteArrayLiteral("\xFE\xFF"), QStringDecoder::Utf16BE}}) {
+        if (bytes.startsWith(bom)) {
+            // A damaged unit or a cut-off last byte costs that character (U+FFFD), not the file.
+            QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+            return utf16.decode(bytes.mid(bom.size()));
+        }
+    }
     static const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
     const bool hasBom = bytes.startsWith(bom);
     const QByteArray body = hasBom ? bytes.mid(bom.size()) : bytes;

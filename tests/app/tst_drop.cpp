@@ -97,7 +97,8 @@ private slots:
     void textGoesToReceivingBox();
     void fileAndTextTogether();
     void fileListAsTextIsNotInserted();
-    void webLinkTextIsInserted();
+    void webLinks_data();
+    void webLinks();
     void droppedLineEndLeavesDiscLineWhole();
     void otherDataIsRefused();
     void editedStateRefusesDrops_data();
@@ -251,6 +252,9 @@ void TestDrop::refusedFile_data()
         << QStringLiteral("plain.txt/x.txt") << QStringLiteral("開けません！");
     // A device has no size and never ends; it must not be read.
     QTest::newRow("device file") << QStringLiteral("/dev/zero") << QStringLiteral("開けません！");
+    // It claims size 0; reading stops at 100001 bytes.
+    QTest::newRow("size 0 that never ends")
+        << QStringLiteral("/proc/self/pagemap") << QStringLiteral("100KBを超えています！");
 }
 
 void TestDrop::refusedFile()
@@ -391,20 +395,67 @@ void TestDrop::fileListAsTextIsNotInserted()
     }
 }
 
-void TestDrop::webLinkTextIsInserted()
+void TestDrop::webLinks_data()
 {
+    QTest::addColumn<bool>("names");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<bool>("withLocalFile");
+    QTest::addColumn<QString>("titles");
+    const QStringList https = {QStringLiteral("https://example.com/album")};
+    const QStringList two = {QStringLiteral("http://example.com/a b"),
+                             QStringLiteral("ftp://example.com/x.txt")};
+    QTest::newRow("https link on the album box changes nothing")
+        << false << 1 << https << false << QStringLiteral("old\r\nlines");
+    QTest::newRow("links on the title box in file-name mode change nothing")
+        << true << 3 << two << false << QStringLiteral("old\r\nlines");
+    QTest::newRow("link and local file: the file is opened, no link text")
+        << false << 1 << https << true << QStringLiteral("loaded\r\n");
+    QTest::newRow("link and local file in file-name mode: only the file's name")
+        << true << 3 << two << true << QStringLiteral("old\r\nlinesin\r\n");
+}
+
+// A link dragged from a web browser carries the link as its text too; neither is a title.
+void TestDrop::webLinks()
+{
+    QFETCH(bool, names);
+    QFETCH(int, box);
+    QFETCH(QStringList, links);
+    QFETCH(bool, withLocalFile);
+    QFETCH(QString, titles);
     WindowFixture f;
     prepare(f);
+    f.writeFile(QStringLiteral("in.txt"), QByteArray("loaded\r\n"));
+    test::check2(*f.window)->setChecked(names);
     test::albumBox(*f.window)->setCursorPosition(5);
+    QList<QUrl> urls;
+    QString text;
+    for (const QString &link : links) {
+        urls << QUrl(link);
+        text += urls.constLast().toString(QUrl::FullyEncoded) + QStringLiteral("\n"); // as browsers send it
+    }
+    if (withLocalFile) {
+        urls << QUrl::fromLocalFile(f.path(QStringLiteral("in.txt")));
+        text += urls.constLast().toLocalFile();
+    }
     QMimeData mime;
-    const QUrl link(QStringLiteral("https://example.com/album"));
-    mime.setUrls({link});
-    mime.setText(link.toString());
-    dropOn(dropTarget(*f.window, 1), mime);
-    QCOMPARE(f.window->session().album(), QStringLiteral("KeepAhttps://example.com/album"));
-    QCOMPARE(f.window->session().titles(), QStringLiteral("old\r\nlines"));
+    mime.setUrls(urls);
+    mime.setText(text);
+    const DropResult r = dropOn(dropTarget(*f.window, box), mime);
+    QCOMPARE(r.dropAccepted, withLocalFile);
+    QCOMPARE(f.window->session().titles(), titles);
+    QCOMPARE(f.window->session().album(), QStringLiteral("KeepA"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("KeepB"));
     QCOMPARE(f.platform.messages.size(), 0);
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
+    if (withLocalFile) {
+        QCOMPARE(f.window->windowTitle(),
+                 names ? QStringLiteral("VELNORA")
+                       : QStringLiteral("VELNORA - ") + f.path(QStringLiteral("in.txt")));
+    } else {
+        QCOMPARE(f.window->windowTitle(),
+                 QStringLiteral("VELNORA - ") + f.path(QStringLiteral("before.txt")));
+        QVERIFY(test::command(*f.window, 4)->isEnabled());
+    }
 }
 
 // A line dragged from a Linux editor carries its LF; the layout's disc line must stay one line.

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 #include "platform/JapaneseDesktop.h"
 #include "text/Cp932.h"
 

@@ -1,7 +1,9 @@
 #include "support/TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 #include "text/Cp932.h"
+#include "text/NativePath.h"
 
 #include <QAction>
 #include <QDir>
@@ -9,7 +11,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace velnora;
 using namespace velnora::test;
@@ -73,7 +81,9 @@ private slots:
     void openUnreadableLeavesDocumentCleared_data();
     void openUnreadableLeavesDocumentCleared();
     void openCancelledChangesNothing();
-    void openHasNoSizeLimit();
+    void openSizeCap_data();
+    void openSizeCap();
+    void nonUtf8NameOpensAndSavesBack();
     void openUtf8AndCp932Alike_data();
     void openUtf8AndCp932Alike();
     void saveTitleTable_data();
@@ -245,16 +255,81 @@ void TestFiles::openCancelledChangesNothing()
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("old.txt")));
 }
 
-void TestFiles::openHasNoSizeLimit()
+void TestFiles::openSizeCap_data()
 {
+    QTest::addColumn<QString>("name"); // in the temporary folder; "/..." is absolute
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("over the drop limit opens") << QStringLiteral("big.txt") << true;
+    QTest::newRow("one byte over 4 MiB is refused") << QStringLiteral("huge.txt") << false;
+    QTest::newRow("size 0 that never ends is refused") << QStringLiteral("/proc/self/pagemap") << false;
+}
+
+void TestFiles::openSizeCap()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, opens);
     WindowFixture f;
     QByteArray big(100001 - 2, 'a');
     big += "\r\n";
     f.writeFile(QStringLiteral("big.txt"), big);
-    f.platform.queueFileName(f.path(QStringLiteral("big.txt")));
+    QFile huge(f.path(QStringLiteral("huge.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(4 * 1024 * 1024 + 1));
+    huge.close();
+    fillEdited(f, QString());
+    f.platform.queueAnswer(Platform::Ok);
+    f.platform.queueFileName(name.startsWith(QLatin1Char('/')) ? name : f.path(name));
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
-    QCOMPARE(f.platform.messages.size(), 0);
-    QCOMPARE(f.window->session().titles().size(), 100001);
+    if (opens) {
+        QCOMPARE(f.platform.messages.size(), 1); // the question only
+        QCOMPARE(f.window->session().titles().size(), 100001);
+        return;
+    }
+    QCOMPARE(f.platform.messages.size(), 2);
+    expectMessage(f.platform.messages.at(1), QStringLiteral("開けません！\r\n4MBを超えています。"),
+                  QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::Ok);
+    // Cleared as any failed open leaves it, and "取消" brings the titles back.
+    QCOMPARE(f.window->session().titles(), QString());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
+    QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
+}
+
+// A file named on an old cp932 system: its name is not UTF-8, and the save goes back to it.
+void TestFiles::nonUtf8NameOpensAndSavesBack()
+{
+    QTemporaryDir dir;
+    const QByteArray native = QFile::encodeName(dir.path()) + "/\x82\xa0\x82\xa2.txt";
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(fd >= 0);
+    // QTemporaryDir cannot remove a name it cannot decode.
+    const auto removeFile = qScopeGuard([&] { ::unlink(native.constData()); });
+    const QByteArray content("old\r\n");
+    QVERIFY(::write(fd, content.constData(), content.size()) == content.size());
+    ::close(fd);
+    const QString path = fromNativePath(native);
+    WindowFixture f(path);
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(f.window->session().titles(), QStringLiteral("old\r\n"));
+    QCOMPARE(f.window->windowTitle(),
+             QStringLiteral("VELNORA - ") + dir.path() + QStringLiteral("/\ufffd\ufffd\ufffd\ufffd.txt"));
+    f.window->session().setTitles(QStringLiteral("new\r\n"));
+    f.window->session().enterEditedState();
+    QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
+    QVERIFY(f.platform.messages.isEmpty());
+    // Nothing beside it: no second file under a decoded name, no temporary file left.
+    DIR *folder = ::opendir(QFile::encodeName(dir.path()).constData());
+    QVERIFY(folder);
+    QList<QByteArray> names;
+    while (const dirent *entry = ::readdir(folder)) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names << QByteArray(entry->d_name);
+    }
+    ::closedir(folder);
+    QCOMPARE(names, QList<QByteArray>{native.mid(native.lastIndexOf('/') + 1)});
+    QFile saved;
+    const int in = ::open(native.constData(), O_RDONLY);
+    QVERIFY(in >= 0);
+    QVERIFY(saved.open(in, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QCOMPARE(saved.readAll(), QByteArray("new\r\n"));
 }
 
 void TestFiles::openUtf8AndCp932Alike_data()
@@ -537,7 +612,7 @@ void TestFiles::saveLoadSaveIsStable()
         if (layout) {
             // The reader "開く" uses, without the removal of the marks that follows it.
             test::command(*f.window, 3)->click();
-            QVERIFY(f.window->session().loadFile(path));
+            QCOMPARE(f.window->session().loadFile(path, OpenSizeCap), Session::LoadResult::Loaded);
             f.window->session().enterEditedState();
         } else {
             f.platform.queueAnswer(Platform::Ok);

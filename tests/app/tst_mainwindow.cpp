@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/FileAccess.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +19,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace velnora;
 using namespace velnora::test;
@@ -69,6 +73,8 @@ private slots:
     void secondInstanceIsRefused();
     void tempDatLivesUntilClose();
     void readOnlyProgramFolderKeepsSnapshot();
+    void snapshotNeverGoesThroughWhatIsPlanted_data();
+    void snapshotNeverGoesThroughWhatIsPlanted();
     void windowSnapsToMinimumSize();
     void columnHidesAfter21Entries();
     void editedStateHidesColumn();
@@ -205,6 +211,24 @@ void TestMainWindow::tabOrder()
         w = w->nextInFocusChain();
     }
     QCOMPARE(seen, expected);
+
+    // Tab and Shift+Tab leave the title box as they leave every other control; a TAB typed there
+    // would replace the selected title and split the layout line it lands on.
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->session().setTitles(QStringLiteral("Morning\r\nRain"));
+    QPlainTextEdit *titles = test::titleBox(*f.window);
+    titles->selectAll();
+    titles->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), titles);
+    QTest::keyClick(titles, Qt::Key_Tab);
+    QTRY_VERIFY(QApplication::focusWidget() != titles);
+    QVERIFY(QApplication::focusWidget()->objectName().startsWith(QStringLiteral("Option")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), titles);
+    QTest::keyClick(titles, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), test::artistBox(*f.window));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("Morning\r\nRain"));
 }
 
 void TestMainWindow::titleTextKeepsEveryCharacter()
@@ -297,16 +321,17 @@ void TestMainWindow::keepFileAndLoadAreStable()
     WindowFixture f;
     MainWindow &w = *f.window;
     const QString file = f.path(QStringLiteral("titles.txt"));
-    // The snapshot's writer is KeepFile; a dropped file is read by the loader.
+    // The snapshot's writer is KeepFile.
     Snapshot &kept = w.session().snapshot();
     kept.setPath(file);
     kept.write(QStringLiteral("x\r\ny"));
     QCOMPARE(f.readFile(file), QByteArray("x\r\ny"));
-    w.session().dropFiles({file});
+    QCOMPARE(w.session().loadFile(file, OpenSizeCap), Session::LoadResult::Loaded);
     QCOMPARE(w.session().titles(), QStringLiteral("x\r\ny\r\n"));
     kept.write(w.session().titles());
     QCOMPARE(f.readFile(file), QByteArray("x\r\ny\r\n"));
-    w.session().dropFiles({file});
+    w.session().setTitles(QString());
+    QCOMPARE(w.session().loadFile(file, OpenSizeCap), Session::LoadResult::Loaded);
     QCOMPARE(w.session().titles(), QStringLiteral("x\r\ny\r\n"));
     kept.write(QString());
     QCOMPARE(f.readFile(file), QByteArray());
@@ -369,21 +394,31 @@ void TestMainWindow::commandLineFileCannotBeOpened_data()
 {
     QTest::addColumn<QString>("name");  // in a temporary folder; empty: the folder itself
     QTest::addColumn<QString>("fixed"); // a path outside it
-    QTest::newRow("missing file") << QStringLiteral("none.txt") << QString();
-    QTest::newRow("a folder") << QString() << QString();
-    QTest::newRow("a device that never ends") << QString() << QStringLiteral("/dev/zero");
+    QTest::addColumn<QString>("reason");
+    const QString notFile = QStringLiteral("ファイルでない可能性があります。");
+    QTest::newRow("missing file") << QStringLiteral("none.txt") << QString() << notFile;
+    QTest::newRow("a folder") << QString() << QString() << notFile;
+    QTest::newRow("a device that never ends") << QString() << QStringLiteral("/dev/zero") << notFile;
+    QTest::newRow("one byte over 4 MiB")
+        << QStringLiteral("huge.txt") << QString() << QStringLiteral("4MBを超えています。");
+    QTest::newRow("size 0 that never ends")
+        << QString() << QStringLiteral("/proc/self/pagemap") << QStringLiteral("4MBを超えています。");
 }
 
 void TestMainWindow::commandLineFileCannotBeOpened()
 {
     QFETCH(QString, name);
     QFETCH(QString, fixed);
+    QFETCH(QString, reason);
     QTemporaryDir files;
+    QFile huge(files.filePath(QStringLiteral("huge.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(4 * 1024 * 1024 + 1));
+    huge.close();
     const QString path = !fixed.isEmpty() ? fixed : name.isEmpty() ? files.path() : files.filePath(name);
     WindowFixture f(path);
     QCOMPARE(f.platform.messages.size(), 1);
     const ScriptedPlatform::Message m = f.platform.messages.constFirst();
-    QCOMPARE(m.text, QStringLiteral("開けません！\r\nファイルでない可能性があります。"));
+    QCOMPARE(m.text, QStringLiteral("開けません！\r\n") + reason);
     QCOMPARE(m.title, QStringLiteral("VELNORA"));
     QCOMPARE(m.icon, Platform::Icon::None);
     QCOMPARE(m.buttons, Platform::Buttons::Ok);
@@ -443,6 +478,79 @@ void TestMainWindow::readOnlyProgramFolderKeepsSnapshot()
     QCOMPARE(w2.session().snapshot().lines(),
              (QStringList{QStringLiteral("C"), QString(), QStringLiteral("D")}));
     QVERIFY(nowhere.messages.isEmpty());
+}
+
+void TestMainWindow::snapshotNeverGoesThroughWhatIsPlanted_data()
+{
+    QTest::addColumn<QString>("planted");  // what takes the name temp.dat
+    QTest::addColumn<bool>("beforeStart"); // false: swapped in after the last snapshot
+    for (const bool before : {true, false}) {
+        const char *when = before ? "before start-up" : "while the program runs";
+        QTest::addRow("link to the user's file, %s", when) << QStringLiteral("link to file") << before;
+        QTest::addRow("dangling link, %s", when) << QStringLiteral("dangling link") << before;
+        QTest::addRow("link to a pipe, %s", when) << QStringLiteral("link to pipe") << before;
+        QTest::addRow("pipe, %s", when) << QStringLiteral("pipe") << before;
+        QTest::addRow("link to a device that never ends, %s", when)
+            << QStringLiteral("link to device") << before;
+        QTest::addRow("longer file, %s", when) << QStringLiteral("longer file") << before;
+    }
+}
+
+// A temp.dat that someone replaced is neither read through nor written through: the link's target,
+// the pipe or the device stay untouched and the titles come from the copy in memory.
+void TestMainWindow::snapshotNeverGoesThroughWhatIsPlanted()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, beforeStart);
+    QTemporaryDir dir;
+    const QString temp = dir.filePath(QStringLiteral("temp.dat"));
+    const QString secret = dir.filePath(QStringLiteral("secret.txt"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    {
+        QFile f(secret);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("user's own\r\n") > 0);
+    }
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    auto plant = [&] {
+        QFile::remove(temp);
+        if (planted == QStringLiteral("link to file"))
+            QVERIFY(QFile::link(secret, temp));
+        else if (planted == QStringLiteral("dangling link"))
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("created.txt")), temp));
+        else if (planted == QStringLiteral("link to pipe"))
+            QVERIFY(QFile::link(pipe, temp));
+        else if (planted == QStringLiteral("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(temp).constData(), 0600) == 0);
+        else if (planted == QStringLiteral("link to device"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), temp));
+        else {
+            QFile f(temp);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("A\r\nB and more") > 0);
+        }
+    };
+    ScriptedPlatform platform;
+    platform.setProgramFolder(dir.path());
+    platform.setUserDataFolder(dir.filePath(QStringLiteral("data")));
+    MainWindow w(platform);
+    if (beforeStart)
+        plant();
+    QVERIFY(w.startUp());
+    w.session().snapshot().write(QStringLiteral("A\r\nB"));
+    if (!beforeStart)
+        plant();
+    QCOMPARE(w.session().snapshot().lines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QVERIFY(platform.messages.isEmpty());
+    QFile kept(secret);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("user's own\r\n"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("created.txt"))));
+    struct stat st = {};
+    QVERIFY(::stat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    // Planted before start-up, the name was taken back with a file of the program's own.
+    if (beforeStart) {
+        QVERIFY(::lstat(QFile::encodeName(temp).constData(), &st) == 0 && S_ISREG(st.st_mode));
+        QCOMPARE(w.session().snapshot().path(), temp);
+    }
 }
 
 void TestMainWindow::windowSnapsToMinimumSize()

@@ -182,6 +182,12 @@ void TestEditMarks::removal_data()
                           "ja\r\n0\tＢｌｕｅ　Ｓｋｙ\tＳｏｒａ　Ｔｒｉｏ\r\n1\tＭｏｒｎｉｎｇ\r\n3\tＲａｉｎ"
                           "\r\n4\tＮｉｇｈｔ\r\n")
         << QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n");
+    QTest::newRow("untitled first track comes back as an empty line")
+        << QStringLiteral("en\r\n0\tA\tB\r\n2\tTwo\r\n3\tThree\r\n")
+        << QStringLiteral("\r\nTwo\r\nThree\r\n");
+    QTest::newRow("en + ja numbered from 3")
+        << QStringLiteral("en\r\n0\tA\tB\r\n3\tx\r\n\r\nja\r\n0\tＡ\tＢ\r\n3\tｘ\r\n")
+        << QStringLiteral("\r\n\r\nx\r\n");
     QTest::newRow("wide gap") << QStringLiteral("ja\r\n0\tA\tB\r\n1\tx\r\n5\ty\r\n")
                               << QStringLiteral("x\r\n\r\n\r\n\r\ny\r\n");
     QTest::newRow("titles ending in ja are not cut")

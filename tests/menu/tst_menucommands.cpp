@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -67,6 +69,7 @@ private slots:
     void webPages_data();
     void webPages();
     void storeAddressesEndInVisitIdentifier();
+    void helpFileIsOpened_data();
     void helpFileIsOpened();
     void missingHelpFileShowsNothing();
     void helpShortcutFromDocumentBox_data();
@@ -395,11 +398,43 @@ void TestMenuCommands::storeAddressesEndInVisitIdentifier()
     QVERIFY(m_f->platform.openedUrls.constFirst().toEncoded().contains("/ref%3Dtab"));
 }
 
+// Files under a scratch root; the program's folder is "." (a build tree) or "bin" (an install).
+void TestMenuCommands::helpFileIsOpened_data()
+{
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("help.chm beside the program") << u"."_qs << QStringList{u"help.chm"_qs} << u"help.chm"_qs;
+    QTest::newRow("help.chm before the manual")
+        << u"."_qs << QStringList{u"manual/index.html"_qs, u"help.chm"_qs} << u"help.chm"_qs;
+    QTest::newRow("manual beside the program")
+        << u"."_qs << QStringList{u"manual/index.html"_qs} << u"manual/index.html"_qs;
+    QTest::newRow("installed manual") << u"bin"_qs << QStringList{u"share/doc/velnora/manual/index.html"_qs}
+                                      << u"share/doc/velnora/manual/index.html"_qs;
+    QTest::newRow("installed help.chm before the installed manual")
+        << u"bin"_qs
+        << QStringList{u"share/doc/velnora/manual/index.html"_qs, u"share/doc/velnora/help.chm"_qs}
+        << u"share/doc/velnora/help.chm"_qs;
+    QTest::newRow("manual beside the program before the installed one")
+        << u"bin"_qs << QStringList{u"share/doc/velnora/manual/index.html"_qs, u"bin/manual/index.html"_qs}
+        << u"bin/manual/index.html"_qs;
+}
+
 void TestMenuCommands::helpFileIsOpened()
 {
-    m_f->writeFile(u"help.chm"_qs, "ITSF");
+    QFETCH(QString, programFolder);
+    QFETCH(QStringList, files);
+    QFETCH(QString, opened);
+    const QDir root(m_f->dir.path());
+    QVERIFY(root.mkpath(programFolder));
+    for (const QString &file : files) {
+        QVERIFY(root.mkpath(QFileInfo(file).path()));
+        m_f->writeFile(file, "ITSF");
+    }
+    m_f->platform.setProgramFolder(root.filePath(programFolder));
+
     QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
-    QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(u"help.chm"_qs))});
+    QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(opened))});
     QVERIFY(m_f->platform.messages.isEmpty());
 }
 
@@ -410,8 +445,9 @@ void TestMenuCommands::missingHelpFileShowsNothing()
     QVERIFY(m_f->platform.openedUrls.isEmpty());
     QVERIFY(m_f->platform.messages.isEmpty());
 
-    // A folder of that name is no help file either.
+    // A folder of that name is no help file either, nor a folder in the manual's place.
     QVERIFY(QDir(m_f->dir.path()).mkdir(u"help.chm"_qs));
+    QVERIFY(QDir(m_f->dir.path()).mkpath(u"manual/index.html"_qs));
     QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
     QVERIFY(m_f->platform.openedUrls.isEmpty());
     QVERIFY(m_f->platform.messages.isEmpty());
@@ -420,22 +456,29 @@ void TestMenuCommands::missingHelpFileShowsNothing()
 void TestMenuCommands::helpShortcutFromDocumentBox_data()
 {
     QTest::addColumn<QString>("focus");
-    QTest::newRow("album") << u"Text1(1)"_qs;
-    QTest::newRow("artist") << u"Text1(2)"_qs;
-    QTest::newRow("titles") << u"Text1(3)"_qs;
-    QTest::newRow("button") << u"Command1"_qs;
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("album") << u"Text1(1)"_qs << int(Qt::Key_H) << ctrl;
+    QTest::newRow("artist") << u"Text1(2)"_qs << int(Qt::Key_H) << ctrl;
+    QTest::newRow("titles") << u"Text1(3)"_qs << int(Qt::Key_H) << ctrl;
+    QTest::newRow("button") << u"Command1"_qs << int(Qt::Key_H) << ctrl;
+    QTest::newRow("F1 in the album box") << u"Text1(1)"_qs << int(Qt::Key_F1) << int(Qt::NoModifier);
+    QTest::newRow("F1 in the title box") << u"Text1(3)"_qs << int(Qt::Key_F1) << int(Qt::NoModifier);
 }
 
 void TestMenuCommands::helpShortcutFromDocumentBox()
 {
     QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     fillDocument();
     m_f->writeFile(u"help.chm"_qs, "ITSF");
     QWidget *target = focusTarget(focus);
     target->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), target);
 
-    QTest::keyClick(target, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(u"help.chm"_qs))});
     // The box does not take the key as a backspace either.

@@ -1,6 +1,7 @@
 #include "app/logic/Session.h"
 
 #include "app/logic/DroppedName.h"
+#include "app/logic/FileAccess.h"
 #include "app/logic/SampleDocument.h"
 #include "app/logic/TextSave.h"
 #include "edit/CdTextLayout.h"
@@ -11,9 +12,6 @@
 #include "text/Lines.h"
 #include "text/TextFile.h"
 #include "titles/SortTitles.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace velnora
 {
@@ -131,9 +129,13 @@ bool Session::startUp()
     if (!commandLine.isEmpty()) {
         const QString path = commandLinePath(commandLine);
         setCurrentFile(path);
-        if (!loadFile(path)) {
-            m_platform.messageBox(QStringLiteral("開けません！\r\nファイルでない可能性があります。"),
-                                  programName(), CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
+        const LoadResult loaded = loadFile(path, OpenSizeCap);
+        if (loaded != LoadResult::Loaded) {
+            const QString reason = loaded == LoadResult::TooLarge
+                                       ? overCapReason()
+                                       : QStringLiteral("ファイルでない可能性があります。");
+            m_platform.messageBox(QStringLiteral("開けません！\r\n") + reason, programName(),
+                                  CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
             return true;
         }
         delHenshumoji();
@@ -147,20 +149,20 @@ void Session::end()
         m_platform.removeFile(m_snapshot.path());
 }
 
-bool Session::loadFile(const QString &path)
+Session::LoadResult Session::loadFile(const QString &path, qint64 cap)
 {
     // Only regular files: a folder has no lines and a device or pipe never ends.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const FileRead read = readFileBounded(path, cap, Links::Follow);
+    if (read.tooLarge)
+        return LoadResult::TooLarge;
+    if (!read.ok())
+        return LoadResult::Failed;
     Document doc = document();
-    loadLines(doc, readLines(decodeFileBytes(bytes)));
+    loadLines(doc, readLines(decodeFileBytes(read.bytes)));
     setAlbum(doc.album);
     setArtist(doc.artist);
     setTitles(doc.titles);
-    return true;
+    return LoadResult::Loaded;
 }
 
 // --- states ---
@@ -233,7 +235,13 @@ void Session::openDocument()
         return;
     m_lastFileName = path;
     clearDocument();
-    if (!loadFile(path))
+    // A file that cannot be read ends the command silently; one over the cap is said, since it is
+    // there and readable.
+    const LoadResult loaded = loadFile(path, OpenSizeCap);
+    if (loaded == LoadResult::TooLarge)
+        m_platform.messageBox(QStringLiteral("開けません！\r\n") + overCapReason(), programName(),
+                              CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
+    if (loaded != LoadResult::Loaded)
         return;
     delHenshumoji();
     henshumae();
@@ -524,25 +532,17 @@ void Session::appendFileNames(const QStringList &paths)
 
 void Session::openDroppedFile(const QString &path)
 {
-    const qint64 size = m_platform.fileSize(path);
-    if (size > DropSizeLimit) {
-        m_platform.messageBox(QStringLiteral("100KBを超えています！"), programName(),
-                              CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
-        return;
-    }
-    // A folder, a file gone since the drag began, one without the right to read it, or a device
-    // or pipe: the loader takes none of them, and the titles stay as they were.
-    bool readable = size >= 0;
-    if (readable) {
-        const QString before = m_titles;
-        setTitles(QString());
-        readable = loadFile(path);
-        if (!readable)
-            setTitles(before);
-    }
-    if (!readable) {
-        m_platform.messageBox(QStringLiteral("開けません！"), programName(), CorePlatform::Icon::None,
-                              CorePlatform::Buttons::Ok);
+    // The size is what is read, not what the file claims: /proc files say 0 and never end. A
+    // folder, a file gone since the drag began, one without the right to read it, or a device or
+    // pipe: the loader takes none of them, and the titles stay as they were.
+    const QString before = m_titles;
+    setTitles(QString());
+    const LoadResult loaded = loadFile(path, DropSizeLimit);
+    if (loaded != LoadResult::Loaded) {
+        setTitles(before);
+        m_platform.messageBox(loaded == LoadResult::TooLarge ? QStringLiteral("100KBを超えています！")
+                                                             : QStringLiteral("開けません！"),
+                              programName(), CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
         return;
     }
     delHenshumoji();

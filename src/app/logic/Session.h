@@ -116,9 +116,10 @@ public:
     void clearField(int field); // a double click on a field's label: 1 album, 2 artist, 3 titles
     void pasteSample();         // "サンプル貼付"
 
-    // Adds a text file's lines to the document (a disc line also fills the names). False when it
-    // is not a regular file that can be read.
-    bool loadFile(const QString &path);
+    // Adds a text file's lines to the document (a disc line also fills the names), reading at most
+    // cap + 1 bytes of it. Nothing changes unless it is Loaded.
+    enum class LoadResult { Loaded, TooLarge, Failed };
+    LoadResult loadFile(const QString &path, qint64 cap);
 
 signals:
     void albumChanged(const QString &text);

@@ -1,12 +1,10 @@
 #include "app/logic/Snapshot.h"
 
+#include "app/logic/FileAccess.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace velnora
 {
@@ -16,21 +14,11 @@ namespace
 
 const QString SnapshotName = QStringLiteral("temp.dat");
 
-// KeepFile: replaces a file's content with the text in cp932; every failure is silent, since the
-// copy in memory stands in for the file.
-bool keepFile(const QString &path, const QString &text)
+// KeepFile: replaces the program's own file with the bytes, never through a link; every failure is
+// silent, since the copy in memory stands in for the file.
+bool keepFile(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty())
-        return false;
-    const cp932::Encoded encoded = cp932::encode(text);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !path.isEmpty() && !writeFileAtomically(path, bytes, Links::Refuse).failed();
 }
 
 } // namespace
@@ -38,26 +26,30 @@ bool keepFile(const QString &path, const QString &text)
 void Snapshot::place(const QString &programFolder, const QString &userDataFolder, const QString &text)
 {
     m_text = text;
+    const QByteArray bytes = cp932::encode(text).bytes;
+    m_bytes = bytes.size();
     m_path = QDir(programFolder).filePath(SnapshotName);
-    if (keepFile(m_path, text) || userDataFolder.isEmpty())
+    if (keepFile(m_path, bytes) || userDataFolder.isEmpty())
         return;
     QDir().mkpath(userDataFolder);
     m_path = QDir(userDataFolder).filePath(SnapshotName);
-    keepFile(m_path, text);
+    keepFile(m_path, bytes);
 }
 
 void Snapshot::write(const QString &text)
 {
     m_text = text;
-    keepFile(m_path, text);
+    const QByteArray bytes = cp932::encode(text).bytes;
+    m_bytes = bytes.size();
+    keepFile(m_path, bytes);
 }
 
 QStringList Snapshot::lines() const
 {
-    QFile file(m_path);
-    // Never more than the text written could take in cp932: two bytes a character.
-    if (QFileInfo(m_path).isFile() && file.open(QIODevice::ReadOnly)) {
-        const QString text = cp932::decode(file.read(2 * m_text.size() + 1));
+    // Never more than what was written, never through a link, never waiting on a pipe.
+    const FileRead read = readFileBounded(m_path, m_bytes, Links::Refuse);
+    if (read.ok()) {
+        const QString text = cp932::decode(read.bytes);
         if (text == m_text)
             return readLines(text);
     }

@@ -28,6 +28,7 @@ public:
 private:
     QString m_path;
     QString m_text;
+    qint64 m_bytes = 0; // what temp.dat holds when it is the program's own
 };
 
 } // namespace velnora

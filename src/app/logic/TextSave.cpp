@@ -1,12 +1,10 @@
 #include "app/logic/TextSave.h"
 
+#include "app/logic/FileAccess.h"
 #include "text/Cp932.h"
+#include "text/NativePath.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
 
 namespace velnora
 {
@@ -50,33 +48,10 @@ SaveOutcome saveTextFile(const QString &path, const QString &text)
             outcome.refused.append({lineOfPosition(text, u.position), u.character});
         return outcome;
     }
-    // A device or pipe would be replaced by a regular file of the same name.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir()) {
+    const FileError error = writeFileAtomically(path, encoded.bytes, Links::Follow);
+    if (error.failed()) {
         outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = QStringLiteral("通常のファイルではありません。");
-        return outcome;
-    }
-    // QSaveFile writes beside the target and renames over it only after every byte is on disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = file.errorString();
-        return outcome;
-    }
-    // commit() does not see a write that fails while its buffer is flushed (a full disk) and would
-    // put the cut-off file in place of the old one: flush first and look.
-    errno = 0;
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
-        const int code = errno;
-        outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = code != 0 ? qt_error_string(code) : file.errorString();
-        file.cancelWriting();
-        return outcome;
-    }
-    if (!file.commit()) {
-        outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = file.errorString();
+        outcome.reason = error.reason;
     }
     return outcome;
 }
@@ -89,7 +64,8 @@ QString saveErrorTitle()
 QString saveErrorMessage(const QString &path, const SaveOutcome &outcome)
 {
     const QString crlf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("保存できませんでした。") + crlf + QDir::toNativeSeparators(path) + crlf;
+    QString text =
+        QStringLiteral("保存できませんでした。") + crlf + displayPath(QDir::toNativeSeparators(path)) + crlf;
     if (outcome.status == SaveOutcome::Status::WriteFailed)
         return text + outcome.reason;
     text += QStringLiteral("Shift_JIS(cp932)で保存できない文字があります。");

@@ -17,7 +17,7 @@ struct RefusedCharacter {
 struct SaveOutcome {
     enum class Status { Saved, Unencodable, WriteFailed };
     Status status = Status::Saved;
-    QString reason;                  // the system's reason for WriteFailed
+    QString reason;                  // the system's reason for WriteFailed, in the user's language
     QList<RefusedCharacter> refused; // for Unencodable, in text order
     bool ok() const { return status == Status::Saved; }
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace velnora
+{
+
+// What went wrong with a file: the system's error number and the reason in the user's language.
+struct FileError {
+    int code = 0; // errno; 0 when nothing went wrong
+    QString reason;
+    bool failed() const { return code != 0; }
+};
+
+// The bytes of a file read with a cap.
+struct FileRead {
+    QByteArray bytes;
+    bool tooLarge = false; // the file holds more than the cap; bytes is then incomplete
+    FileError error;       // the file could not be opened or read
+    bool ok() const { return !tooLarge && !error.failed(); }
+};
+
+// The largest file that "開く" and the command line take: far more than the 99 titles of a disc
+// hold, and small enough that a wrong file is refused at once instead of filling the memory.
+constexpr qint64 OpenSizeCap = 4 * 1024 * 1024;
+
+enum class Links {
+    Follow, // a user's file: a link leads to the file it names
+    Refuse, // the program's own file: a link is never read or written through
+};
+
+// The reason the system gives for errno in the user's locale (LC_MESSAGES), as the shell says it.
+QString systemReason(int code);
+// The reason for a path that is a folder, pipe or device.
+QString notRegularReason();
+// The reason for a file over OpenSizeCap.
+QString overCapReason();
+
+// Reads a regular file, at most cap + 1 bytes (rounded up to whole 4 KiB blocks: some system files
+// accept no other read sizes), whatever size the file claims. Opened without blocking, so a pipe
+// or device is refused without waiting for it.
+FileRead readFileBounded(const QString &path, qint64 cap, Links links);
+
+// Replaces a file's content with bytes, atomically: a new file beside the target takes every byte,
+// is flushed to the disk and only then renamed over the target, so a full disk or a file-size limit
+// (EFBIG) leaves the old file whole. With Links::Follow a link keeps leading to its file, which is
+// the one written; with Links::Refuse the name itself is replaced and a planted link's target is
+// never touched. Only a regular file (or no file) is ever replaced.
+FileError writeFileAtomically(const QString &path, const QByteArray &bytes, Links links);
+
+} // namespace velnora

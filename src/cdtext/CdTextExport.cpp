@@ -1,0 +1,98 @@
+#include "cdtext/CdTextExport.h"
+
+#include "cdtext/CdTextTexts.h"
+#include "cdtext/PackWriter.h"
+
+namespace velnora::cdtext
+{
+
+namespace
+{
+
+// A long list would make the box taller than the screen.
+constexpr qsizetype MaxListedCharacters = 20;
+
+QString headOf(UnwritableCharacter::Reason reason)
+{
+    switch (reason) {
+    case UnwritableCharacter::Reason::NotInLatin1:
+        return texts::notInLatin1Head();
+    case UnwritableCharacter::Reason::NotInCp932:
+        return texts::notInCp932Head();
+    case UnwritableCharacter::Reason::SingleByteInJa:
+        break;
+    }
+    return texts::singleByteInJaHead();
+}
+
+// One head line for each kind of refusal, then the characters of that kind.
+QStringList unwritableMessage(const QList<UnwritableCharacter> &unwritable)
+{
+    QStringList message;
+    for (const auto reason :
+         {UnwritableCharacter::Reason::NotInLatin1, UnwritableCharacter::Reason::NotInCp932,
+          UnwritableCharacter::Reason::SingleByteInJa}) {
+        qsizetype count = 0;
+        for (const UnwritableCharacter &u : unwritable) {
+            if (u.reason != reason)
+                continue;
+            if (count == 0)
+                message << headOf(reason);
+            if (count < MaxListedCharacters)
+                message << texts::refusedCharacterLine(u.line, u.character);
+            ++count;
+        }
+        if (count > MaxListedCharacters)
+            message << texts::moreCharacters(static_cast<int>(count - MaxListedCharacters));
+    }
+    return message;
+}
+
+} // namespace
+
+CdTextExport exportCdText(const QString &layout)
+{
+    CdTextExport result;
+    const LayoutBlocks parsed = layoutBlocks(layout);
+    result.refusal = parsed.refusal;
+    result.tracks = parsed.tracks;
+    switch (parsed.refusal) {
+    case Refusal::None:
+    case Refusal::OverCapacity:
+        break;
+    case Refusal::NotALayout:
+        result.message << (parsed.badLine == 0 ? texts::noTitles() : texts::notALayout(parsed.badLine));
+        return result;
+    case Refusal::Unwritable:
+        result.message = unwritableMessage(parsed.unwritable);
+        return result;
+    case Refusal::TooManyTracks:
+        result.message << texts::tooManyTracks(parsed.tracks);
+        return result;
+    }
+
+    QStringList over;
+    for (const CdTextBlock &block : parsed.blocks) {
+        const BlockUse use{block.tag, textPacks(block), textBytes(block)};
+        result.use.append(use);
+        if (use.textPacks > texts::MaxTextPacks)
+            over << texts::overCapacityLine(use.tag, use.textPacks);
+    }
+    if (!over.isEmpty()) {
+        result.refusal = Refusal::OverCapacity;
+        result.message = QStringList{texts::overCapacityHead()} + over;
+        return result;
+    }
+    result.bytes = cdTextFile(parsed.blocks);
+    return result;
+}
+
+QStringList useLines(const CdTextExport &result)
+{
+    QStringList lines;
+    for (const BlockUse &use : result.use)
+        lines << texts::useLine(use.tag, use.textPacks);
+    return lines;
+}
+
+} // namespace velnora::cdtext

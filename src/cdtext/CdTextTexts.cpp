@@ -1,0 +1,104 @@
+#include "cdtext/CdTextTexts.h"
+
+#include <QRegularExpression>
+
+namespace velnora::cdtext::texts
+{
+
+QString overCapacityLine(const QString &tag, int textPacks)
+{
+    return QStringLiteral("%1 ブロック: %2 / %3 パック").arg(tag).arg(textPacks).arg(MaxTextPacks);
+}
+
+QString useLine(const QString &tag, int textPacks)
+{
+    return QStringLiteral("%1: %2 / %3 パック").arg(tag).arg(textPacks).arg(MaxTextPacks);
+}
+
+QString overCapacityHead()
+{
+    return QStringLiteral("CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。");
+}
+
+QString tooManyTracks(int tracks)
+{
+    return QStringLiteral("曲が多すぎます: %1 曲 (CD-TEXTに書けるのは%2曲までです)")
+        .arg(tracks)
+        .arg(MaxTracks);
+}
+
+QString refusedCharacterLine(int line, const QString &character)
+{
+    QStringList codes;
+    for (const char32_t c : character.toUcs4())
+        codes << QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+    // A control character would not show between the brackets; its code says what it is.
+    QString shown = character;
+    for (QChar &c : shown)
+        if (c.category() == QChar::Other_Control)
+            c = QChar(u' ');
+    return QStringLiteral("%1行目「%2」(%3)").arg(line).arg(shown, codes.join(QLatin1Char(' ')));
+}
+
+QString moreCharacters(int count)
+{
+    return QStringLiteral("ほか%1文字").arg(count);
+}
+
+QString notInLatin1Head()
+{
+    // The character check of "編集" lets only the "ja" type through with such characters.
+    return QStringLiteral("en ブロックに書けない文字があります (半角英数字と記号だけが書けます)。"
+                          "編集種類をja にして編集し直してください。");
+}
+
+QString notInCp932Head()
+{
+    return QStringLiteral("ja ブロックに書けない文字があります (Shift_JIS(cp932)にない文字です)。");
+}
+
+QString singleByteInJaHead()
+{
+    return QStringLiteral("ja ブロックに半角文字や制御文字は書けません。");
+}
+
+QString notALayout(int line)
+{
+    return QStringLiteral("CD_TEXT形式ではありません (%1行目)。先に「編集」を押してください。").arg(line);
+}
+
+QString noTitles()
+{
+    return QStringLiteral("CD-TEXTに書く曲名がありません。");
+}
+
+QString refusalTitle()
+{
+    return QStringLiteral("CD-TEXT書き出しエラー");
+}
+
+QString capacityTitle()
+{
+    return QStringLiteral("CD-TEXT容量超過");
+}
+
+QString exportedTitle()
+{
+    return QStringLiteral("CD-TEXT書き出し完了");
+}
+
+QString burnCommand(const QString &cdtFileName, int tracks)
+{
+    // Quoted for the shell unless the name is plain.
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
+    QString name = cdtFileName;
+    if (!plain.match(name).hasMatch())
+        name =
+            QLatin1Char('\'') + name.replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+    QString command = QStringLiteral("cdrskin -v dev=/dev/sr0 -audio -pad textfile=") + name;
+    for (int t = 1; t <= tracks; ++t)
+        command += QStringLiteral(" %1.wav").arg(t, 2, 10, QLatin1Char('0'));
+    return command;
+}
+
+} // namespace velnora::cdtext::texts

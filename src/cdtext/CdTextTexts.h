@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velnora::cdtext
+{
+
+// Every text the CD-TEXT export shows the user, in one place.
+namespace texts
+{
+
+inline constexpr int MaxTextPacks = 253;
+inline constexpr int MaxTracks = 99;
+
+// "ja ブロック: 268 / 253 パック": a block over its limit.
+QString overCapacityLine(const QString &tag, int textPacks);
+// "en: 41 / 253 パック": the use of a block after a successful export.
+QString useLine(const QString &tag, int textPacks);
+QString overCapacityHead();
+QString tooManyTracks(int tracks);
+
+// A character a block cannot hold: "3行目「ｱ」(U+FF71)".
+QString refusedCharacterLine(int line, const QString &character);
+QString moreCharacters(int count);
+QString notInLatin1Head();
+QString notInCp932Head();
+QString singleByteInJaHead();
+QString notALayout(int line);
+QString noTitles();
+
+QString refusalTitle();
+QString capacityTitle();
+QString exportedTitle();
+
+// The command that burns a disc with the written file; the audio files named 01.wav, 02.wav, ...
+QString burnCommand(const QString &cdtFileName, int tracks);
+
+} // namespace texts
+} // namespace velnora::cdtext

@@ -1,0 +1,37 @@
+# cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED=... -P InstallTree.cmake
+# Installs the build into a scratch prefix and compares the list of files with the expected one.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
+list(SORT installed)
+file(STRINGS ${EXPECTED} expected REGEX "^[^#]")
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${installed})
+  set(extra ${installed})
+  list(REMOVE_ITEM extra ${expected})
+  message(FATAL_ERROR "install tree differs\n missing: ${missing}\n not expected: ${extra}")
+endif()
+# The pictures are real PNGs, the manual pages gzip.
+foreach(check "bin/velnora" "share/doc/velnora/manual/main.png" "share/man/man1/velnora.1.gz")
+  if(NOT EXISTS ${PREFIX}/${check})
+    message(FATAL_ERROR "missing ${check}")
+  endif()
+endforeach()
+# The installed program runs (and so is executable) without a display.
+execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${PREFIX}/bin/velnora --version
+                RESULT_VARIABLE status OUTPUT_VARIABLE version)
+if(NOT status EQUAL 0 OR NOT version MATCHES "^velnora [0-9]")
+  message(FATAL_ERROR "installed bin/velnora --version: ${status} ${version}")
+endif()
+file(READ ${PREFIX}/share/doc/velnora/manual/main.png magic LIMIT 8 HEX)
+file(READ ${PREFIX}/share/man/man1/velnora.1.gz gz LIMIT 2 HEX)
+if(NOT magic STREQUAL "89504e470d0a1a0a" OR NOT gz STREQUAL "1f8b")
+  message(FATAL_ERROR "bad file contents: png ${magic}, gzip ${gz}")
+endif()
+message(STATUS "install tree: ${installed}")

@@ -1,0 +1,85 @@
+#include "platform/DesktopPlatform.h"
+#include "platform/ProcessSetup.h"
+#include "text/NativePath.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace velnora;
+
+class TestProcessSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void argumentsKeepTheirBytes();
+    void realProgramIgnoresFileSizeSignal();
+};
+
+// A name from an old cp932 system reaches the loader with its bytes, not as U+FFFD.
+void TestProcessSetup::argumentsKeepTheirBytes()
+{
+    QByteArray program("velnora"), first("/m/\x82\xa0 1.txt"), second("x");
+    char *argv[] = {program.data(), first.data(), second.data(), nullptr};
+    setUpProcess(3, argv);
+    std::signal(SIGXFSZ, SIG_DFL); // as the next test needs it
+    const QString line = DesktopPlatform().commandLine();
+    QCOMPARE(line,
+             QString(QStringLiteral("/m/") + QChar(0xdc82) + QChar(0xdca0) + QStringLiteral(" 1.txt x")));
+    QCOMPARE(toNativePath(line), QByteArray("/m/\x82\xa0 1.txt x"));
+}
+
+namespace
+{
+
+// Whether the process ignores SIGXFSZ, from its ignored-signal mask.
+bool ignoresFileSizeSignal(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigIgn:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGXFSZ - 1)) & 1;
+    }
+    return false;
+}
+
+} // namespace
+
+// Under a file-size limit the signal would end the real program in the middle of a write.
+void TestProcessSetup::realProgramIgnoresFileSizeSignal()
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../velnora");
+    if (!QFile::exists(program))
+        QSKIP("the program is not built");
+    // The child would inherit an ignored signal from this process and prove nothing.
+    struct sigaction current = {};
+    QVERIFY(::sigaction(SIGXFSZ, nullptr, &current) == 0);
+    QVERIFY(current.sa_handler == SIG_DFL);
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // A copy of its own, so that its temp.dat, left behind when it is ended, lands in that folder.
+    const QString copy = runtime.filePath(QStringLiteral("velnora"));
+    QVERIFY(QFile::copy(program, copy));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(copy, {});
+    QVERIFY(child.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(ignoresFileSizeSignal(child.processId()) || child.state() != QProcess::Running,
+                             20000);
+    QCOMPARE(child.state(), QProcess::Running);
+    QVERIFY(ignoresFileSizeSignal(child.processId()));
+    child.terminate();
+    QVERIFY(child.waitForFinished());
+}
+
+QTEST_GUILESS_MAIN(TestProcessSetup)
+#include "tst_processsetup.moc"
