@@ -98,8 +98,11 @@ void MainWindow::bindDocument()
     // caret stays where the user types.
     connect(m_albumBox, &QLineEdit::textChanged, &m_session, &Session::setAlbum);
     connect(m_artistBox, &QLineEdit::textChanged, &m_session, &Session::setArtist);
-    connect(m_titleBox, &QPlainTextEdit::textChanged, this,
-            [this] { m_session.setTitles(boxTitles(m_titleBox)); });
+    connect(m_titleBox, &QPlainTextEdit::textChanged, this, [this] {
+        m_typing = true;
+        m_session.setTitles(boxTitles(m_titleBox));
+        m_typing = false;
+    });
     connect(&m_session, &Session::albumChanged, this, [this](const QString &text) {
         if (m_albumBox->text() != text)
             m_albumBox->setText(text);
@@ -111,7 +114,8 @@ void MainWindow::bindDocument()
         applyLayoutRule();
     });
     connect(&m_session, &Session::titlesChanged, this, [this](const QString &text) {
-        if (boxTitles(m_titleBox) != text)
+        // What the box sent is what it shows: no second reading of a long text per keystroke.
+        if (!m_typing && boxTitles(m_titleBox) != text)
             m_titleBox->setPlainText(withLineFeeds(text));
         applyLayoutRule();
     });

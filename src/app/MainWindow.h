@@ -63,6 +63,7 @@ private:
     Platform &m_platform;
     Session m_session;
     bool m_inLayout = false;
+    bool m_typing = false; // the title box is telling the session its text
     QLineEdit *m_albumBox = nullptr;
     QLineEdit *m_artistBox = nullptr;
     QPlainTextEdit *m_titleBox = nullptr;

@@ -38,6 +38,19 @@ QString withLineFeeds(const QString &text)
 
 QString withCrLf(const QString &text)
 {
+    // Most text is already CR LF throughout (the title box's own, on every keystroke): one pass finds
+    // a lone CR or LF, and only then is the text rewritten.
+    const qsizetype n = text.size();
+    bool lone = false;
+    for (qsizetype i = 0; i < n && !lone; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r'))
+            lone = i + 1 >= n || text.at(i + 1) != QLatin1Char('\n');
+        else if (c == QLatin1Char('\n'))
+            lone = i == 0 || text.at(i - 1) != QLatin1Char('\r');
+    }
+    if (!lone)
+        return text;
     QString crLf = withLineFeeds(text);
     crLf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return crLf;

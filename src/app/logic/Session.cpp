@@ -74,12 +74,8 @@ void Session::setTitles(const QString &text)
     if (crLf == m_titles)
         return;
     m_titles = crLf;
+    m_lineCount = m_titles.isEmpty() ? 0 : int(m_titles.count(CrLf)) + 1;
     emit titlesChanged(m_titles);
-}
-
-int Session::lineCount() const
-{
-    return m_titles.isEmpty() ? 0 : int(m_titles.count(CrLf)) + 1;
 }
 
 void Session::setEditType(EditType type)

@@ -35,7 +35,7 @@ public:
     void setArtist(const QString &text);
     void setTitles(const QString &text);
     // The title box's lines: none for an empty text, otherwise one more than its line breaks.
-    int lineCount() const;
+    int lineCount() const { return m_lineCount; }
     // Whether the line-number column and the move buttons may show for so many lines.
     bool lineColumnFits() const { return listHihyoji(lineCount()); }
 
@@ -151,6 +151,7 @@ private:
     QString m_album;
     QString m_artist;
     QString m_titles;
+    int m_lineCount = 0;
     EditType m_editType = EditType::Ja;
     bool m_edited = false;
     bool m_saveEnabled = false;
