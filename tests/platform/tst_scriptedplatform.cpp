@@ -20,12 +20,12 @@ void TestScriptedPlatform::scriptedBoxPasses()
     ScriptedPlatform p;
     p.expectBox(QStringLiteral("続けますか？"), Platform::No);
     p.expectBox();
-    QCOMPARE(p.messageBox(nullptr, QStringLiteral("続けますか？"), QString(), Platform::Icon::Question,
+    QCOMPARE(p.messageBox(QStringLiteral("続けますか？"), QString(), Platform::Icon::Question,
                           Platform::Buttons::YesNo),
              int(Platform::No));
-    QCOMPARE(p.messageBox(nullptr, QStringLiteral("ver1.0"), QString(), Platform::Icon::None,
-                          Platform::Buttons::OkCancel),
-             int(Platform::Ok));
+    QCOMPARE(
+        p.messageBox(QStringLiteral("ver1.0"), QString(), Platform::Icon::None, Platform::Buttons::OkCancel),
+        int(Platform::Ok));
     QCOMPARE(p.takeLastMessage().title, QStringLiteral("VELNORA"));
 }
 
@@ -55,8 +55,7 @@ void TestScriptedPlatform::faultFailsTheTest()
     }
     QEXPECT_FAIL("", "the double fails the running test", Continue);
     if (shown)
-        p.messageBox(nullptr, QStringLiteral("ver1.0"), QString(), Platform::Icon::None,
-                     Platform::Buttons::Ok);
+        p.messageBox(QStringLiteral("ver1.0"), QString(), Platform::Icon::None, Platform::Buttons::Ok);
     else
         p.verifyDone();
 }

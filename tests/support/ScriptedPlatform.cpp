@@ -40,10 +40,9 @@ ScriptedPlatform::~ScriptedPlatform()
     verifyDone();
 }
 
-int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &title, Icon icon,
-                                 Buttons buttons)
+int ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
-    Message m{text, title.isEmpty() ? QStringLiteral("VELNORA") : title, icon, buttons};
+    Message m{text, title.isEmpty() ? programName() : title, icon, buttons};
     messages.append(m);
     if (onMessage)
         onMessage(m);
@@ -67,13 +66,13 @@ int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &
     return expected.answer;
 }
 
-QString ScriptedPlatform::openFileName(QWidget *, const QString &filter, const QString &startName)
+QString ScriptedPlatform::openFileName(const QString &filter, const QString &startName)
 {
     fileDialogs.append({false, filter, startName});
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
 }
 
-QString ScriptedPlatform::saveFileName(QWidget *, const QString &filter, const QString &startName)
+QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName)
 {
     fileDialogs.append({true, filter, startName});
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
