@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -26,6 +28,25 @@ int answerWithoutWindow(int argc, char *argv[])
     return -1;
 }
 
+// For runs without a user (tests, measurements): a box shown while the program starts is written to
+// standard output and answered OK instead of waiting for a click. The timer fires in the first event
+// loop that runs, which is the box's own when one is shown; a later box re-arms it.
+void answerStartBoxes()
+{
+    QTimer::singleShot(0, qApp, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        fputs(box->text().toUtf8().append('\n').constData(), stdout);
+        fflush(stdout);
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+        answerStartBoxes();
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -44,6 +65,8 @@ int main(int argc, char *argv[])
 
     velnora::DesktopPlatform platform;
     velnora::MainWindow window(platform);
+    if (qEnvironmentVariable("VELNORA_UNATTENDED") == QLatin1String("1"))
+        answerStartBoxes();
     if (!window.startUp())
         return 0;
     window.show();

@@ -4,12 +4,14 @@
 #include "app/logic/Twips.h"
 #include "jacket/SpinBar.h"
 #include "jacket/logic/DrawJacket.h"
+#include "jacket/logic/JacketPdf.h"
 #include "jacket/logic/JacketSizeRule.h"
 #include "jacket/logic/PainterSurface.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -241,6 +243,14 @@ void Form2::buildControls()
     connect(m_command[3], &QPushButton::clicked, this, &Form2::close);
     connect(m_command[4], &QPushButton::clicked, this, &Form2::print);
 
+    // Saving the page as a PDF needs no printer. Under "印刷...", in the free space below the zoom
+    // strip, so that the window's minimum size and the preview stay as they are.
+    auto *pdf = new QPushButton(QStringLiteral("PDF保存..."), this);
+    pdf->setObjectName(QStringLiteral("Command5"));
+    place(pdf, 50 + 3100 - 300, 6650, 1100, 400);
+    m_command[5] = pdf;
+    connect(pdf, &QPushButton::clicked, this, &Form2::savePdf);
+
     // The zoom strip.
     auto *strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("ZoomStrip"));
@@ -351,19 +361,54 @@ void Form2::refreshPreview()
 
 void Form2::print()
 {
-    // Every step after the dialog that fails is skipped without a word.
+    Platform &platform = m_main->platform();
+    // A dialog without a printer would print nothing and say nothing.
+    if (!platform.printerAvailable()) {
+        platform.messageBox(this, QStringLiteral("プリンターが見つかりません。"), QString(),
+                            Platform::Icon::Exclamation, Platform::Buttons::Ok);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
-    if (!m_main->platform().printerDialog(this, printer))
+    if (!platform.printerDialog(this, printer))
         return;
     // The dialog has already put the copies and orientation on the printer. The jacket is one
     // page, so the page range is set to start at page 1 and end there.
     printer.setFromTo(1, 1);
+    // Qt gives no reason of its own: name the printer, or the file a scripted dialog chose.
+    const QString file = QDir::toNativeSeparators(printer.outputFileName());
+    const QString name = printer.printerName();
+    auto failed = [&](bool started) {
+        QString reason;
+        if (!file.isEmpty())
+            reason = QStringLiteral("「%1」に書き込めません。").arg(file);
+        else if (!started)
+            reason = QStringLiteral("プリンター「%1」で印刷を始められません。").arg(name);
+        else
+            reason = QStringLiteral("プリンター「%1」がエラーを報告しました。").arg(name);
+        platform.messageBox(this, QStringLiteral("印刷できませんでした。\r\n") + reason, QString(),
+                            Platform::Icon::Stop, Platform::Buttons::Ok);
+    };
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&printer)) {
+        failed(false);
         return;
+    }
     PainterSurface surface(painter, printer.resolution() / 25.4, QSizeF(), QColor());
     DrawJacket(surface, 1.0, settings(), m_main->document());
-    painter.end();
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        failed(true);
+}
+
+void Form2::savePdf()
+{
+    Platform &platform = m_main->platform();
+    const QString path = platform.saveFileName(this, QStringLiteral("PDFファイル(*.pdf)"), QString());
+    if (path.isEmpty())
+        return;
+    const SaveOutcome outcome = saveJacketPdf(path, settings(), m_main->document());
+    if (!outcome.ok())
+        platform.messageBox(this, saveErrorMessage(path, outcome), saveErrorTitle(), Platform::Icon::Stop,
+                            Platform::Buttons::Ok);
 }
 
 int Form2::outerWidthTwips() const

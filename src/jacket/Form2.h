@@ -35,6 +35,7 @@ public:
     void refreshPreview();
     void resetDefaults(); // "初期値"
     void print();         // "印刷..."
+    void savePdf();       // "PDF保存..."
 
     // The outer size in twips: the widget's size plus a fixed allowance for the frame and caption.
     int outerWidthTwips() const;
@@ -71,7 +72,7 @@ private:
     QCheckBox *m_check3[4] = {};
     SpinBar *m_hscroll1 = nullptr;
     QLabel *m_picture1 = nullptr;
-    QPushButton *m_command[5] = {};
+    QPushButton *m_command[6] = {};
 };
 
 } // namespace velnora

@@ -13,16 +13,56 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QWindow>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace velnora
 {
 
+namespace
+{
+
+enum class LockResult { Held, Busy, Unusable };
+
+// Opens the name without following a link and without blocking (a FIFO opens at once), creates a
+// regular file when nothing is there, and takes an exclusive flock on whatever it opened, a folder
+// or a FIFO too. Nothing is read or written: the content means nothing, and the kernel drops the
+// lock when the process ends, however it ends. Close-on-exec, so that a browser or viewer started
+// by the program does not keep the lock after the program is gone.
+LockResult lockName(const QString &path, int *fdOut)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int flags = O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(name.constData(), flags | O_CREAT, 0600);
+    if (fd < 0 && errno == EISDIR)
+        fd = ::open(name.constData(), flags | O_DIRECTORY);
+    if (fd < 0)
+        return LockResult::Unusable;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        *fdOut = fd;
+        return LockResult::Held;
+    }
+    const int code = errno;
+    ::close(fd);
+    return code == EWOULDBLOCK ? LockResult::Busy : LockResult::Unusable;
+}
+
+} // namespace
+
 DesktopPlatform::DesktopPlatform() = default;
-DesktopPlatform::~DesktopPlatform() = default;
+
+DesktopPlatform::~DesktopPlatform()
+{
+    // The file stays: removing it would let a starting instance lock a name another one just made.
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+}
 
 int DesktopPlatform::messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
                                 Buttons buttons)
@@ -123,6 +163,11 @@ QString DesktopPlatform::saveFileName(QWidget *parent, const QString &filter, co
     return dialog.selectedFiles().constFirst();
 }
 
+bool DesktopPlatform::printerAvailable() const
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 bool DesktopPlatform::printerDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
@@ -203,11 +248,34 @@ QString DesktopPlatform::lockFilePath()
     return folder + QStringLiteral("/velnora.lock");
 }
 
+QString DesktopPlatform::fallbackLockFilePath() const
+{
+    const QString folder = userDataFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    return folder + QStringLiteral("/velnora.lock");
+}
+
 bool DesktopPlatform::acquireSingleInstance()
 {
-    m_lock = std::make_unique<QLockFile>(lockFilePath());
-    m_lock->setStaleLockTime(0); // a lock is stale only when its process is gone
-    return m_lock->tryLock(0);
+    if (m_lockFd >= 0)
+        return true;
+    // A link at the runtime name is neither followed nor removed; every instance then meets the same
+    // link and agrees on the second name.
+    for (const QString &path : {lockFilePath(), fallbackLockFilePath()}) {
+        if (path.isEmpty())
+            continue;
+        switch (lockName(path, &m_lockFd)) {
+        case LockResult::Held:
+            return true;
+        case LockResult::Busy:
+            return false;
+        case LockResult::Unusable:
+            break;
+        }
+    }
+    // Only a running instance may block a start: a lock that cannot be taken anywhere lets it go on.
+    return true;
 }
 
 qint64 DesktopPlatform::fileSize(const QString &path) const

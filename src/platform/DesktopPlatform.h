@@ -2,15 +2,12 @@
 
 #include "platform/Platform.h"
 
-#include <QLockFile>
-#include <memory>
-
 class QFileDialog;
 
 namespace velnora
 {
 
-// The real desktop: Qt's dialogs, QDesktopServices, a per-user lock file.
+// The real desktop: Qt's dialogs, QDesktopServices, a per-user lock file held with flock.
 class DesktopPlatform : public Platform
 {
 public:
@@ -21,6 +18,7 @@ public:
                    Buttons buttons) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    bool printerAvailable() const override;
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
     void shellOpen(const QUrl &url) override;
     void sendKeys(const QKeySequence &keys) override;
@@ -34,12 +32,14 @@ public:
 
     // The lock lives in the runtime folder; tests may point it elsewhere.
     static QString lockFilePath();
+    // Where the lock goes when the runtime folder's name cannot be opened (a link stands there).
+    QString fallbackLockFilePath() const;
     // Gives a file dialog the filters as captioned, with patterns that mean on Linux what they
     // mean on Windows: "*.*" is every file, also one without a dot.
     static void setDialogFilters(QFileDialog &dialog, const QString &filter);
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lockFd = -1; // held open, and so locked, for the life of the process
     bool m_sendingKeys = false;
 };
 

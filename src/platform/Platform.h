@@ -32,6 +32,8 @@ public:
     // Asks before replacing an existing file; adds no extension.
     virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) = 0;
 
+    // False when the system knows no printer at all.
+    virtual bool printerAvailable() const = 0;
     // Selection range not offered, printing to a file disabled. False when cancelled.
     virtual bool printerDialog(QWidget *parent, QPrinter &printer) = 0;
 

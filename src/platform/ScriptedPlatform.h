@@ -30,6 +30,7 @@ public:
                    Buttons buttons) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    bool printerAvailable() const override { return m_printerAvailable; }
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
     void shellOpen(const QUrl &url) override;
     void sendKeys(const QKeySequence &keys) override;
@@ -54,6 +55,7 @@ public:
     void setUserDataFolder(const QString &folder) { m_userDataFolder = folder; }
     void setCommandLine(const QString &line) { m_commandLine = line; }
     void setOtherInstanceRunning(bool running) { m_otherInstanceRunning = running; }
+    void setPrinterAvailable(bool available) { m_printerAvailable = available; }
 
     // The record.
     QList<Message> messages;
@@ -76,6 +78,7 @@ private:
     QString m_userDataFolder;
     QString m_commandLine;
     bool m_otherInstanceRunning = false;
+    bool m_printerAvailable = true;
 };
 
 } // namespace velnora

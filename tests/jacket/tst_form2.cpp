@@ -14,6 +14,10 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace velnora;
 using namespace velnora::test;
 
@@ -82,11 +86,14 @@ private slots:
     void printKeepsDialogOrientation();
     void printsJapaneseAsText_data();
     void printsJapaneseAsText();
-    void cancelledPrintDoesNothing();
-    void failingPrinterIsQuiet();
+    void cancelledDialogDoesNothing_data();
+    void cancelledDialogDoesNothing();
+    void failureIsReported_data();
+    void failureIsReported();
 
 private:
     Form2 *open();
+    void produce(const QString &pdf, bool toPdf, const std::function<void(QPrinter &)> &choose = {});
     template <typename T> T *get(const QString &name)
     {
         T *w = m_form ? m_form->findChild<T *>(name) : nullptr;
@@ -105,6 +112,23 @@ void TestForm2::init()
     m_fx = std::make_unique<WindowFixture>();
     m_form = open();
     QVERIFY(m_form);
+}
+
+// Puts the page into a PDF file: printed through the dialog's PDF output, or saved with "PDF保存...".
+void TestForm2::produce(const QString &pdf, bool toPdf, const std::function<void(QPrinter &)> &choose)
+{
+    if (toPdf) {
+        m_fx->platform.queueFileName(pdf);
+        QTest::mouseClick(get<QPushButton>(QStringLiteral("Command5")), Qt::LeftButton);
+        return;
+    }
+    m_fx->platform.queuePrinterDialog(true, [pdf, choose](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        if (choose)
+            choose(printer);
+    });
+    QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
 }
 
 void TestForm2::cleanup()
@@ -166,8 +190,8 @@ void TestForm2::opensWithDefaults()
     QCOMPARE(m_form->zoom(), 10);
 
     const QStringList buttons{QStringLiteral("初期値"), QStringLiteral("自動割付"), QStringLiteral("閉じる"),
-                              QStringLiteral("印刷...")};
-    for (int n = 1; n <= 4; ++n) {
+                              QStringLiteral("印刷..."), QStringLiteral("PDF保存...")};
+    for (int n = 1; n <= 5; ++n) {
         auto *button = get<QPushButton>(QStringLiteral("Command%1").arg(n));
         QVERIFY(button);
         QCOMPARE(button->text(), buttons[n - 1]);
@@ -532,9 +556,12 @@ void TestForm2::printsTrueMillimetres_data()
     QTest::addColumn<int>("widthClicks");  // up-arrow clicks on the frame width from 121
     QTest::addColumn<int>("heightClicks"); // down-arrow clicks on the frame height from 121
     QTest::addColumn<int>("zoom");
-    QTest::newRow("default 121 x 121 at zoom 1.0") << 0 << 0 << 10;
-    QTest::newRow("the zoom does not shrink the print") << 0 << 0 << 4;
-    QTest::newRow("125 x 118") << 4 << 3 << 7;
+    QTest::addColumn<bool>("toPdf"); // "PDF保存..." instead of the printer
+    QTest::newRow("default 121 x 121 at zoom 1.0") << 0 << 0 << 10 << false;
+    QTest::newRow("the zoom does not shrink the print") << 0 << 0 << 4 << false;
+    QTest::newRow("125 x 118") << 4 << 3 << 7 << false;
+    QTest::newRow("PDF 121 x 121 at zoom 1.0") << 0 << 0 << 10 << true;
+    QTest::newRow("PDF 125 x 118 at zoom 0.4") << 4 << 3 << 4 << true;
 }
 
 void TestForm2::printsTrueMillimetres()
@@ -542,6 +569,7 @@ void TestForm2::printsTrueMillimetres()
     QFETCH(int, widthClicks);
     QFETCH(int, heightClicks);
     QFETCH(int, zoom);
+    QFETCH(bool, toPdf);
     // Short titles and no names, so the frame is the outermost ink.
     m_fx->window->setTitles(QStringLiteral("曲一\r\nTitle"));
     for (int i = 0; i < widthClicks; ++i)
@@ -551,14 +579,13 @@ void TestForm2::printsTrueMillimetres()
     get<SpinBar>(QStringLiteral("HScroll1"))->setSetting(zoom);
 
     const QString pdf = m_fx->path(QStringLiteral("jacket.pdf"));
-    m_fx->platform.queuePrinterDialog(true, [pdf](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    });
-    QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
-    QCOMPARE(m_fx->platform.printerDialogs, 1);
+    produce(pdf, toPdf);
+    QCOMPARE(m_fx->platform.printerDialogs, toPdf ? 0 : 1);
     QVERIFY(m_fx->platform.messages.isEmpty());
     QVERIFY(QFileInfo::exists(pdf));
+    // Written beside the target and renamed: nothing else is left in the folder.
+    QCOMPARE(QDir(m_fx->dir.path()).entryList({QStringLiteral("jacket*")}, QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("jacket.pdf")});
 
     QSize page;
     const QRect box = darkBox(pdf, &page);
@@ -569,6 +596,14 @@ void TestForm2::printsTrueMillimetres()
     const int h = (121 - heightClicks) * 10;
     QVERIFY2(qAbs(box.width() - w) <= 2, qPrintable(QStringLiteral("width %1").arg(box.width())));
     QVERIFY2(qAbs(box.height() - h) <= 2, qPrintable(QStringLiteral("height %1").arg(box.height())));
+    if (toPdf) {
+        // No printer margins: the frame's corner is at its margins from the sheet's corner.
+        QVERIFY2(qAbs(box.left() - 100) <= 2 && qAbs(box.top() - 100) <= 2,
+                 qPrintable(QStringLiteral("at %1, %2").arg(box.left()).arg(box.top())));
+        QCOMPARE(m_fx->platform.fileDialogs.size(), 1);
+        QVERIFY(m_fx->platform.fileDialogs.constFirst().save);
+        QCOMPARE(m_fx->platform.fileDialogs.constFirst().filter, QStringLiteral("PDFファイル(*.pdf)"));
+    }
 }
 
 void TestForm2::printKeepsDialogOrientation()
@@ -591,10 +626,13 @@ void TestForm2::printsJapaneseAsText_data()
 {
     QTest::addColumn<int>("typefaceClicks"); // down-arrow clicks on the title typeface from index 2
     QTest::addColumn<QString>("font");       // the font embedded for it
-    QTest::newRow("ＭＳ ゴシック") << -1 << QStringLiteral("IPAGothic");
-    QTest::newRow("ＭＳ Ｐゴシック") << 0 << QStringLiteral("IPAPGothic");
-    QTest::newRow("ＭＳ 明朝") << 1 << QStringLiteral("IPAMincho");
-    QTest::newRow("ＭＳ Ｐ明朝") << 2 << QStringLiteral("IPAPMincho");
+    QTest::addColumn<bool>("toPdf");
+    QTest::newRow("ＭＳ ゴシック") << -1 << QStringLiteral("IPAGothic") << false;
+    QTest::newRow("ＭＳ Ｐゴシック") << 0 << QStringLiteral("IPAPGothic") << false;
+    QTest::newRow("ＭＳ 明朝") << 1 << QStringLiteral("IPAMincho") << false;
+    QTest::newRow("ＭＳ Ｐ明朝") << 2 << QStringLiteral("IPAPMincho") << false;
+    QTest::newRow("PDF ＭＳ Ｐゴシック") << 0 << QStringLiteral("IPAPGothic") << true;
+    QTest::newRow("PDF ＭＳ 明朝") << 1 << QStringLiteral("IPAMincho") << true;
 }
 
 // The four typefaces print through the Japanese fonts installed here, as text a PDF reader finds
@@ -603,6 +641,7 @@ void TestForm2::printsJapaneseAsText()
 {
     QFETCH(int, typefaceClicks);
     QFETCH(QString, font);
+    QFETCH(bool, toPdf);
     m_fx->window->setAlbum(QString());
     m_fx->window->setArtist(QString());
     m_fx->window->setTitles(QStringLiteral("春の歌\r\n夏"));
@@ -613,20 +652,24 @@ void TestForm2::printsJapaneseAsText()
     QTest::mouseClick(get<QCheckBox>(QStringLiteral("Check3(1)")), Qt::LeftButton);
 
     const QString pdf = m_fx->path(QStringLiteral("japanese.pdf"));
-    m_fx->platform.queuePrinterDialog(true, [pdf](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        // No margins: the drawable area, where the jacket's origin lies, is then the whole sheet.
-        printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
-    });
-    QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
+    // No margins: the drawable area, where the jacket's origin lies, is then the whole sheet.
+    produce(pdf, toPdf,
+            [](QPrinter &printer) { printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter); });
     QVERIFY(QFileInfo::exists(pdf));
+    QVERIFY(m_fx->platform.messages.isEmpty());
 
     QProcess fonts;
     fonts.start(QStringLiteral("pdffonts"), {pdf});
     QVERIFY(fonts.waitForFinished());
     const QString fontList = QString::fromUtf8(fonts.readAllStandardOutput());
-    QVERIFY2(fontList.contains(font), qPrintable(fontList));
+    // Columns from the right: ID, object, uni, sub, emb.
+    bool embedded = false;
+    for (const QString &line : fontList.split(QLatin1Char('\n'))) {
+        const QStringList columns = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (line.contains(font) && columns.size() > 5)
+            embedded = columns.at(columns.size() - 5) == QLatin1String("yes");
+    }
+    QVERIFY2(embedded, qPrintable(fontList));
 
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
@@ -653,33 +696,132 @@ void TestForm2::printsJapaneseAsText()
              qPrintable(QString::number(bottom[0] - top[0])));
 }
 
-void TestForm2::cancelledPrintDoesNothing()
+void TestForm2::cancelledDialogDoesNothing_data()
 {
-    const QString pdf = m_fx->path(QStringLiteral("cancelled.pdf"));
+    QTest::addColumn<bool>("toPdf");
+    QTest::newRow("printer dialog") << false;
+    QTest::newRow("PDF save dialog") << true;
+}
+
+void TestForm2::cancelledDialogDoesNothing()
+{
+    QFETCH(bool, toPdf);
     bool chosen = false;
     m_fx->platform.queuePrinterDialog(false, [&chosen](QPrinter &) { chosen = true; });
-    QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
-    QCOMPARE(m_fx->platform.printerDialogs, 1);
+    // A save dialog without a queued name is cancelled.
+    QTest::mouseClick(get<QPushButton>(toPdf ? QStringLiteral("Command5") : QStringLiteral("Command4")),
+                      Qt::LeftButton);
+    QCOMPARE(m_fx->platform.printerDialogs, toPdf ? 0 : 1);
+    QCOMPARE(m_fx->platform.fileDialogs.size(), toPdf ? 1 : 0);
     QVERIFY(!chosen);
     QVERIFY(m_fx->platform.messages.isEmpty());
     QVERIFY(m_form->isVisible());
     QVERIFY(!m_fx->window->isEnabled());
-    QCOMPARE(QDir(m_fx->dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+    QCOMPARE(QDir(m_fx->dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("temp.dat")});
 }
 
-void TestForm2::failingPrinterIsQuiet()
+void TestForm2::failureIsReported_data()
 {
-    // A file under /proc cannot be created, even by root: the page cannot be started.
-    m_fx->platform.queuePrinterDialog(true, [](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QStringLiteral("/proc/velnora/jacket.pdf"));
-    });
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
-    QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
-    QCOMPARE(m_fx->platform.printerDialogs, 1);
-    QVERIFY(m_fx->platform.messages.isEmpty());
+    QTest::addColumn<QString>("target"); // what stands where the page goes
+    QTest::addColumn<QString>("text");   // the box's text; a trailing "..." means any reason follows
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("icon");
+    const int stop = int(Platform::Icon::Stop);
+    // Root creates files anywhere, but not under /proc, not below a regular file, not past a size limit.
+    QTest::newRow("no printer: no dialog") << "no printer"
+                                           << "プリンターが見つかりません。"
+                                           << "VELNORA" << int(Platform::Icon::Exclamation);
+    QTest::newRow("print that cannot start")
+        << "/proc"
+        << "印刷できませんでした。\r\n「/proc/velnora/jacket.pdf」に書き込めません。"
+        << "VELNORA" << stop;
+    QTest::newRow("PDF below a regular file") << "below a file"
+                                              << "保存できませんでした。\r\n$PATH\r\n..."
+                                              << "保存エラー" << stop;
+    QTest::newRow("PDF onto a FIFO") << "fifo"
+                                     << "保存できませんでした。\r\n$PATH\r\n通常のファイルではありません。"
+                                     << "保存エラー" << stop;
+    QTest::newRow("PDF through a link to a FIFO")
+        << "link to fifo"
+        << "保存できませんでした。\r\n$PATH\r\n通常のファイルではありません。"
+        << "保存エラー" << stop;
+    QTest::newRow("PDF past a file-size limit keeps the old file") << "size limit"
+                                                                   << "保存できませんでした。\r\n$PATH\r\n..."
+                                                                   << "保存エラー" << stop;
+}
+
+void TestForm2::failureIsReported()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QFETCH(int, icon);
+    m_fx->window->setTitles(QStringLiteral("曲一"));
+    QString path = m_fx->path(QStringLiteral("jacket.pdf"));
+    const QString fifo = m_fx->path(QStringLiteral("fifo"));
+    bool toPdf = true;
+    if (target == QLatin1String("no printer")) {
+        m_fx->platform.setPrinterAvailable(false);
+        m_fx->platform.queuePrinterDialog(true);
+        QTest::mouseClick(get<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
+        QCOMPARE(m_fx->platform.printerDialogs, 0);
+        toPdf = false;
+    } else if (target == QLatin1String("/proc")) {
+        path = QStringLiteral("/proc/velnora/jacket.pdf");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+        produce(path, false);
+        QCOMPARE(m_fx->platform.printerDialogs, 1);
+        toPdf = false;
+    } else if (target == QLatin1String("below a file")) {
+        m_fx->writeFile(QStringLiteral("file"), "x");
+        path = m_fx->path(QStringLiteral("file/jacket.pdf"));
+    } else if (target == QLatin1String("fifo") || target == QLatin1String("link to fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (target == QLatin1String("fifo"))
+            path = fifo;
+        else
+            QVERIFY(QFile::link(fifo, path));
+    } else {
+        m_fx->writeFile(QStringLiteral("jacket.pdf"), "old");
+    }
+    if (toPdf && target == QLatin1String("size limit")) {
+        // As a quota does: the write fails with EFBIG instead of ending the process.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 2000;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        produce(path, true);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(m_fx->readFile(path), QByteArray("old"));
+    } else if (toPdf) {
+        produce(path, true);
+    }
+
+    QCOMPARE(m_fx->platform.messages.size(), 1);
+    const ScriptedPlatform::Message m = m_fx->platform.messages.constFirst();
+    text.replace(QLatin1String("$PATH"), path);
+    if (text.endsWith(QLatin1String("...")))
+        QVERIFY2(m.text.startsWith(text.chopped(3)) && m.text.size() > text.size(), qPrintable(m.text));
+    else
+        QCOMPARE(m.text, text);
+    QCOMPARE(m.title, title);
+    QCOMPARE(int(m.icon), icon);
+    QCOMPARE(m.buttons, Platform::Buttons::Ok);
     QVERIFY(m_form->isVisible());
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/velnora/jacket.pdf")));
+    // The pipe is still a pipe, and nothing was left beside the targets.
+    if (QFileInfo::exists(fifo))
+        QVERIFY(!QFileInfo(fifo).isFile());
+    QStringList left = QDir(m_fx->dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    left.removeAll(QStringLiteral("temp.dat"));
+    left.removeAll(QStringLiteral("file"));
+    left.removeAll(QStringLiteral("fifo"));
+    if (target == QLatin1String("size limit") || target == QLatin1String("link to fifo"))
+        left.removeAll(QStringLiteral("jacket.pdf"));
+    QCOMPARE(left, QStringList());
 }
 
 QTEST_MAIN(TestForm2)

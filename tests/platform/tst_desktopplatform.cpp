@@ -11,7 +11,60 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace velnora;
+
+namespace
+{
+
+// A copy of the real program in a folder of its own (its temp.dat goes there), with a runtime folder
+// of its own for the lock; start-up boxes are written to standard output and answered.
+class ProgramCopy
+{
+public:
+    bool make()
+    {
+        m_program = m_folder.filePath(QStringLiteral("velnora"));
+        return QFile::copy(QStringLiteral(VELNORA_PROGRAM), m_program);
+    }
+    QString tempDat() const { return m_folder.filePath(QStringLiteral("temp.dat")); }
+    QString lockFile() const { return m_runtime.filePath(QStringLiteral("velnora.lock")); }
+    void start(QProcess &process, bool exitAfterShow) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        env.insert(QStringLiteral("VELNORA_UNATTENDED"), QStringLiteral("1"));
+        env.remove(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"));
+        if (exitAfterShow)
+            env.insert(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+        process.setProcessEnvironment(env);
+        process.start(m_program, {});
+    }
+    // True while some process holds the lock; the probe itself never holds it for long.
+    bool lockHeld() const
+    {
+        const int fd = ::open(QFile::encodeName(lockFile()).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        ::close(fd);
+        return held;
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QTemporaryDir m_runtime;
+    QString m_program;
+};
+
+constexpr int StartTimeout = 60000; // a busy shared machine
+
+} // namespace
 
 class TestDesktopPlatform : public QObject
 {
@@ -19,8 +72,14 @@ class TestDesktopPlatform : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void secondInstanceIsRefused();
     void lockOfKilledProcessIsStale();
+    void leftoverLockStarts_data();
+    void leftoverLockStarts();
+    void childDoesNotKeepTheLock();
+    void liveProgramRefusesUntilKilled();
+    void racingStartsLeaveOneRunning();
     void commandLineJoinsArguments();
     void fileSizeOfFolderCannotBeTaken();
     void dialogFiltersKeepCaptionsAndShowEveryFile_data();
@@ -34,7 +93,16 @@ void TestDesktopPlatform::initTestCase()
 {
     // The lock lives in the runtime folder; keep it away from a real running program.
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_runtime.filePath(QStringLiteral("data"))));
     QVERIFY(DesktopPlatform::lockFilePath().startsWith(m_runtime.path()));
+}
+
+void TestDesktopPlatform::init()
+{
+    // Each test starts from no lock file, whatever the last one left there.
+    const QString lock = DesktopPlatform::lockFilePath();
+    if (!QFile::remove(lock))
+        QDir().rmdir(lock);
 }
 
 void TestDesktopPlatform::secondInstanceIsRefused()
@@ -63,6 +131,140 @@ void TestDesktopPlatform::lockOfKilledProcessIsStale()
     lock.close();
     DesktopPlatform next;
     QVERIFY(next.acquireSingleInstance());
+}
+
+void TestDesktopPlatform::leftoverLockStarts_data()
+{
+    QTest::addColumn<QString>("leftover");
+    // Root reads every file, so "cannot be read" is a folder or a FIFO at the name.
+    QTest::newRow("empty file") << "empty";
+    QTest::newRow("garbage") << "garbage";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a link to a file, not followed") << "link";
+    QTest::newRow("a dangling link, nothing created") << "dangling";
+}
+
+void TestDesktopPlatform::leftoverLockStarts()
+{
+    QFETCH(QString, leftover);
+    const QString lock = DesktopPlatform::lockFilePath();
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("target"));
+    const QByteArray name = QFile::encodeName(lock);
+    if (leftover == QLatin1String("empty") || leftover == QLatin1String("garbage")) {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (leftover == QLatin1String("garbage"))
+            file.write(QByteArray("\xff\x00garbage\n-1\n\n", 14));
+    } else if (leftover == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(lock));
+    } else if (leftover == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else {
+        if (leftover == QLatin1String("link")) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep");
+        }
+        QVERIFY(QFile::link(target, lock));
+    }
+    struct stat before {
+    };
+    QCOMPARE(::lstat(name.constData(), &before), 0);
+
+    {
+        DesktopPlatform first;
+        QVERIFY(first.acquireSingleInstance());
+        // The lock still works over whatever was left.
+        DesktopPlatform second;
+        QVERIFY(!second.acquireSingleInstance());
+    }
+    DesktopPlatform again;
+    QVERIFY(again.acquireSingleInstance());
+
+    struct stat after {
+    };
+    QCOMPARE(::lstat(name.constData(), &after), 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    if (leftover == QLatin1String("link")) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep"));
+    }
+    QCOMPARE(QFileInfo::exists(target), leftover == QLatin1String("link"));
+    if (S_ISDIR(after.st_mode))
+        QVERIFY(QDir().rmdir(lock));
+    else
+        QVERIFY(QFile::remove(lock));
+}
+
+void TestDesktopPlatform::childDoesNotKeepTheLock()
+{
+    // A browser opened by the program lives on after it; it must not inherit the lock.
+    QProcess child;
+    {
+        DesktopPlatform first;
+        QVERIFY(first.acquireSingleInstance());
+        child.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(child.waitForStarted());
+    }
+    DesktopPlatform next;
+    const bool acquired = next.acquireSingleInstance();
+    child.kill();
+    child.waitForFinished();
+    QVERIFY(acquired);
+}
+
+void TestDesktopPlatform::liveProgramRefusesUntilKilled()
+{
+    ProgramCopy copy;
+    QVERIFY(copy.make());
+    QProcess first;
+    copy.start(first, false);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy.tempDat()) && copy.lockHeld(), StartTimeout);
+
+    QProcess second;
+    copy.start(second, true);
+    QVERIFY(second.waitForFinished(StartTimeout));
+    QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()), QStringLiteral("２重起動防止！\n"));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    QVERIFY(QFile::exists(copy.tempDat()));
+
+    // Killed, it leaves its lock file behind, and the next start goes ahead.
+    first.kill();
+    QVERIFY(first.waitForFinished(StartTimeout));
+    QVERIFY(QFile::exists(copy.lockFile()));
+    QProcess third;
+    copy.start(third, true);
+    QVERIFY(third.waitForFinished(StartTimeout));
+    QCOMPARE(third.readAllStandardOutput(), QByteArray());
+    QCOMPARE(third.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(third.exitCode(), 0);
+    QVERIFY(!QFile::exists(copy.tempDat())); // taken over by its start-up, removed when it closed
+}
+
+void TestDesktopPlatform::racingStartsLeaveOneRunning()
+{
+    ProgramCopy copy;
+    QVERIFY(copy.make());
+    for (int round = 0; round < 3; ++round) {
+        QProcess a;
+        QProcess b;
+        copy.start(a, false);
+        copy.start(b, false);
+        // Two winners would both run on, and this would time out.
+        QTRY_VERIFY_WITH_TIMEOUT(a.state() == QProcess::NotRunning || b.state() == QProcess::NotRunning,
+                                 StartTimeout);
+        QProcess &loser = a.state() == QProcess::NotRunning ? a : b;
+        QProcess &winner = &loser == &a ? b : a;
+        QCOMPARE(QString::fromUtf8(loser.readAllStandardOutput()), QStringLiteral("２重起動防止！\n"));
+        QCOMPARE(winner.state(), QProcess::Running);
+        QVERIFY(copy.lockHeld());
+        winner.kill();
+        QVERIFY(winner.waitForFinished(StartTimeout));
+    }
 }
 
 void TestDesktopPlatform::commandLineJoinsArguments()
