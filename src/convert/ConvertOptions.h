@@ -13,7 +13,7 @@ namespace velnora
 struct ConvertOptions {
     enum class Request { Window, Help, Version, Convert, UsageError };
     Request request = Request::Window;
-    QString input;  // paths keep the bytes they were given (see text/NativePath.h)
+    QString input; // paths keep the bytes they were given (see text/NativePath.h)
     QString output;
     std::optional<EditType> type;
     std::optional<QString> album;

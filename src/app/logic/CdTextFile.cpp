@@ -27,7 +27,8 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
     if (result.ok())
         return outcome;
     outcome.status = CdTextFileOutcome::Status::Refused;
-    outcome.title = overALimit(result.refusal) ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
+    outcome.title =
+        overALimit(result.refusal) ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
     outcome.text = result.message.join(CrLf);
     return outcome;
 }
@@ -82,6 +83,11 @@ QString capacityWarning(const QString &layout)
 {
     const cdtext::CdTextExport result = cdtext::exportCdText(layout);
     return overALimit(result.refusal) ? result.message.join(CrLf) : QString();
+}
+
+QString capacityWarningTitle()
+{
+    return cdtext::texts::capacityTitle();
 }
 
 } // namespace velnora

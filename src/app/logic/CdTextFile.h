@@ -10,8 +10,8 @@ namespace velnora
 struct CdTextFileOutcome {
     enum class Status { Written, Refused, WriteFailed };
     Status status = Status::Written;
-    QString title; // the box's title
-    QString text;  // the box's text, lines separated by CR LF
+    QString title;   // the box's title
+    QString text;    // the box's text, lines separated by CR LF
     QStringList use; // "en: 41 / 253 パック", one a block; also when over capacity
     bool ok() const { return status == Status::Written; }
 };
@@ -29,5 +29,6 @@ CdTextFileOutcome writeCdTextFile(const QString &path, const QString &layout);
 // The box after "編集" for a layout over a limit of the disc (packs of a block, tracks): the same
 // words the export refuses with. Empty when the layout fits, or cannot be CD-TEXT for another reason.
 QString capacityWarning(const QString &layout);
+QString capacityWarningTitle();
 
 } // namespace velnora
