@@ -23,9 +23,13 @@ int ConsoleHost::messageBox(const QString &text, const QString &title, Icon icon
     // Questions and the notes of success say nothing a script needs; problems are told.
     if (icon != Icon::Question && icon != Icon::Information) {
         QString line = text;
-        line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        m_lines << (title.isEmpty() || title == programName() ? line : title + QLatin1String(": ") + line);
+        line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        line = line.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        if (!title.isEmpty() && title != programName())
+            line = title + QLatin1String(": ") + line;
+        // The export refuses with the words the edit has just warned with: said once.
+        if (m_lines.isEmpty() || m_lines.constLast() != line)
+            m_lines << line;
     }
     return buttons == Buttons::YesNo ? Yes : Ok;
 }
