@@ -19,24 +19,24 @@ void BM_EditCommand(benchmark::State &state)
 {
     test::WindowFixture fixture;
     MainWindow &w = *fixture.window;
-    w.option(3)->click(); // "en + ja", the largest layout
+    test::option(w, 3)->click(); // "en + ja", the largest layout
     const QString titles = bench::englishTitleText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        w.henshumae();
-        w.setAlbum(QStringLiteral("Blue Sky"));
-        w.setArtist(QStringLiteral("Sora Trio"));
-        w.setTitles(titles);
+        w.session().henshumae();
+        w.session().setAlbum(QStringLiteral("Blue Sky"));
+        w.session().setArtist(QStringLiteral("Sora Trio"));
+        w.session().setTitles(titles);
         fixture.platform.clear(); // unqueued answers are Yes and OK
         QCoreApplication::processEvents();
         state.ResumeTiming();
 
-        w.command(1)->click();
+        test::command(w, 1)->click();
         QCoreApplication::processEvents(); // the line-number column and the layout follow
     }
-    if (!w.titles().startsWith(QStringLiteral("en\r\n")) || fixture.platform.messages.size() != 2)
+    if (!w.session().titles().startsWith(QStringLiteral("en\r\n")) || fixture.platform.messages.size() != 2)
         state.SkipWithError("the edit did not run to its end");
-    state.counters["list_entries"] = w.listEntries();
+    state.counters["list_entries"] = w.session().lineCount();
 }
 BENCHMARK(BM_EditCommand)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -44,8 +44,8 @@ void BM_Keystroke(benchmark::State &state)
 {
     test::WindowFixture fixture;
     MainWindow &w = *fixture.window;
-    w.setTitles(bench::titleText(static_cast<int>(state.range(0))));
-    QPlainTextEdit *box = w.titleBox();
+    w.session().setTitles(bench::titleText(static_cast<int>(state.range(0))));
+    QPlainTextEdit *box = test::titleBox(w);
     box->setFocus();
     box->moveCursor(QTextCursor::End);
     QCoreApplication::processEvents();
@@ -53,7 +53,7 @@ void BM_Keystroke(benchmark::State &state)
         QTest::keyClick(box, Qt::Key_A);
         QCoreApplication::processEvents();
     }
-    if (!w.titles().endsWith(QLatin1Char('a')))
+    if (!w.session().titles().endsWith(QLatin1Char('a')))
         state.SkipWithError("the keystroke did not reach the title box");
 }
 BENCHMARK(BM_Keystroke)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(50);

@@ -2,7 +2,7 @@
 // change of the windows. Usage: velnora_screenshots FOLDER
 #include "app/MainWindow.h"
 #include "platform/JapaneseDesktop.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     if (!window.startUp())
         return 1;
     window.show();
-    window.action(QStringLiteral("サンプル"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("サンプル"))->trigger();
     bool ok = savePicture(&window, folder, QStringLiteral("main.png"));
 
     // "編集" with the "ja" layout (the sample holds "●", which "en" refuses); the scripted boxes answer
@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     if (!edit)
         return 1;
     edit->click();
-    if (!window.isEdited()) {
+    if (!window.session().isEdited()) {
         std::fputs("velnora_screenshots: the sample was not edited\n", stderr);
         for (const auto &message : platform.messages)
             std::fprintf(stderr, "  %s: %s\n", qPrintable(message.title), qPrintable(message.text));
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     }
     ok = savePicture(&window, folder, QStringLiteral("edited.png")) && ok;
 
-    window.action(QStringLiteral("印刷"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("印刷"))->trigger();
     ok = savePicture(topLevel(QStringLiteral("Form2")), folder, QStringLiteral("jacket.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -51,6 +51,8 @@ velnora_build() {
             shift
         fi
     done
-    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${args[@]}" >/dev/null || return 1
+    # VELNORA_WERROR=ON in the environment (as .ci/run sets it) makes every warning an error.
+    cmake -S "$VELNORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "-DVELNORA_WERROR=${VELNORA_WERROR:-OFF}" \
+        "${args[@]}" >/dev/null || return 1
     cmake --build "$dir" -j "$(nproc)" "${target[@]}" -- --no-print-directory
 }

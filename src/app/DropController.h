@@ -2,21 +2,24 @@
 
 #include <QObject>
 
+class QLineEdit;
 class QMimeData;
+class QPlainTextEdit;
 class QWidget;
 
 namespace velnora
 {
 
-class MainWindow;
+class Session;
 
-// Files and text dropped on the three document boxes.
+// Files and text dropped on the three document boxes: the files go to the session, the text
+// into the box that took it.
 class DropController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit DropController(MainWindow *window);
+    DropController(QWidget *form, Session &session);
 
     // The drop of data on Text1(index).
     void drop(int index, const QMimeData &data);
@@ -26,15 +29,12 @@ protected:
 
 private:
     int boxIndex(QObject *watched) const; // 1 to 3, 0 for anything else
-    void appendFileNames(const QStringList &paths);
-    void openDroppedFile(const QString &path);
     void insertText(int index, const QString &text);
 
-    MainWindow *m_window;
-    // The watched boxes, kept apart from the window: their events still arrive while the window is
-    // being destroyed, when it can no longer be asked for them.
-    const QObject *m_albumBox;
-    const QObject *m_artistBox;
+    Session &m_session;
+    QLineEdit *m_albumBox;
+    QLineEdit *m_artistBox;
+    QPlainTextEdit *m_titleBox;
     const QObject *m_titleViewport;
 };
 

@@ -1,9 +1,9 @@
 #include "app/TitleToolsController.h"
 
-#include "app/MainWindow.h"
-#include "titles/SortTitles.h"
+#include "app/LineNumberModel.h"
+#include "app/logic/Session.h"
+#include "text/Lines.h"
 
-#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -19,138 +19,159 @@
 namespace velnora
 {
 
-TitleToolsController::TitleToolsController(MainWindow *window)
-    : QObject(window), m_window(window), m_collator(titleCollator())
+namespace
 {
-    QListView *list = m_window->list1();
-    // A press or a key changes the selection; a click on the entry already selected does not.
-    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_selectingEntry && selectedEntry())
-            highlightTitle();
-    });
-    connect(list, &QListView::clicked, this, [this] {
-        if (!m_selectingEntry && selectedEntry())
-            highlightTitle();
-    });
 
-    connect(m_window->command9(1), &QPushButton::clicked, this, [this] { moveTitle(MoveDirection::Up); });
-    connect(m_window->command9(2), &QPushButton::clicked, this, [this] { moveTitle(MoveDirection::Down); });
-
-    connect(m_window->check1(), &QCheckBox::toggled, this, [this] { applyTrackToolSwitch(); });
-    connect(m_window->option(4), &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            chooseNumberingMode(NumberingMode::FixedNumbers);
-    });
-    connect(m_window->option(5), &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            chooseNumberingMode(NumberingMode::VariableNumbers);
-    });
-    connect(m_window->option(6), &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            applyEnables();
-    });
-    connect(m_window->option(7), &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            applyEnables();
-    });
-
-    QScrollBar *counter = m_window->vscroll1();
-    connect(counter, &QScrollBar::valueChanged, this, [this] { refreshCounterLabel(); });
-    connect(counter, &QScrollBar::actionTriggered, this, &TitleToolsController::mirrorCounterAction);
-    counter->installEventFilter(this);
-
-    connect(m_window->command(6), &QPushButton::clicked, this, [this] { deleteTrackNumbers(); });
-    connect(m_window->command(7), &QPushButton::clicked, this, [this] { attachTrackNumbers(); });
-    connect(m_window->command(8), &QPushButton::clicked, this, [this] { sortTitles(); });
+template <typename T> T *named(QWidget *form, const QString &name)
+{
+    return form->findChild<T *>(name);
 }
 
-NumberingMode TitleToolsController::numberingMode() const
-{
-    return m_window->option(5)->isChecked() ? NumberingMode::VariableNumbers : NumberingMode::FixedNumbers;
-}
+} // namespace
 
-TrackToolMode TitleToolsController::toolMode() const
+TitleToolsController::TitleToolsController(QWidget *form, Session &session)
+    : QObject(form), m_session(session), m_list(named<QListView>(form, QStringLiteral("List1"))),
+      m_lineNumbers(new LineNumberModel(this)),
+      m_titleBox(named<QPlainTextEdit>(form, QStringLiteral("Text1(3)"))),
+      m_switch(named<QCheckBox>(form, QStringLiteral("Check1"))),
+      m_counter(named<QScrollBar>(form, QStringLiteral("VScroll1"))),
+      m_counterLabel(named<QLabel>(form, QStringLiteral("Label2"))),
+      m_separator(named<QComboBox>(form, QStringLiteral("Combo1"))),
+      m_delete(named<QPushButton>(form, QStringLiteral("Command6"))),
+      m_attach(named<QPushButton>(form, QStringLiteral("Command7")))
 {
-    return m_window->option(7)->isChecked() ? TrackToolMode::AttachByKind : TrackToolMode::DeleteByLength;
-}
-
-void TitleToolsController::applyTrackToolSwitch()
-{
-    const bool on = m_window->check1()->isChecked();
-    if (on)
-        m_window->delHenshumoji();
-    m_window->option(4)->setChecked(true);
-    m_window->option(6)->setChecked(true);
-    m_window->vscroll1()->setValue(0);
-    refreshCounterLabel();
-    m_window->combo1()->setEditText(QStringLiteral("-"));
-    m_window->henshumae();
-    applyEnables();
-}
-
-void TitleToolsController::applyEnables()
-{
-    const TrackToolEnables e = trackToolEnables(m_window->check1()->isChecked(), toolMode());
     for (int n = 4; n <= 7; ++n)
-        m_window->option(n)->setEnabled(e.options);
-    m_window->vscroll1()->setEnabled(e.counter);
-    m_window->label2()->setEnabled(e.counter);
-    m_window->command(6)->setEnabled(e.deleting);
-    m_window->combo1()->setEnabled(e.separator);
-    m_window->command(7)->setEnabled(e.attaching);
+        m_option[n] = named<QRadioButton>(form, QStringLiteral("Option%1").arg(n));
+    m_list->setModel(m_lineNumbers);
+    m_separator->addItems(TrackTools::separators());
+
+    // A press or a key changes the selection; a click on the entry already selected does not.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_selectingEntry && selectedEntry())
+            m_session.highlightTitle(selectedEntry());
+    });
+    connect(m_list, &QListView::clicked, this, [this] {
+        if (!m_selectingEntry && selectedEntry())
+            m_session.highlightTitle(selectedEntry());
+    });
+    connect(named<QPushButton>(form, QStringLiteral("Command9(1)")), &QPushButton::clicked, this,
+            [this] { m_session.moveTitle(selectedEntry(), MoveDirection::Up); });
+    connect(named<QPushButton>(form, QStringLiteral("Command9(2)")), &QPushButton::clicked, this,
+            [this] { m_session.moveTitle(selectedEntry(), MoveDirection::Down); });
+
+    // The controls tell the session; the session's settings are shown back.
+    connect(m_switch, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_showing)
+            m_session.setTrackToolSwitch(on);
+    });
+    const struct {
+        int option;
+        void (*choose)(Session &);
+    } choices[] = {
+        {4, [](Session &s) { s.setNumberingMode(NumberingMode::FixedNumbers); }},
+        {5, [](Session &s) { s.setNumberingMode(NumberingMode::VariableNumbers); }},
+        {6, [](Session &s) { s.setTrackToolMode(TrackToolMode::DeleteByLength); }},
+        {7, [](Session &s) { s.setTrackToolMode(TrackToolMode::AttachByKind); }},
+    };
+    for (const auto &c : choices) {
+        connect(m_option[c.option], &QRadioButton::toggled, this, [this, choose = c.choose](bool on) {
+            if (on && !m_showing)
+                choose(m_session);
+        });
+    }
+    connect(m_counter, &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_showing)
+            m_session.setCounter(value);
+    });
+    connect(m_counter, &QScrollBar::actionTriggered, this, &TitleToolsController::mirrorCounterAction);
+    m_counter->installEventFilter(this);
+    // An editable list reports typing as an edit and a choice as the current text.
+    for (auto changed : {&QComboBox::currentTextChanged, &QComboBox::editTextChanged}) {
+        connect(m_separator, changed, this, [this](const QString &text) {
+            if (!m_showing)
+                m_session.setSeparator(text);
+        });
+    }
+
+    connect(m_delete, &QPushButton::clicked, &m_session, &Session::deleteTrackNumbers);
+    connect(m_attach, &QPushButton::clicked, &m_session, &Session::attachTrackNumbers);
+    connect(named<QPushButton>(form, QStringLiteral("Command8")), &QPushButton::clicked, &m_session,
+            &Session::sortTitles);
+
+    connect(&m_session, &Session::trackToolsChanged, this, &TitleToolsController::showTrackTools);
+    // Any change of the document starts the column afresh, with no entry selected.
+    connect(&m_session, &Session::titlesChanged, this, &TitleToolsController::rebuildLineNumbers);
+    connect(&m_session, &Session::albumChanged, this, &TitleToolsController::rebuildLineNumbers);
+    connect(&m_session, &Session::artistChanged, this, &TitleToolsController::rebuildLineNumbers);
+    connect(&m_session, &Session::titleSelected, this, &TitleToolsController::showTitleSelection);
+    connect(&m_session, &Session::entrySelected, this, &TitleToolsController::selectEntry);
+    showTrackTools();
 }
 
-void TitleToolsController::chooseNumberingMode(NumberingMode mode)
+void TitleToolsController::showTrackTools()
 {
-    m_window->vscroll1()->setValue(counterStart(mode));
-    refreshCounterLabel();
+    const TrackTools &t = m_session.trackTools();
+    m_showing = true;
+    m_switch->setChecked(t.switchOn());
+    m_option[t.numbering() == NumberingMode::FixedNumbers ? 4 : 5]->setChecked(true);
+    m_option[t.mode() == TrackToolMode::DeleteByLength ? 6 : 7]->setChecked(true);
+    m_counter->setValue(t.counter());
+    m_counterLabel->setText(t.counterLabel());
+    if (m_separator->currentText() != t.separator())
+        m_separator->setEditText(t.separator());
+    const TrackToolEnables e = t.enables();
+    for (int n = 4; n <= 7; ++n)
+        m_option[n]->setEnabled(e.options);
+    m_counter->setEnabled(e.counter);
+    m_counterLabel->setEnabled(e.counter);
+    m_delete->setEnabled(e.deleting);
+    m_separator->setEnabled(e.separator);
+    m_attach->setEnabled(e.attaching);
+    m_showing = false;
 }
 
-void TitleToolsController::refreshCounterLabel()
+void TitleToolsController::rebuildLineNumbers()
 {
-    m_window->label2()->setText(counterLabel(m_window->vscroll1()->value(), numberingMode()));
+    m_list->clearSelection();
+    m_list->setCurrentIndex(QModelIndex());
+    m_lineNumbers->setCount(m_session.lineCount());
 }
 
 void TitleToolsController::mirrorCounterAction(int action)
 {
     // The bar is drawn with 9 at its top, but QScrollBar's upper arrow, the bar above the handle
     // and the keys still step towards the minimum: turn each step round so the upper arrow counts up.
-    QScrollBar *counter = m_window->vscroll1();
     // The step is taken from the value, not the moved position: at an end the position is clamped.
     int step = 0;
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
-        step = -counter->singleStep();
+        step = -m_counter->singleStep();
         break;
     case QAbstractSlider::SliderSingleStepSub:
-        step = counter->singleStep();
+        step = m_counter->singleStep();
         break;
     case QAbstractSlider::SliderPageStepAdd:
-        step = -counter->pageStep();
+        step = -m_counter->pageStep();
         break;
     case QAbstractSlider::SliderPageStepSub:
-        step = counter->pageStep();
+        step = m_counter->pageStep();
         break;
     default:
         return;
     }
-    counter->setSliderPosition(counter->value() + step);
+    m_counter->setSliderPosition(m_counter->value() + step);
 }
 
 bool TitleToolsController::eventFilter(QObject *watched, QEvent *event)
 {
-    // The wheel turned away from the user raises the counter, as the upper arrow does. The type is
-    // tested first: other events still arrive while the window is destroyed and cannot be asked.
-    if (event->type() != QEvent::Wheel)
-        return QObject::eventFilter(watched, event);
-    QScrollBar *counter = m_window->vscroll1();
-    if (watched == counter && counter->isEnabled()) {
+    // The wheel turned away from the user raises the counter, as the upper arrow does.
+    if (event->type() == QEvent::Wheel && watched == m_counter && m_counter->isEnabled()) {
         const auto *wheel = static_cast<QWheelEvent *>(event);
         m_wheelTurn += wheel->inverted() ? -wheel->angleDelta().y() : wheel->angleDelta().y();
         const int steps = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
         m_wheelTurn -= steps * QWheelEvent::DefaultDeltasPerStep;
         if (steps != 0)
-            counter->setValue(counter->value() + steps * counter->singleStep());
+            m_counter->setValue(m_counter->value() + steps * m_counter->singleStep());
         event->accept();
         return true;
     }
@@ -159,7 +180,7 @@ bool TitleToolsController::eventFilter(QObject *watched, QEvent *event)
 
 std::optional<int> TitleToolsController::selectedEntry() const
 {
-    const QModelIndexList selected = m_window->list1()->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return std::nullopt;
     return selected.first().row() + 1;
@@ -167,90 +188,22 @@ std::optional<int> TitleToolsController::selectedEntry() const
 
 void TitleToolsController::selectEntry(int entry)
 {
-    QListView *list = m_window->list1();
     m_selectingEntry = true;
-    list->setFocus();
-    list->setCurrentIndex(list->model()->index(entry - 1, 0));
+    m_list->setFocus();
+    m_list->setCurrentIndex(m_lineNumbers->index(entry - 1, 0));
     m_selectingEntry = false;
 }
 
-void TitleToolsController::highlightTitle()
+void TitleToolsController::showTitleSelection(qsizetype start, qsizetype length)
 {
-    const QString text = m_window->titles();
-    const Highlight h = velnora::highlightTitle(text, selectedEntry());
-    if (h.appendLineBreak) {
-        m_window->setTitles(text + QStringLiteral("\r\n"));
-        return;
-    }
-    if (!h.selection)
-        return;
-    // The title box holds one position per line break where the text has CR LF.
-    const qsizetype start = h.selection->start - text.left(h.selection->start).count(QStringLiteral("\r\n"));
-    QPlainTextEdit *box = m_window->titleBox();
-    box->setFocus();
-    QTextCursor cursor(box->document());
-    cursor.setPosition(static_cast<int>(start));
-    cursor.setPosition(static_cast<int>(start + h.selection->length), QTextCursor::KeepAnchor);
-    box->setTextCursor(cursor);
-}
-
-void TitleToolsController::moveTitle(MoveDirection direction)
-{
-    const Move move = velnora::moveTitle(m_window->titles(), selectedEntry(), direction);
-    switch (move.kind) {
-    case Move::Kind::NoChange:
-        return;
-    case Move::Kind::SelectOnly:
-        highlightTitle();
-        return;
-    case Move::Kind::Moved:
-        m_window->setTitles(move.text);
-        selectEntry(move.entry);
-        highlightTitle();
-        return;
-    }
-}
-
-void TitleToolsController::listHihyoji()
-{
-    const bool show = velnora::listHihyoji(m_window->listEntries());
-    m_window->list1()->setVisible(show);
-    m_window->command9(1)->setVisible(show);
-    m_window->command9(2)->setVisible(show);
-    // The layout rule has the last word, so the column never shows where no room was made for it.
-    m_window->applyLayoutRule();
-}
-
-void TitleToolsController::deleteTrackNumbers()
-{
-    m_window->delHenshumoji();
-    m_window->writeSnapshot(m_window->titles());
-    const int counter = m_window->vscroll1()->value();
-    m_window->setTitles(velnora::deleteTrackNumbers(m_window->snapshotLines(), counter, numberingMode()));
-    listHihyoji();
-}
-
-void TitleToolsController::attachTrackNumbers()
-{
-    m_window->delHenshumoji();
-    m_window->writeSnapshot(m_window->titles());
-    const AttachResult result = velnora::attachTrackNumbers(
-        m_window->snapshotLines(), m_window->combo1()->currentText(), numberingMode());
-    m_window->setTitles(result.text);
-    m_window->vscroll1()->setValue(result.counter);
-    refreshCounterLabel();
-    listHihyoji();
-}
-
-void TitleToolsController::sortTitles()
-{
-    m_window->henshumae();
-    m_window->writeSnapshot(m_window->titles());
-    m_window->delHenshumoji();
-    bool &sortFlag = m_window->state().SortFlag;
-    const SortResult result = velnora::sortTitles(m_window->titles(), sortFlag, m_collator);
-    m_window->setTitles(result.text);
-    sortFlag = result.sortFlag;
+    const QString text = m_session.titles();
+    const qsizetype from = boxPosition(text, start);
+    const qsizetype to = boxPosition(text, start + length);
+    m_titleBox->setFocus();
+    QTextCursor cursor(m_titleBox->document());
+    cursor.setPosition(int(from));
+    cursor.setPosition(int(to), QTextCursor::KeepAnchor);
+    m_titleBox->setTextCursor(cursor);
 }
 
 } // namespace velnora

@@ -1,52 +1,59 @@
 #pragma once
 
-#include "titles/TitleList.h"
-#include "titles/TrackNumbers.h"
-
-#include <QCollator>
 #include <QObject>
 #include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListView;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
 
 namespace velnora
 {
 
-class MainWindow;
+class LineNumberModel;
+class Session;
 
-// The title tools: the line-number column, the move buttons, the track-number group and the sort.
+// The title tools' controls bound to the session: the line-number column, the move buttons, the
+// track-number group and the sort.
 class TitleToolsController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TitleToolsController(MainWindow *window);
+    TitleToolsController(QWidget *form, Session &session);
 
-    // Puts the track-number group into the start configuration of Check1's state.
-    void applyTrackToolSwitch();
-
-    void highlightTitle();                   // the selected entry's line, selected in the title box
-    void moveTitle(MoveDirection direction); // "▲" / "▼"
-    void listHihyoji();                      // shows or hides the column by the number of lines
-    void deleteTrackNumbers();               // "削除"
-    void attachTrackNumbers();               // "添付"
-    void sortTitles();                       // "ソート"
-
-    NumberingMode numberingMode() const;
-    TrackToolMode toolMode() const;
+    // The selected entry of the line-number column (1-based), if any.
+    std::optional<int> selectedEntry() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::optional<int> selectedEntry() const;
+    void showTrackTools();
+    void showTitleSelection(qsizetype start, qsizetype length);
     void selectEntry(int entry);
-    void chooseNumberingMode(NumberingMode mode);
-    void applyEnables();
-    void refreshCounterLabel();
+    void rebuildLineNumbers();
     void mirrorCounterAction(int action);
 
-    MainWindow *m_window;
-    QCollator m_collator;
+    Session &m_session;
+    QListView *m_list;
+    LineNumberModel *m_lineNumbers;
+    QPlainTextEdit *m_titleBox;
+    QCheckBox *m_switch;
+    QRadioButton *m_option[8] = {};
+    QScrollBar *m_counter;
+    QLabel *m_counterLabel;
+    QComboBox *m_separator;
+    QPushButton *m_delete;
+    QPushButton *m_attach;
     bool m_selectingEntry = false;
+    bool m_showing = false;
     int m_wheelTurn = 0; // wheel angle not yet worth a whole step
 };
 

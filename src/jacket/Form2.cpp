@@ -1,6 +1,5 @@
 #include "jacket/Form2.h"
 
-#include "app/MainWindow.h"
 #include "app/logic/Twips.h"
 #include "jacket/SpinBar.h"
 #include "jacket/logic/DrawJacket.h"
@@ -45,7 +44,8 @@ QString indexed(const char *family, int i)
 
 } // namespace
 
-Form2::Form2(MainWindow *mainWindow) : QWidget(nullptr, Qt::Window), m_main(mainWindow)
+Form2::Form2(const Document &document, Platform &platform)
+    : QWidget(nullptr, Qt::Window), m_document(document), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("CDジャケット印刷設定"));
@@ -56,12 +56,6 @@ Form2::Form2(MainWindow *mainWindow) : QWidget(nullptr, Qt::Window), m_main(main
     loadSteps();
     // A hidden window gets its resize event only when shown; the preview is wanted now.
     applySizeRule();
-}
-
-Form2::~Form2()
-{
-    if (m_main)
-        m_main->setEnabled(true);
 }
 
 int Form2::px(int twips) const
@@ -283,8 +277,6 @@ void Form2::loadSteps()
         m_text3[i]->setText(QString::number(m_vscroll3[i]->setting()));
     }
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (m_main)
-        m_main->setEnabled(false);
 }
 
 void Form2::resetDefaults()
@@ -354,17 +346,17 @@ void Form2::refreshPreview()
     // The pixmap's own resolution also sizes the fonts, so millimetres and points agree.
     PainterSurface surface(painter, pixmap.logicalDpiY() / 25.4, QSizeF(size),
                            palette().color(QPalette::Button));
-    RefreshPreview(surface, zoom(), settings(), m_main->document());
+    RefreshPreview(surface, zoom(), settings(), m_document);
     painter.end();
     m_picture1->setPixmap(pixmap);
 }
 
 void Form2::print()
 {
-    Platform &platform = m_main->platform();
+    Platform &platform = m_platform;
     // A dialog without a printer would print nothing and say nothing.
     if (!platform.printerAvailable()) {
-        platform.messageBox(this, QStringLiteral("プリンターが見つかりません。"), QString(),
+        platform.messageBox(QStringLiteral("プリンターが見つかりません。"), QString(),
                             Platform::Icon::Exclamation, Platform::Buttons::Ok);
         return;
     }
@@ -385,7 +377,7 @@ void Form2::print()
             reason = QStringLiteral("プリンター「%1」で印刷を始められません。").arg(name);
         else
             reason = QStringLiteral("プリンター「%1」がエラーを報告しました。").arg(name);
-        platform.messageBox(this, QStringLiteral("印刷できませんでした。\r\n") + reason, QString(),
+        platform.messageBox(QStringLiteral("印刷できませんでした。\r\n") + reason, QString(),
                             Platform::Icon::Stop, Platform::Buttons::Ok);
     };
     QPainter painter;
@@ -394,20 +386,20 @@ void Form2::print()
         return;
     }
     PainterSurface surface(painter, printer.resolution() / 25.4, QSizeF(), QColor());
-    DrawJacket(surface, 1.0, settings(), m_main->document());
+    DrawJacket(surface, 1.0, settings(), m_document);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         failed(true);
 }
 
 void Form2::savePdf()
 {
-    Platform &platform = m_main->platform();
-    const QString path = platform.saveFileName(this, QStringLiteral("PDFファイル(*.pdf)"), QString());
+    Platform &platform = m_platform;
+    const QString path = platform.saveFileName(QStringLiteral("PDFファイル(*.pdf)"), QString());
     if (path.isEmpty())
         return;
-    const SaveOutcome outcome = saveJacketPdf(path, settings(), m_main->document());
+    const SaveOutcome outcome = saveJacketPdf(path, settings(), m_document);
     if (!outcome.ok())
-        platform.messageBox(this, saveErrorMessage(path, outcome), saveErrorTitle(), Platform::Icon::Stop,
+        platform.messageBox(saveErrorMessage(path, outcome), saveErrorTitle(), Platform::Icon::Stop,
                             Platform::Buttons::Ok);
 }
 
@@ -459,8 +451,7 @@ void Form2::resizeEvent(QResizeEvent *event)
 
 void Form2::closeEvent(QCloseEvent *event)
 {
-    if (m_main)
-        m_main->setEnabled(true);
+    emit closed();
     QWidget::closeEvent(event);
 }
 

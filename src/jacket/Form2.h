@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/logic/Document.h"
 #include "jacket/logic/JacketSettings.h"
 
 #include <QWidget>
@@ -13,19 +14,17 @@ class QPushButton;
 namespace velnora
 {
 
-class MainWindow;
+class Platform;
 class SpinBar;
 
 // The jacket settings window: edits the jacket settings, previews the jacket over a simulated A4
-// sheet and prints it. It reads the main window's document and never changes it; the main window
-// stays disabled while this window is open.
+// sheet and prints it. It draws the document it is given when opened and never changes it.
 class Form2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form2(MainWindow *mainWindow);
-    ~Form2() override;
+    Form2(const Document &document, Platform &platform);
 
     // The settings as the drawing reads them: numbers from the value fields, names from the
     // typeface fields, flags from the check boxes.
@@ -41,6 +40,9 @@ public:
     int outerWidthTwips() const;
     int outerHeightTwips() const;
     void setOuterSizeTwips(int width, int height);
+
+signals:
+    void closed();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -59,7 +61,8 @@ private:
     QCheckBox *addCheck(QWidget *parent, const QString &name, const QString &text, int left, int top);
     void place(QWidget *w, int left, int top, int width, int height);
 
-    MainWindow *m_main;
+    const Document m_document;
+    Platform &m_platform;
     QLineEdit *m_text1[5] = {};
     QLineEdit *m_text2[4] = {};
     QLineEdit *m_text3[4] = {};

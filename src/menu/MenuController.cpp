@@ -1,7 +1,7 @@
 #include "menu/MenuController.h"
 
-#include "app/MainWindow.h"
 #include "app/logic/HelpLocation.h"
+#include "app/logic/Session.h"
 #include "menu/MenuTexts.h"
 #include "platform/Platform.h"
 
@@ -9,63 +9,131 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QUrl>
 
+#include <functional>
+
 namespace velnora
 {
 
-MenuController::MenuController(MainWindow *window) : QObject(window), m_window(window)
+MenuController::MenuController(QMainWindow *window, Session &session, Platform &platform)
+    : QObject(window), m_window(window), m_session(session), m_platform(platform)
 {
-    connectAction(QStringLiteral("常に手前に表示"), &MenuController::toggleStayOnTop);
-    connectAction(QStringLiteral("終了"), &MenuController::exitProgram);
-    connectAction(QStringLiteral("元に戻す"), &MenuController::sendUndo);
-    connectAction(QStringLiteral("切り取り"), &MenuController::sendCut);
-    connectAction(QStringLiteral("コピー"), &MenuController::sendCopy);
-    connectAction(QStringLiteral("貼り付け"), &MenuController::sendPaste);
-    connectAction(QStringLiteral("削除"), &MenuController::deleteSelection);
-    connectAction(QStringLiteral("すべて選択"), &MenuController::selectAll);
-    connectAction(QStringLiteral("日付"), &MenuController::insertDate);
-    connectAction(QStringLiteral("ヤフー"), &MenuController::openYahoo);
-    connectAction(QStringLiteral("アマゾンjp"), &MenuController::openAmazonJp);
-    connectAction(QStringLiteral("アマゾンcom"), &MenuController::openAmazonCom);
-    connectAction(QStringLiteral("ヘルプファイル"), &MenuController::openHelpFile);
-    connectAction(QStringLiteral("バージョン"), &MenuController::showVersion);
-    connectAction(QStringLiteral("サンプル"), &MenuController::pasteSample);
-
-    // F1 is where desktop users look for help; Ctrl+H stays the item's own key.
-    if (QAction *help = m_window->action(QStringLiteral("ヘルプファイル")))
-        help->setShortcuts({help->shortcut(), QKeySequence(Qt::Key_F1)});
-
-    if (QAction *onTop = m_window->action(QStringLiteral("常に手前に表示"))) {
-        onTop->setCheckable(true);
-        onTop->setChecked(false);
-    }
+    buildMenus();
+    const struct {
+        const char16_t *name;
+        std::function<void()> run;
+    } commands[] = {
+        {u"新規", [this] { m_session.newDocument(); }},
+        {u"開く", [this] { m_session.openDocument(); }},
+        {u"上書き保存", [this] { m_session.saveOverwrite(); }},
+        {u"名前を付けて保存", [this] { m_session.saveAs(); }},
+        {u"常に手前に表示", [this] { toggleStayOnTop(); }},
+        {u"印刷", [this] { emit jacketRequested(); }},
+        {u"終了", [this] { m_window->close(); }},
+        {u"元に戻す", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_Z)); }},
+        {u"切り取り", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_X)); }},
+        {u"コピー", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_C)); }},
+        {u"貼り付け", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
+        {u"削除", [this] { deleteSelection(); }},
+        {u"すべて選択", [this] { selectAll(); }},
+        {u"日付", [this] { insertDate(); }},
+        {u"ヤフー", [this] { fileopen(QUrl(menutexts::yahooMusicAddress())); }},
+        {u"アマゾンjp", [this] { fileopen(QUrl(menutexts::amazonJpMusicAddress())); }},
+        {u"アマゾンcom", [this] { fileopen(QUrl(menutexts::amazonComMusicAddress())); }},
+        {u"ヘルプファイル", [this] { openHelpFile(); }},
+        {u"バージョン", [this] { showVersion(); }},
+        {u"サンプル", [this] { m_session.pasteSample(); }},
+    };
+    for (const auto &c : commands)
+        connect(action(QString::fromUtf16(c.name)), &QAction::triggered, this, c.run);
+    connect(&m_session, &Session::stateChanged, this, &MenuController::showSaveCommands);
+    showSaveCommands();
 }
 
-void MenuController::connectAction(const QString &name, void (MenuController::*slot)())
+void MenuController::buildMenus()
 {
-    if (QAction *a = m_window->action(name))
-        connect(a, &QAction::triggered, this, slot);
+    struct Item {
+        const char16_t *name;
+        const char16_t *caption;
+        QKeySequence shortcut;
+    };
+    auto addMenu = [this](const char16_t *name, const char16_t *caption, std::initializer_list<Item> items) {
+        QMenu *menu = m_window->menuBar()->addMenu(QString::fromUtf16(caption));
+        menu->setObjectName(QString::fromUtf16(name));
+        menu->menuAction()->setObjectName(QString::fromUtf16(name));
+        for (const Item &item : items) {
+            QAction *a =
+                item.caption ? menu->addAction(QString::fromUtf16(item.caption)) : menu->addSeparator();
+            a->setObjectName(QString::fromUtf16(item.name));
+            if (!item.shortcut.isEmpty())
+                a->setShortcut(item.shortcut);
+        }
+    };
+    addMenu(u"ファイル", u"ファイル(&F)",
+            {{u"新規", u"新規(&N)", QKeySequence(Qt::CTRL | Qt::Key_N)},
+             {u"開く", u"開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+             {u"上書き保存", u"上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)},
+             {u"名前を付けて保存", u"名前を付けて保存(&A)...", {}},
+             {u"区分線F1", nullptr, {}},
+             {u"常に手前に表示", u"常に手前に表示", {}},
+             {u"区分線F2", nullptr, {}},
+             {u"印刷", u"CDジャケット印刷(&P)...", QKeySequence(Qt::CTRL | Qt::Key_P)},
+             {u"区分線F3", nullptr, {}},
+             {u"終了", u"終了(&X)", {}}});
+    addMenu(u"編集", u"編集(&E)",
+            {{u"元に戻す", u"元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+             {u"区分線E1", nullptr, {}},
+             {u"切り取り", u"切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X)},
+             {u"コピー", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)},
+             {u"貼り付け", u"貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V)},
+             {u"区分線E2", nullptr, {}},
+             {u"削除", u"削除(&L)", {}},
+             {u"すべて選択", u"すべて選択(&A)", QKeySequence(Qt::CTRL | Qt::Key_A)},
+             {u"区分線E3", nullptr, {}},
+             {u"日付", u"日付", {}}});
+    addMenu(u"楽曲検索", u"楽曲検索(&M)",
+            {{u"ヤフー", u"Yahoo(jp)-音楽", {}},
+             {u"アマゾンjp", u"Amazon(jp)-音楽", {}},
+             {u"アマゾンcom", u"Amazon(com)-音楽", {}}});
+    addMenu(u"ヘルプ", u"ヘルプ(&H)",
+            {{u"ヘルプファイル", u"ヘルプファイル(&H)", QKeySequence(Qt::CTRL | Qt::Key_H)},
+             {u"バージョン", u"バージョン情報", {}},
+             {u"区分線H1", nullptr, {}},
+             {u"サンプル", u"サンプル貼付", {}}});
+    // F1 is where desktop users look for help; Ctrl+H stays the item's own key.
+    QAction *help = action(QStringLiteral("ヘルプファイル"));
+    help->setShortcuts({help->shortcut(), QKeySequence(Qt::Key_F1)});
+    QAction *onTop = action(QStringLiteral("常に手前に表示"));
+    onTop->setCheckable(true);
+    onTop->setChecked(false);
+}
+
+QAction *MenuController::action(const QString &name) const
+{
+    return m_window->menuBar()->findChild<QAction *>(name);
+}
+
+void MenuController::showSaveCommands()
+{
+    action(QStringLiteral("名前を付けて保存"))->setEnabled(m_session.saveEnabled());
+    action(QStringLiteral("上書き保存"))->setEnabled(m_session.saveEnabled());
 }
 
 void MenuController::toggleStayOnTop()
 {
     // A checkable action has already flipped its mark when triggered signals; the mark says
     // which band the window goes to.
-    QAction *a = m_window->action(QStringLiteral("常に手前に表示"));
-    m_window->platform().setStayOnTop(m_window, a->isChecked());
-}
-
-void MenuController::exitProgram()
-{
-    m_window->close();
+    m_platform.setStayOnTop(m_window, action(QStringLiteral("常に手前に表示"))->isChecked());
 }
 
 void MenuController::sendEditKey(const QKeySequence &keys)
 {
-    m_window->platform().sendKeys(keys);
+    m_platform.sendKeys(keys);
 }
 
 QWidget *MenuController::focusedDocumentBox() const
@@ -74,7 +142,7 @@ QWidget *MenuController::focusedDocumentBox() const
     // active, and still the right box when the window is not (a menu chosen by a script).
     QWidget *focused = m_window->focusWidget();
     for (int i = 1; i <= 3; ++i) {
-        if (focused && focused == m_window->text1(i))
+        if (focused && focused->objectName() == QStringLiteral("Text1(%1)").arg(i))
             return focused;
     }
     return nullptr;
@@ -120,29 +188,14 @@ void MenuController::insertDate()
 void MenuController::fileopen(const QUrl &openpath)
 {
     if (openpath.isValid() && !openpath.isEmpty())
-        m_window->platform().shellOpen(openpath);
-}
-
-void MenuController::openYahoo()
-{
-    fileopen(QUrl(menutexts::yahooMusicAddress()));
-}
-
-void MenuController::openAmazonJp()
-{
-    fileopen(QUrl(menutexts::amazonJpMusicAddress()));
-}
-
-void MenuController::openAmazonCom()
-{
-    fileopen(QUrl(menutexts::amazonComMusicAddress()));
+        m_platform.shellOpen(openpath);
 }
 
 void MenuController::openHelpFile()
 {
     // help.chm when there is one, else the manual in the browser. The desktop would answer a missing
     // file with an error box of its own; the program shows none.
-    const QString path = helplocation::helpTarget(m_window->platform().programFolder());
+    const QString path = helplocation::helpTarget(m_platform.programFolder());
     if (path.isEmpty())
         return;
     fileopen(QUrl::fromLocalFile(path));
@@ -150,16 +203,8 @@ void MenuController::openHelpFile()
 
 void MenuController::showVersion()
 {
-    m_window->platform().messageBox(m_window, menutexts::versionText(), QStringLiteral("バージョン情報"),
-                                    Platform::Icon::None, Platform::Buttons::Ok);
-}
-
-void MenuController::pasteSample()
-{
-    m_window->henshumae();
-    m_window->setAlbum(menutexts::sampleAlbum());
-    m_window->setArtist(menutexts::sampleArtist());
-    m_window->setTitles(menutexts::sampleTitles());
+    m_platform.messageBox(menutexts::versionText(), QStringLiteral("バージョン情報"),
+                          CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
 }
 
 } // namespace velnora

@@ -29,36 +29,4 @@ QString versionText()
     return QStringLiteral("ver1.0");
 }
 
-QString sampleAlbum()
-{
-    return QStringLiteral("Album");
-}
-
-QString sampleArtist()
-{
-    return QStringLiteral("Artist");
-}
-
-QString sampleTitles()
-{
-    static const QStringList lines = {
-        QStringLiteral("    FirstTitle"),
-        QStringLiteral("SecondTitle \u25CF"),
-        QStringLiteral("         ThirdTitle"),
-        QStringLiteral("FourthTitle"),
-        QStringLiteral("FifthTitle"),
-        QStringLiteral("SixthTitle"),
-        QStringLiteral("   SeventhTitle"),
-        QStringLiteral("EighthTitle"),
-        QStringLiteral("   NinthTitle"),
-        QStringLiteral("TenthTitle"),
-        QStringLiteral("        EleventhTitle"),
-        QStringLiteral("TwelfthTitle"),
-    };
-    QString text;
-    for (const QString &line : lines)
-        text += line + QStringLiteral("\r\n");
-    return text;
-}
-
 } // namespace velnora::menutexts

@@ -22,10 +22,5 @@ QString amazonComMusicAddress();
 
 QString versionText();
 
-// "サンプル貼付": twelve title lines, each ending in CR LF.
-QString sampleAlbum();
-QString sampleArtist();
-QString sampleTitles();
-
 } // namespace menutexts
 } // namespace velnora

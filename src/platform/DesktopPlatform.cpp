@@ -64,11 +64,23 @@ DesktopPlatform::~DesktopPlatform()
         ::close(m_lockFd);
 }
 
-int DesktopPlatform::messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
-                                Buttons buttons)
+void DesktopPlatform::setDialogParent(QWidget *parent)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("VELNORA") : title);
+    m_dialogParent = parent;
+}
+
+QWidget *DesktopPlatform::dialogParent() const
+{
+    // The jacket window's boxes belong to it while it is the active one.
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_dialogParent.data();
+}
+
+int DesktopPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
+{
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(title.isEmpty() ? programName() : title);
     box.setText(text);
     switch (icon) {
     case Icon::None:
@@ -135,9 +147,9 @@ void DesktopPlatform::setDialogFilters(QFileDialog &dialog, const QString &filte
     dialog.setNameFilters(entries);
 }
 
-QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, const QString &startName)
+QString DesktopPlatform::openFileName(const QString &filter, const QString &startName)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(dialogParent());
     setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -149,9 +161,9 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QString &filter, co
     return dialog.selectedFiles().constFirst();
 }
 
-QString DesktopPlatform::saveFileName(QWidget *parent, const QString &filter, const QString &startName)
+QString DesktopPlatform::saveFileName(const QString &filter, const QString &startName)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(dialogParent());
     setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -2,6 +2,9 @@
 
 #include "platform/Platform.h"
 
+#include <QPointer>
+#include <QWidget>
+
 class QFileDialog;
 
 namespace velnora
@@ -14,10 +17,10 @@ public:
     DesktopPlatform();
     ~DesktopPlatform() override;
 
-    int messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
-    QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
-    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    QString openFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName) override;
+    void setDialogParent(QWidget *parent) override;
     bool printerAvailable() const override;
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
     void shellOpen(const QUrl &url) override;
@@ -39,8 +42,11 @@ public:
     static void setDialogFilters(QFileDialog &dialog, const QString &filter);
 
 private:
+    QWidget *dialogParent() const;
+
     int m_lockFd = -1; // held open, and so locked, for the life of the process
     bool m_sendingKeys = false;
+    QPointer<QWidget> m_dialogParent;
 };
 
 } // namespace velnora

@@ -22,7 +22,7 @@ namespace
 
 QWidget *dropTarget(MainWindow &w, int index)
 {
-    return index == 3 ? w.titleBox()->viewport() : w.text1(index);
+    return index == 3 ? test::titleBox(w)->viewport() : test::text1(w, index);
 }
 
 struct DropResult {
@@ -59,20 +59,20 @@ QList<QUrl> fileUrls(const WindowFixture &f, const QStringList &names)
 // The start of every drop test: text in the three boxes, a file in the title, save commands on.
 void prepare(WindowFixture &f)
 {
-    f.window->setAlbum(QStringLiteral("KeepA"));
-    f.window->setArtist(QStringLiteral("KeepB"));
-    f.window->setTitles(QStringLiteral("old\r\nlines"));
-    f.window->setSaveCommandsEnabled(true);
-    f.window->setFileTitle(f.path(QStringLiteral("before.txt")));
+    f.window->session().setAlbum(QStringLiteral("KeepA"));
+    f.window->session().setArtist(QStringLiteral("KeepB"));
+    f.window->session().setTitles(QStringLiteral("old\r\nlines"));
+    f.window->session().setSaveCommandsEnabled(true);
+    f.window->session().setCurrentFile(f.path(QStringLiteral("before.txt")));
 }
 
 void expectPreEdit(MainWindow &w)
 {
-    QVERIFY(!w.command(4)->isEnabled());
-    QVERIFY(!w.action(QStringLiteral("上書き保存"))->isEnabled());
-    QVERIFY(!w.action(QStringLiteral("名前を付けて保存"))->isEnabled());
-    QVERIFY(w.check2()->isVisible());
-    QVERIFY(w.titleBox()->isEnabled());
+    QVERIFY(!test::command(w, 4)->isEnabled());
+    QVERIFY(!test::action(w, QStringLiteral("上書き保存"))->isEnabled());
+    QVERIFY(!test::action(w, QStringLiteral("名前を付けて保存"))->isEnabled());
+    QVERIFY(test::check2(w)->isVisible());
+    QVERIFY(test::titleBox(w)->isEnabled());
 }
 
 } // namespace
@@ -161,16 +161,16 @@ void TestDrop::fileNameMode()
     WindowFixture f;
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("Disc 1.x")));
     prepare(f);
-    f.window->setTitles(titles);
-    f.window->check2()->setChecked(true);
+    f.window->session().setTitles(titles);
+    test::check2(*f.window)->setChecked(true);
     QMimeData mime;
     mime.setUrls(fileUrls(f, names)); // the files need not exist: nothing is opened
     const DropResult r = dropOn(dropTarget(*f.window, box), mime);
     QVERIFY(r.enterAccepted);
     QVERIFY(r.dropAccepted);
-    QCOMPARE(f.window->titles(), expected);
-    QCOMPARE(f.window->album(), QStringLiteral("KeepA"));
-    QCOMPARE(f.window->artist(), QStringLiteral("KeepB"));
+    QCOMPARE(f.window->session().titles(), expected);
+    QCOMPARE(f.window->session().album(), QStringLiteral("KeepA"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("KeepB"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
     QCOMPARE(f.platform.messages.size(), 0);
     expectPreEdit(*f.window);
@@ -203,9 +203,9 @@ void TestDrop::fileMode()
     mime.setUrls(fileUrls(f, {QStringLiteral("in.txt")}));
     const DropResult r = dropOn(dropTarget(*f.window, box), mime);
     QVERIFY(r.enterAccepted && r.dropAccepted);
-    QCOMPARE(f.window->titles(), titles);
-    QCOMPARE(f.window->album(), QStringLiteral("KeepA"));
-    QCOMPARE(f.window->artist(), QStringLiteral("KeepB"));
+    QCOMPARE(f.window->session().titles(), titles);
+    QCOMPARE(f.window->session().album(), QStringLiteral("KeepA"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("KeepB"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("in.txt")));
     // No question, and the old titles are not kept in the snapshot.
     QCOMPARE(f.platform.messages.size(), 0);
@@ -223,7 +223,7 @@ void TestDrop::fileModeOpensFirstFileOnly()
     mime.setUrls(
         fileUrls(f, {QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("missing.txt")}));
     dropOn(dropTarget(*f.window, 3), mime);
-    QCOMPARE(f.window->titles(), QStringLiteral("first\r\n"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("first\r\n"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("a.txt")));
     QCOMPARE(f.platform.messages.size(), 0);
 }
@@ -236,9 +236,9 @@ void TestDrop::fileModeReadsDiscLine()
     QMimeData mime;
     mime.setUrls(fileUrls(f, {QStringLiteral("in.txt")}));
     dropOn(dropTarget(*f.window, 1), mime);
-    QCOMPARE(f.window->album(), QStringLiteral("New album"));
-    QCOMPARE(f.window->artist(), QStringLiteral("New artist"));
-    QVERIFY(!f.window->titles().contains(QStringLiteral("old")));
+    QCOMPARE(f.window->session().album(), QStringLiteral("New album"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("New artist"));
+    QVERIFY(!f.window->session().titles().contains(QStringLiteral("old")));
 }
 
 void TestDrop::refusedFile_data()
@@ -278,9 +278,9 @@ void TestDrop::refusedFile()
     QCOMPARE(m.title, QStringLiteral("VELNORA"));
     QCOMPARE(m.icon, Platform::Icon::None);
     QCOMPARE(m.buttons, Platform::Buttons::Ok);
-    QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
-    QCOMPARE(f.window->album(), QStringLiteral("KeepA"));
-    QCOMPARE(f.window->artist(), QStringLiteral("KeepB"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("old\r\nlines"));
+    QCOMPARE(f.window->session().album(), QStringLiteral("KeepA"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("KeepB"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
     expectPreEdit(*f.window);
 }
@@ -295,10 +295,10 @@ void TestDrop::oversizedDropOpensWithOpen()
     mime.setUrls(fileUrls(f, {QStringLiteral("big.txt")}));
     dropOn(dropTarget(*f.window, 3), mime);
     QCOMPARE(f.platform.takeLastMessage().text, QStringLiteral("100KBを超えています！"));
-    QCOMPARE(f.window->titles(), QString());
+    QCOMPARE(f.window->session().titles(), QString());
     f.platform.queueFileName(f.path(QStringLiteral("big.txt")));
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
-    QCOMPARE(f.window->titles(), QString(99999, QLatin1Char('b')) + QStringLiteral("\r\n"));
+    QCOMPARE(f.window->session().titles(), QString(99999, QLatin1Char('b')) + QStringLiteral("\r\n"));
 }
 
 void TestDrop::textGoesToReceivingBox_data()
@@ -341,21 +341,21 @@ void TestDrop::textGoesToReceivingBox()
     WindowFixture f;
     prepare(f);
     if (box == 3) {
-        QTextCursor c = f.window->titleBox()->textCursor();
+        QTextCursor c = test::titleBox(*f.window)->textCursor();
         c.setPosition(selStart);
         c.setPosition(selEnd, QTextCursor::KeepAnchor);
-        f.window->titleBox()->setTextCursor(c);
+        test::titleBox(*f.window)->setTextCursor(c);
     } else {
-        auto *edit = static_cast<QLineEdit *>(f.window->text1(box));
+        auto *edit = static_cast<QLineEdit *>(test::text1(*f.window, box));
         edit->setSelection(selStart, selEnd - selStart);
     }
     QMimeData mime;
     mime.setText(text);
     const DropResult r = dropOn(dropTarget(*f.window, box), mime);
     QVERIFY(r.enterAccepted && r.dropAccepted);
-    QCOMPARE(f.window->album(), album);
-    QCOMPARE(f.window->artist(), artist);
-    QCOMPARE(f.window->titles(), titles);
+    QCOMPARE(f.window->session().album(), album);
+    QCOMPARE(f.window->session().artist(), artist);
+    QCOMPARE(f.window->session().titles(), titles);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
     QCOMPARE(f.platform.messages.size(), 0);
     expectPreEdit(*f.window);
@@ -366,13 +366,13 @@ void TestDrop::fileAndTextTogether()
     WindowFixture f;
     prepare(f);
     f.writeFile(QStringLiteral("in.txt"), QByteArray("loaded\r\n"));
-    f.window->artistBox()->setCursorPosition(0);
+    test::artistBox(*f.window)->setCursorPosition(0);
     QMimeData mime;
     mime.setUrls(fileUrls(f, {QStringLiteral("in.txt")}));
     mime.setText(QStringLiteral("typed "));
     dropOn(dropTarget(*f.window, 2), mime);
-    QCOMPARE(f.window->titles(), QStringLiteral("loaded\r\n"));
-    QCOMPARE(f.window->artist(), QStringLiteral("typed KeepB"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("loaded\r\n"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("typed KeepB"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("in.txt")));
 }
 
@@ -380,18 +380,18 @@ void TestDrop::fileListAsTextIsNotInserted()
 {
     WindowFixture f;
     prepare(f);
-    f.window->check2()->setChecked(true);
+    test::check2(*f.window)->setChecked(true);
     const QList<QUrl> urls = fileUrls(f, {QStringLiteral("a.mp3"), QStringLiteral("b.mp3")});
     for (const QString &text : {urls.at(0).toLocalFile() + QStringLiteral("\n") + urls.at(1).toLocalFile(),
                                 urls.at(0).toString() + QStringLiteral("\r\n") + urls.at(1).toString()}) {
-        f.window->setAlbum(QStringLiteral("KeepA"));
-        f.window->setTitles(QString());
+        f.window->session().setAlbum(QStringLiteral("KeepA"));
+        f.window->session().setTitles(QString());
         QMimeData mime;
         mime.setUrls(urls);
         mime.setText(text);
         dropOn(dropTarget(*f.window, 1), mime);
-        QCOMPARE(f.window->titles(), QStringLiteral("a\r\nb\r\n"));
-        QCOMPARE(f.window->album(), QStringLiteral("KeepA"));
+        QCOMPARE(f.window->session().titles(), QStringLiteral("a\r\nb\r\n"));
+        QCOMPARE(f.window->session().album(), QStringLiteral("KeepA"));
     }
 }
 
@@ -426,8 +426,8 @@ void TestDrop::webLinks()
     WindowFixture f;
     prepare(f);
     f.writeFile(QStringLiteral("in.txt"), QByteArray("loaded\r\n"));
-    f.window->check2()->setChecked(names);
-    f.window->albumBox()->setCursorPosition(5);
+    test::check2(*f.window)->setChecked(names);
+    test::albumBox(*f.window)->setCursorPosition(5);
     QList<QUrl> urls;
     QString text;
     for (const QString &link : links) {
@@ -443,9 +443,9 @@ void TestDrop::webLinks()
     mime.setText(text);
     const DropResult r = dropOn(dropTarget(*f.window, box), mime);
     QCOMPARE(r.dropAccepted, withLocalFile);
-    QCOMPARE(f.window->titles(), titles);
-    QCOMPARE(f.window->album(), QStringLiteral("KeepA"));
-    QCOMPARE(f.window->artist(), QStringLiteral("KeepB"));
+    QCOMPARE(f.window->session().titles(), titles);
+    QCOMPARE(f.window->session().album(), QStringLiteral("KeepA"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("KeepB"));
     QCOMPARE(f.platform.messages.size(), 0);
     if (withLocalFile) {
         QCOMPARE(f.window->windowTitle(),
@@ -454,7 +454,7 @@ void TestDrop::webLinks()
     } else {
         QCOMPARE(f.window->windowTitle(),
                  QStringLiteral("VELNORA - ") + f.path(QStringLiteral("before.txt")));
-        QVERIFY(f.window->command(4)->isEnabled());
+        QVERIFY(test::command(*f.window, 4)->isEnabled());
     }
 }
 
@@ -462,15 +462,15 @@ void TestDrop::webLinks()
 void TestDrop::droppedLineEndLeavesDiscLineWhole()
 {
     WindowFixture f;
-    f.window->setTitles(QStringLiteral("t"));
+    f.window->session().setTitles(QStringLiteral("t"));
     QMimeData album;
     album.setText(QStringLiteral("Album\n"));
     dropOn(dropTarget(*f.window, 1), album);
     QMimeData artist;
     artist.setText(QStringLiteral("Art\nist"));
     dropOn(dropTarget(*f.window, 2), artist);
-    f.window->command(1)->click(); // "編集", ja; the boxes take their first button
-    QCOMPARE(f.window->titles(), QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\tｔ\r\n"));
+    test::command(*f.window, 1)->click(); // "編集", ja; the boxes take their first button
+    QCOMPARE(f.window->session().titles(), QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\tｔ\r\n"));
 }
 
 void TestDrop::otherDataIsRefused()
@@ -484,9 +484,9 @@ void TestDrop::otherDataIsRefused()
         QVERIFY(!r.enterAccepted);
         QVERIFY(!r.dropAccepted);
     }
-    QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("old\r\nlines"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("before.txt")));
-    QVERIFY(f.window->command(4)->isEnabled());
+    QVERIFY(test::command(*f.window, 4)->isEnabled());
 }
 
 void TestDrop::editedStateRefusesDrops_data()
@@ -505,8 +505,8 @@ void TestDrop::editedStateRefusesDrops()
     QFETCH(bool, withText);
     WindowFixture f;
     prepare(f);
-    f.window->enterEditedState();
-    f.window->check2()->setChecked(names);
+    f.window->session().enterEditedState();
+    test::check2(*f.window)->setChecked(names);
     f.writeFile(QStringLiteral("in.txt"), QByteArray("loaded\r\n"));
     QMimeData mime;
     if (withText)
@@ -516,10 +516,10 @@ void TestDrop::editedStateRefusesDrops()
     const DropResult r = dropOn(dropTarget(*f.window, 3), mime);
     QVERIFY(!r.enterAccepted);
     QVERIFY(!r.dropAccepted);
-    QCOMPARE(f.window->titles(), QStringLiteral("old\r\nlines"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("old\r\nlines"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("before.txt")));
-    QVERIFY(f.window->command(4)->isEnabled());
-    QVERIFY(!f.window->titleBox()->isEnabled());
+    QVERIFY(test::command(*f.window, 4)->isEnabled());
+    QVERIFY(!test::titleBox(*f.window)->isEnabled());
     QCOMPARE(f.platform.messages.size(), 0);
 }
 

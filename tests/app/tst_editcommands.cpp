@@ -59,25 +59,25 @@ QString confirmation(int option)
 
 void fill(MainWindow &w, const QString &album, const QString &artist, const QString &titles)
 {
-    w.setAlbum(album);
-    w.setArtist(artist);
-    w.setTitles(titles);
+    w.session().setAlbum(album);
+    w.session().setArtist(artist);
+    w.session().setTitles(titles);
 }
 
 void chooseType(MainWindow &w, int option)
 {
-    QTest::mouseClick(w.option(option), Qt::LeftButton);
-    QVERIFY(w.option(option)->isChecked());
+    QTest::mouseClick(test::option(w, option), Qt::LeftButton);
+    QVERIFY(test::option(w, option)->isChecked());
 }
 
 void clickEdit(MainWindow &w)
 {
-    QTest::mouseClick(w.command(1), Qt::LeftButton);
+    QTest::mouseClick(test::command(w, 1), Qt::LeftButton);
 }
 
 void clickCancel(MainWindow &w)
 {
-    QTest::mouseClick(w.command(2), Qt::LeftButton);
+    QTest::mouseClick(test::command(w, 2), Qt::LeftButton);
 }
 
 void checkMessage(const ScriptedPlatform::Message &m, const QString &text, const QString &title, Icon icon,
@@ -113,20 +113,21 @@ void editCompletes(WindowFixture &f, int option)
 void checkEditedState(MainWindow &w, bool edited)
 {
     for (int i = 1; i <= 2; ++i) {
-        QCOMPARE(w.label1(i)->isVisible(), !edited);
-        QCOMPARE(w.text1(i)->isVisible(), !edited);
+        QCOMPARE(test::label1(w, i)->isVisible(), !edited);
+        QCOMPARE(test::text1(w, i)->isVisible(), !edited);
     }
-    QCOMPARE(w.label1(3)->text(), edited ? QStringLiteral("CD_TEXT形式に編集済み") : QStringLiteral("曲名"));
-    QCOMPARE(w.check2()->isVisible(), !edited);
-    QCOMPARE(w.command(4)->isEnabled(), edited);
-    QCOMPARE(w.command(4)->font().bold(), edited);
-    QCOMPARE(w.action(QStringLiteral("上書き保存"))->isEnabled(), edited);
-    QCOMPARE(w.action(QStringLiteral("名前を付けて保存"))->isEnabled(), edited);
-    QCOMPARE(w.titleBox()->isEnabled(), !edited);
+    QCOMPARE(test::label1(w, 3)->text(),
+             edited ? QStringLiteral("CD_TEXT形式に編集済み") : QStringLiteral("曲名"));
+    QCOMPARE(test::check2(w)->isVisible(), !edited);
+    QCOMPARE(test::command(w, 4)->isEnabled(), edited);
+    QCOMPARE(test::command(w, 4)->font().bold(), edited);
+    QCOMPARE(test::action(w, QStringLiteral("上書き保存"))->isEnabled(), edited);
+    QCOMPARE(test::action(w, QStringLiteral("名前を付けて保存"))->isEnabled(), edited);
+    QCOMPARE(test::titleBox(w)->isEnabled(), !edited);
     if (edited) {
-        QVERIFY(!w.list1()->isVisible());
-        QVERIFY(!w.command9(1)->isVisible());
-        QVERIFY(!w.command9(2)->isVisible());
+        QVERIFY(!test::list1(w)->isVisible());
+        QVERIFY(!test::command9(w, 1)->isVisible());
+        QVERIFY(!test::command9(w, 2)->isVisible());
     }
 }
 
@@ -249,9 +250,9 @@ void TestEditCommands::inputChecks()
     clickEdit(w);
     QCOMPARE(f.platform.messages.size(), 1);
     checkMessage(f.platform.messages.at(0), text, title, Icon(icon), Buttons(buttons));
-    QCOMPARE(w.album(), album);
-    QCOMPARE(w.artist(), artist);
-    QCOMPARE(w.titles(), titles);
+    QCOMPARE(w.session().album(), album);
+    QCOMPARE(w.session().artist(), artist);
+    QCOMPARE(w.session().titles(), titles);
     QCOMPARE(readAll(f.tempDat()), QByteArray());
     checkEditedState(w, false);
 }
@@ -277,8 +278,8 @@ void TestEditCommands::confirmationDeclined()
     // No stops silently, before the character scan and before any change.
     QCOMPARE(f.platform.messages.size(), 1);
     checkConfirmation(f.platform.messages.at(0), option);
-    QCOMPARE(w.artist(), QStringLiteral("Tom's"));
-    QCOMPARE(w.titles(), QStringLiteral("朝\r\nア"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Tom's"));
+    QCOMPARE(w.session().titles(), QStringLiteral("朝\r\nア"));
     QCOMPARE(readAll(f.tempDat()), QByteArray());
     checkEditedState(w, false);
 }
@@ -319,26 +320,26 @@ void TestEditCommands::rejectedCharacter()
     MainWindow &w = *f.window;
     fill(w, album, artist, titles);
     chooseType(w, option);
-    w.command(1)->setFocus();
+    test::command(w, 1)->setFocus();
     f.platform.clear();
     clickEdit(w);
     QCOMPARE(f.platform.messages.size(), 2);
     checkConfirmation(f.platform.messages.at(0), option);
     checkMessage(f.platform.messages.at(1), RejectIntro + character + QStringLiteral(" 】です"),
                  QStringLiteral("編集中断"), Icon::Stop, Buttons::Ok);
-    QCOMPARE(w.focusWidget(), w.text1(field));
+    QCOMPARE(w.focusWidget(), test::text1(w, field));
     if (field == 3) {
-        const QTextCursor cursor = w.titleBox()->textCursor();
+        const QTextCursor cursor = test::titleBox(w)->textCursor();
         QCOMPARE(cursor.selectionStart(), selectionStart);
         QCOMPARE(cursor.selectedText(), character);
     } else {
-        auto *box = static_cast<QLineEdit *>(w.text1(field));
+        auto *box = static_cast<QLineEdit *>(test::text1(w, field));
         QCOMPARE(box->selectionStart(), selectionStart);
         QCOMPARE(box->selectedText(), character);
     }
-    QCOMPARE(w.album(), album);
-    QCOMPARE(w.artist(), artist);
-    QCOMPARE(w.titles(), titles);
+    QCOMPARE(w.session().album(), album);
+    QCOMPARE(w.session().artist(), artist);
+    QCOMPARE(w.session().titles(), titles);
     QCOMPARE(readAll(f.tempDat()), QByteArray());
     checkEditedState(w, false);
 }
@@ -377,7 +378,7 @@ void TestEditCommands::scanPasses()
     MainWindow &w = *f.window;
     fill(w, album, artist, titles);
     editCompletes(f, option);
-    QCOMPARE(w.titles(), layout);
+    QCOMPARE(w.session().titles(), layout);
     checkEditedState(w, true);
 }
 
@@ -402,17 +403,17 @@ void TestEditCommands::rejectedCharacterInHiddenField()
     fill(w, album, QStringLiteral("Tom"), titles);
     clickEdit(w); // "ja" takes anything
     checkEditedState(w, true);
-    const QString layout = w.titles();
+    const QString layout = w.session().titles();
     const QByteArray snapshot = readAll(f.tempDat());
     chooseType(w, 1);
-    w.command(1)->setFocus();
+    test::command(w, 1)->setFocus();
     f.platform.clear();
     clickEdit(w);
     QCOMPARE(f.platform.messages.size(), 2);
     checkMessage(f.platform.messages.at(1), RejectIntro + character + QStringLiteral(" 】です"),
                  QStringLiteral("編集中断"), Icon::Stop, Buttons::Ok);
-    QCOMPARE(w.focusWidget(), static_cast<QWidget *>(w.command(1)));
-    QCOMPARE(w.titles(), layout);
+    QCOMPARE(w.focusWidget(), static_cast<QWidget *>(test::command(w, 1)));
+    QCOMPARE(w.session().titles(), layout);
     QCOMPARE(readAll(f.tempDat()), snapshot);
     checkEditedState(w, true);
 }
@@ -434,16 +435,16 @@ void TestEditCommands::workedExample()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
     editCompletes(f, option);
-    QCOMPARE(w.titles(), layout);
-    QCOMPARE(w.state().KeepAlbum, QStringLiteral("Blue Sky"));
-    QCOMPARE(w.state().KeepArtist, QStringLiteral("Sora Trio"));
+    QCOMPARE(w.session().titles(), layout);
+    QCOMPARE(w.session().keepAlbum(), QStringLiteral("Blue Sky"));
+    QCOMPARE(w.session().keepArtist(), QStringLiteral("Sora Trio"));
     QCOMPARE(readAll(f.tempDat()), QByteArray("Morning\r\n\r\nRain\r\nNight"));
     checkEditedState(w, true);
 
     // Saved in cp932, byte for byte.
     const QString out = f.path(QStringLiteral("album.txt"));
     f.platform.queueFileName(out);
-    QTest::mouseClick(w.command(4), Qt::LeftButton);
+    QTest::mouseClick(test::command(w, 4), Qt::LeftButton);
     QCOMPARE(readAll(out), cp932::encode(layout).bytes);
 }
 
@@ -453,14 +454,14 @@ void TestEditCommands::replacementsStayInFields()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("C:\\Sky"), QStringLiteral("Tom's Band"), QStringLiteral("\"Hi\"\r\nRain's"));
     clickEdit(w);
-    QCOMPARE(w.album(), QStringLiteral("C:￥Sky"));
-    QCOMPARE(w.artist(), QStringLiteral("Tom’s Band"));
-    QCOMPARE(w.state().KeepArtist, QStringLiteral("Tom’s Band"));
-    QCOMPARE(w.titles(),
+    QCOMPARE(w.session().album(), QStringLiteral("C:￥Sky"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Tom’s Band"));
+    QCOMPARE(w.session().keepArtist(), QStringLiteral("Tom’s Band"));
+    QCOMPARE(w.session().titles(),
              QStringLiteral("ja\r\n0\tＣ：￥Ｓｋｙ\tＴｏｍ’ｓ　Ｂａｎｄ\r\n1\t”Ｈｉ”\r\n2\tＲａｉｎ’ｓ\r\n"));
     QCOMPARE(readAll(f.tempDat()), cp932::encode(QStringLiteral("”Hi”\r\nRain’s")).bytes);
     clickCancel(w);
-    QCOMPARE(w.titles(), QStringLiteral("”Hi”\r\nRain’s\r\n"));
+    QCOMPARE(w.session().titles(), QStringLiteral("”Hi”\r\nRain’s\r\n"));
 }
 
 void TestEditCommands::namesCleanedForDiscLine()
@@ -470,11 +471,12 @@ void TestEditCommands::namesCleanedForDiscLine()
     fill(w, QStringLiteral("  Blue  Sky "), QStringLiteral("　Tom　"), QStringLiteral(" a  b \r\n   "));
     chooseType(w, 3);
     clickEdit(w);
-    QCOMPARE(w.titles(), QStringLiteral("en\r\n0\tBlue  Sky\tTom\r\n1\ta  b\r\n2\t\r\n\r\n"
-                                        "ja\r\n0\tＢｌｕｅ　　Ｓｋｙ\tＴｏｍ\r\n1\tａ　　ｂ\r\n2\t\r\n"));
+    QCOMPARE(w.session().titles(),
+             QStringLiteral("en\r\n0\tBlue  Sky\tTom\r\n1\ta  b\r\n2\t\r\n\r\n"
+                            "ja\r\n0\tＢｌｕｅ　　Ｓｋｙ\tＴｏｍ\r\n1\tａ　　ｂ\r\n2\t\r\n"));
     // The fields keep their own text; only the kept names are cleaned.
-    QCOMPARE(w.album(), QStringLiteral("  Blue  Sky "));
-    QCOMPARE(w.artist(), QStringLiteral("　Tom　"));
+    QCOMPARE(w.session().album(), QStringLiteral("  Blue  Sky "));
+    QCOMPARE(w.session().artist(), QStringLiteral("　Tom　"));
 }
 
 void TestEditCommands::secondEditGivesSameLayout()
@@ -484,12 +486,12 @@ void TestEditCommands::secondEditGivesSameLayout()
     fill(w, QStringLiteral("Best 1"), QStringLiteral("Sora Trio"), ExampleTitles);
     chooseType(w, 3);
     clickEdit(w);
-    const QString first = w.titles();
+    const QString first = w.session().titles();
     f.platform.clear();
     clickEdit(w); // the hidden fields still hold their text
     QCOMPARE(f.platform.messages.size(), 2);
     checkDone(f.platform.messages.at(1));
-    QCOMPARE(w.titles(), first);
+    QCOMPARE(w.session().titles(), first);
     checkEditedState(w, true);
 }
 
@@ -499,13 +501,12 @@ void TestEditCommands::loadedLayoutWithGapsKeepsNumbers()
     MainWindow &w = *f.window;
     const QString layout = ExampleEn + QStringLiteral("\r\n") + ExampleJa;
     f.writeFile(QStringLiteral("saved.txt"), cp932::encode(layout).bytes);
-    w.loadFile(f.path(QStringLiteral("saved.txt")), OpenSizeCap);
-    w.delHenshumoji();
-    QCOMPARE(w.album(), QStringLiteral("Ｂｌｕｅ　Ｓｋｙ"));
-    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
+    w.session().dropFiles({f.path(QStringLiteral("saved.txt"))});
+    QCOMPARE(w.session().album(), QStringLiteral("Ｂｌｕｅ　Ｓｋｙ"));
+    QCOMPARE(w.session().titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
     chooseType(w, 3);
     clickEdit(w);
-    QCOMPARE(w.titles(), layout);
+    QCOMPARE(w.session().titles(), layout);
 }
 
 void TestEditCommands::startUpLoadsALayoutAsTitles()
@@ -527,13 +528,13 @@ void TestEditCommands::startUpLoadsALayoutAsTitles()
     QVERIFY(f.platform.messages.isEmpty());
     QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA - ") + path);
     // The last disc line wins; the marks go and each title keeps its track number.
-    QCOMPARE(w.album(), QStringLiteral("Ｂｅｓｔ　１"));
-    QCOMPARE(w.artist(), QStringLiteral("Ｓｏｒａ　Ｔｒｉｏ"));
-    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight ja\r\n"));
+    QCOMPARE(w.session().album(), QStringLiteral("Ｂｅｓｔ　１"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Ｓｏｒａ　Ｔｒｉｏ"));
+    QCOMPARE(w.session().titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight ja\r\n"));
     checkEditedState(w, false);
     chooseType(w, 3);
     clickEdit(w);
-    QCOMPARE(w.titles(), layout);
+    QCOMPARE(w.session().titles(), layout);
 }
 
 void TestEditCommands::checkOneDecidesWindowTitle()
@@ -542,10 +543,10 @@ void TestEditCommands::checkOneDecidesWindowTitle()
         WindowFixture f;
         MainWindow &w = *f.window;
         fill(w, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"));
-        w.check1()->setChecked(checked);
-        w.setFileTitle(QStringLiteral("/music/a.txt"));
+        test::check1(w)->setChecked(checked);
+        w.session().setCurrentFile(QStringLiteral("/music/a.txt"));
         clickEdit(w);
-        QVERIFY(!w.check1()->isChecked());
+        QVERIFY(!test::check1(w)->isChecked());
         QCOMPARE(w.windowTitle(),
                  checked ? QStringLiteral("VELNORA") : QStringLiteral("VELNORA - /music/a.txt"));
         checkEditedState(w, true);
@@ -559,18 +560,18 @@ void TestEditCommands::cancelAfterEdit()
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
     chooseType(w, 3);
     clickEdit(w);
-    w.setFileTitle(QStringLiteral("/music/a.txt"));
+    w.session().setCurrentFile(QStringLiteral("/music/a.txt"));
     f.platform.clear();
     clickCancel(w);
     QVERIFY(f.platform.messages.isEmpty());
-    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
-    QCOMPARE(w.album(), QStringLiteral("Blue Sky"));
-    QCOMPARE(w.artist(), QStringLiteral("Sora Trio"));
+    QCOMPARE(w.session().titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
+    QCOMPARE(w.session().album(), QStringLiteral("Blue Sky"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Sora Trio"));
     QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA"));
     checkEditedState(w, false);
     // The snapshot is not touched: a second cancel gives the same titles.
     clickCancel(w);
-    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
+    QCOMPARE(w.session().titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
 }
 
 void TestEditCommands::cancelAfterSnapshotWriters_data()
@@ -596,14 +597,14 @@ void TestEditCommands::cancelAfterSnapshotWriters()
     auto *b = w.findChild<QPushButton *>(button);
     QVERIFY(b);
     if (button == QStringLiteral("Command7"))
-        QTest::mouseClick(w.option(7), Qt::LeftButton); // "添付-文字種"
+        QTest::mouseClick(test::option(w, 7), Qt::LeftButton); // "添付-文字種"
     QVERIFY(b->isEnabled());
     QTest::mouseClick(b, Qt::LeftButton);
-    QVERIFY(w.titles() != titles);
+    QVERIFY(w.session().titles() != titles);
     clickCancel(w);
-    QCOMPARE(w.titles(), titles + QStringLiteral("\r\n"));
-    QCOMPARE(w.album(), album);
-    QCOMPARE(w.artist(), artist);
+    QCOMPARE(w.session().titles(), titles + QStringLiteral("\r\n"));
+    QCOMPARE(w.session().album(), album);
+    QCOMPARE(w.session().artist(), artist);
     checkEditedState(w, false);
 }
 
@@ -613,23 +614,23 @@ void TestEditCommands::cancelKeepsFilledNames()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("Sky"), QStringLiteral("Tom"), QStringLiteral("A"));
     clickEdit(w);
-    w.setAlbum(QStringLiteral("Other"));
-    w.setArtist(QString());
+    w.session().setAlbum(QStringLiteral("Other"));
+    w.session().setArtist(QString());
     clickCancel(w);
-    QCOMPARE(w.album(), QStringLiteral("Other"));
-    QCOMPARE(w.artist(), QStringLiteral("Tom"));
-    QCOMPARE(w.state().KeepAlbum, QStringLiteral("Sky"));
+    QCOMPARE(w.session().album(), QStringLiteral("Other"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Tom"));
+    QCOMPARE(w.session().keepAlbum(), QStringLiteral("Sky"));
 }
 
 void TestEditCommands::cancelBeforeAnyEdit()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.setTitles(QStringLiteral("typed"));
+    w.session().setTitles(QStringLiteral("typed"));
     clickCancel(w);
-    QCOMPARE(w.album(), QString());
-    QCOMPARE(w.artist(), QString());
-    QCOMPARE(w.titles(), QString());
+    QCOMPARE(w.session().album(), QString());
+    QCOMPARE(w.session().artist(), QString());
+    QCOMPARE(w.session().titles(), QString());
     checkEditedState(w, false);
 }
 
@@ -637,21 +638,21 @@ void TestEditCommands::unwritableSnapshot()
 {
     UnwritableWindow u;
     MainWindow &w = *u.window;
-    QVERIFY(!QFile::exists(w.state().TempPath));
+    QVERIFY(!QFile::exists(w.session().snapshot().path()));
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
     chooseType(w, 3);
     clickEdit(w);
-    QCOMPARE(w.titles(), ExampleEn + QStringLiteral("\r\n") + ExampleJa);
+    QCOMPARE(w.session().titles(), ExampleEn + QStringLiteral("\r\n") + ExampleJa);
     checkEditedState(w, true);
     clickCancel(w);
-    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
+    QCOMPARE(w.session().titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
     // "クリア" then "取消" brings back what was cleared, not an older snapshot.
     u.platform.queueAnswer(Platform::Ok);
-    QTest::mouseClick(w.command(3), Qt::LeftButton);
-    QCOMPARE(w.titles(), QString());
+    QTest::mouseClick(test::command(w, 3), Qt::LeftButton);
+    QCOMPARE(w.session().titles(), QString());
     clickCancel(w);
-    QCOMPARE(w.titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
-    QCOMPARE(w.album(), QStringLiteral("Blue Sky"));
+    QCOMPARE(w.session().titles(), QStringLiteral("Morning\r\n\r\nRain\r\nNight\r\n"));
+    QCOMPARE(w.session().album(), QStringLiteral("Blue Sky"));
 }
 
 void TestEditCommands::cancelWithUnusableSnapshot_data()
@@ -675,13 +676,13 @@ void TestEditCommands::cancelWithUnusableSnapshot()
     // A file that reads back as something else and cannot be replaced, not even by root: taking
     // it for the snapshot would fill the title box with foreign text.
     if (foreignFile)
-        w.state().TempPath = QStringLiteral("/proc/self/cmdline");
+        w.session().snapshot().setPath(QStringLiteral("/proc/self/cmdline"));
     const QString titles = QStringLiteral("02-Rain\r\n01-Morning");
     fill(w, QStringLiteral("Sky"), QStringLiteral("Tom"), titles);
     if (button == QStringLiteral("Command7"))
-        QTest::mouseClick(w.option(7), Qt::LeftButton);
+        QTest::mouseClick(test::option(w, 7), Qt::LeftButton);
     if (button == QStringLiteral("Command6"))
-        w.vscroll1()->setValue(3);
+        test::vscroll1(w)->setValue(3);
     u.platform.queueAnswer(Platform::Yes); // the edit type question
     u.platform.queueAnswer(Platform::Ok);  // the completion, or the question of "クリア"
     auto *b = w.findChild<QPushButton *>(button);
@@ -695,11 +696,11 @@ void TestEditCommands::cancelWithUnusableSnapshot()
         {QStringLiteral("Command7"), QStringLiteral("01-02-Rain\r\n02-01-Morning\r\n")},
         {QStringLiteral("Command8"), QStringLiteral("01-Morning\r\n02-Rain\r\n")},
     };
-    QCOMPARE(w.titles(), expected.value(button));
+    QCOMPARE(w.session().titles(), expected.value(button));
     clickCancel(w);
-    QCOMPARE(w.titles(), titles + QStringLiteral("\r\n"));
-    QCOMPARE(w.album(), QStringLiteral("Sky"));
-    QCOMPARE(w.artist(), QStringLiteral("Tom"));
+    QCOMPARE(w.session().titles(), titles + QStringLiteral("\r\n"));
+    QCOMPARE(w.session().album(), QStringLiteral("Sky"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Tom"));
     checkEditedState(w, false);
 }
 
@@ -708,13 +709,13 @@ void TestEditCommands::doubleClickEnglish()
     WindowFixture f;
     MainWindow &w = *f.window;
     fill(w, QStringLiteral("　ＡＢＣ　"), QStringLiteral(" Ｔｏｍ’ｓ "), QStringLiteral(" ガイド \r\n １ "));
-    w.setFileTitle(QStringLiteral("/music/a.txt"));
-    QVERIFY(w.option(2)->isChecked());
-    QTest::mouseDClick(w.option(1), Qt::LeftButton);
-    QVERIFY(w.option(1)->isChecked());
-    QCOMPARE(w.album(), QStringLiteral("ABC"));
-    QCOMPARE(w.artist(), QStringLiteral("Tom's"));
-    QCOMPARE(w.titles(), QStringLiteral("ｶﾞｲﾄﾞ \r\n 1"));
+    w.session().setCurrentFile(QStringLiteral("/music/a.txt"));
+    QVERIFY(test::option(w, 2)->isChecked());
+    QTest::mouseDClick(test::option(w, 1), Qt::LeftButton);
+    QVERIFY(test::option(w, 1)->isChecked());
+    QCOMPARE(w.session().album(), QStringLiteral("ABC"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Tom's"));
+    QCOMPARE(w.session().titles(), QStringLiteral("ｶﾞｲﾄﾞ \r\n 1"));
     QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA"));
 }
 
@@ -724,11 +725,11 @@ void TestEditCommands::doubleClickJapanese()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral(" abc "), QStringLiteral("Tom's Band"), QStringLiteral("\"Hi\" \\1\r\nｶﾞｲﾄﾞ "));
     chooseType(w, 3);
-    QTest::mouseDClick(w.option(2), Qt::LeftButton);
-    QVERIFY(w.option(2)->isChecked());
-    QCOMPARE(w.album(), QStringLiteral("ａｂｃ"));
-    QCOMPARE(w.artist(), QStringLiteral("Ｔｏｍ’ｓ　Ｂａｎｄ"));
-    QCOMPARE(w.titles(), QStringLiteral("”Ｈｉ”　￥１\r\nガイド"));
+    QTest::mouseDClick(test::option(w, 2), Qt::LeftButton);
+    QVERIFY(test::option(w, 2)->isChecked());
+    QCOMPARE(w.session().album(), QStringLiteral("ａｂｃ"));
+    QCOMPARE(w.session().artist(), QStringLiteral("Ｔｏｍ’ｓ　Ｂａｎｄ"));
+    QCOMPARE(w.session().titles(), QStringLiteral("”Ｈｉ”　￥１\r\nガイド"));
 }
 
 void TestEditCommands::doubleClickJapaneseInEditedState()
@@ -738,14 +739,14 @@ void TestEditCommands::doubleClickJapaneseInEditedState()
     fill(w, QStringLiteral("Blue Sky"), QStringLiteral("Sora Trio"), ExampleTitles);
     clickEdit(w);
     checkEditedState(w, true);
-    QTest::mouseDClick(w.option(2), Qt::LeftButton);
+    QTest::mouseDClick(test::option(w, 2), Qt::LeftButton);
     checkEditedState(w, false);
-    QCOMPARE(w.titles(),
+    QCOMPARE(w.session().titles(),
              QStringLiteral("ｊａ\r\n０\tＢｌｕｅ　Ｓｋｙ\tＳｏｒａ　Ｔｒｉｏ\r\n１\tＭｏｒｎｉｎｇ\r\n"
                             "３\tＲａｉｎ\r\n４\tＮｉｇｈｔ\r\n"));
     // The widened layout is still recognised by the next edit.
     clickEdit(w);
-    QCOMPARE(w.titles(),
+    QCOMPARE(w.session().titles(),
              QStringLiteral("ja\r\n0\tＢｌｕｅ　Ｓｋｙ\tＳｏｒａ　Ｔｒｉｏ\r\n1\tＭｏｒｎｉｎｇ\r\n"
                             "3\tＲａｉｎ\r\n4\tＮｉｇｈｔ\r\n"));
 }
@@ -756,12 +757,12 @@ void TestEditCommands::doubleClickEnJaDoesNothing()
     MainWindow &w = *f.window;
     fill(w, QStringLiteral(" ＡＢ "), QStringLiteral("Tom's"), QStringLiteral("x"));
     // A whole double click as the window system delivers it.
-    QTest::mouseClick(w.option(3), Qt::LeftButton);
-    QTest::mouseDClick(w.option(3), Qt::LeftButton);
-    QTest::mouseRelease(w.option(3), Qt::LeftButton);
-    QVERIFY(w.option(3)->isChecked());
-    QCOMPARE(w.album(), QStringLiteral(" ＡＢ "));
-    QCOMPARE(w.artist(), QStringLiteral("Tom's"));
+    QTest::mouseClick(test::option(w, 3), Qt::LeftButton);
+    QTest::mouseDClick(test::option(w, 3), Qt::LeftButton);
+    QTest::mouseRelease(test::option(w, 3), Qt::LeftButton);
+    QVERIFY(test::option(w, 3)->isChecked());
+    QCOMPARE(w.session().album(), QStringLiteral(" ＡＢ "));
+    QCOMPARE(w.session().artist(), QStringLiteral("Tom's"));
 }
 
 void TestEditCommands::henshumaeWithManyLines()
@@ -772,10 +773,10 @@ void TestEditCommands::henshumaeWithManyLines()
          QStringLiteral("t\r\n").repeated(29) + QStringLiteral("t"));
     clickEdit(w);
     clickCancel(w);
-    QCOMPARE(w.listEntries(), 31);
-    QVERIFY(!w.command9(1)->isVisible());
-    QVERIFY(!w.command9(2)->isVisible());
-    QVERIFY(w.text1(1)->isVisible());
+    QCOMPARE(w.session().lineCount(), 31);
+    QVERIFY(!test::command9(w, 1)->isVisible());
+    QVERIFY(!test::command9(w, 2)->isVisible());
+    QVERIFY(test::text1(w, 1)->isVisible());
 }
 
 QTEST_MAIN(TestEditCommands)

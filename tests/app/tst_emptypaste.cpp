@@ -101,9 +101,9 @@ void TestEmptyPaste::pasteOfNoTextDoesNothing()
     WindowFixture f;
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    f.window->setAlbum(QStringLiteral("Album"));
-    f.window->setArtist(QStringLiteral("Artist"));
-    f.window->setTitles(QStringLiteral("Morning\r\nRain"));
+    f.window->session().setAlbum(QStringLiteral("Album"));
+    f.window->session().setArtist(QStringLiteral("Artist"));
+    f.window->session().setTitles(QStringLiteral("Morning\r\nRain"));
     QWidget *target = child<QWidget>(f.window.get(), box);
     QVERIFY(target);
     target->setFocus();
@@ -136,9 +136,9 @@ void TestEmptyPaste::pasteOfNoTextDoesNothing()
     }
     QCoreApplication::processEvents();
 
-    QCOMPARE(f.window->album(), QStringLiteral("Album"));
-    QCOMPARE(f.window->artist(), QStringLiteral("Artist"));
-    QCOMPARE(f.window->titles(), QStringLiteral("Morning\r\nRain"));
+    QCOMPARE(f.window->session().album(), QStringLiteral("Album"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("Artist"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("Morning\r\nRain"));
     QCOMPARE(QApplication::focusWidget(), target);
 }
 

@@ -1,6 +1,5 @@
 #include "support/TestSupport.h"
 
-#include "app/FileController.h"
 #include "app/MainWindow.h"
 #include "app/logic/FileAccess.h"
 #include "text/Cp932.h"
@@ -48,19 +47,19 @@ void expectClearQuestion(const ScriptedPlatform::Message &m)
 // A document with text in all three boxes, in the edited state, with a file in the title.
 void fillEdited(WindowFixture &f, const QString &file)
 {
-    f.window->setAlbum(QStringLiteral("Alb"));
-    f.window->setArtist(QStringLiteral("Art"));
-    f.window->setTitles(QStringLiteral("t1\r\nt2"));
-    f.window->enterEditedState();
+    f.window->session().setAlbum(QStringLiteral("Alb"));
+    f.window->session().setArtist(QStringLiteral("Art"));
+    f.window->session().setTitles(QStringLiteral("t1\r\nt2"));
+    f.window->session().enterEditedState();
     if (!file.isEmpty())
-        f.window->setFileTitle(file);
+        f.window->session().setCurrentFile(file);
 }
 
 bool saveCommandsEnabled(MainWindow &w)
 {
-    const bool button = w.command(4)->isEnabled();
-    if (w.action(QStringLiteral("上書き保存"))->isEnabled() != button ||
-        w.action(QStringLiteral("名前を付けて保存"))->isEnabled() != button)
+    const bool button = test::command(w, 4)->isEnabled();
+    if (test::action(w, QStringLiteral("上書き保存"))->isEnabled() != button ||
+        test::action(w, QStringLiteral("名前を付けて保存"))->isEnabled() != button)
         qFatal("the three save commands are out of step");
     return button;
 }
@@ -110,16 +109,16 @@ void TestFiles::clearKeepsSnapshotAndResetsTitle()
 {
     WindowFixture f;
     fillEdited(f, f.path(QStringLiteral("doc.txt")));
-    f.window->command(3)->click();
+    test::command(*f.window, 3)->click();
     QCOMPARE(f.platform.messages.size(), 0);
-    QCOMPARE(f.window->state().KeepAlbum, QStringLiteral("Alb"));
-    QCOMPARE(f.window->state().KeepArtist, QStringLiteral("Art"));
+    QCOMPARE(f.window->session().keepAlbum(), QStringLiteral("Alb"));
+    QCOMPARE(f.window->session().keepArtist(), QStringLiteral("Art"));
     QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
-    QCOMPARE(f.window->album(), QString());
-    QCOMPARE(f.window->artist(), QString());
-    QCOMPARE(f.window->titles(), QString());
+    QCOMPARE(f.window->session().album(), QString());
+    QCOMPARE(f.window->session().artist(), QString());
+    QCOMPARE(f.window->session().titles(), QString());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
-    QCOMPARE(f.window->label1(3)->text(), QStringLiteral("曲名"));
+    QCOMPARE(test::label1(*f.window, 3)->text(), QStringLiteral("曲名"));
     QVERIFY(!saveCommandsEnabled(*f.window));
 }
 
@@ -127,7 +126,7 @@ void TestFiles::newOnEmptyBoxesDoesNothing()
 {
     WindowFixture f;
     const QString file = f.path(QStringLiteral("doc.txt"));
-    f.window->setFileTitle(file);
+    f.window->session().setCurrentFile(file);
     QVERIFY(triggerAction(*f.window, QStringLiteral("新規")));
     QCOMPARE(f.platform.messages.size(), 0);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + file);
@@ -147,14 +146,14 @@ void TestFiles::newAsksBeforeClearing()
     QFETCH(bool, cleared);
     WindowFixture f;
     const QString file = f.path(QStringLiteral("doc.txt"));
-    f.window->setArtist(QStringLiteral("only the artist"));
-    f.window->setFileTitle(file);
+    f.window->session().setArtist(QStringLiteral("only the artist"));
+    f.window->session().setCurrentFile(file);
     f.platform.queueAnswer(answer);
     QVERIFY(triggerAction(*f.window, QStringLiteral("新規")));
     QCOMPARE(f.platform.messages.size(), 1);
     expectClearQuestion(f.platform.messages.at(0));
-    QCOMPARE(f.window->artist(), cleared ? QString() : QStringLiteral("only the artist"));
-    QCOMPARE(f.window->state().KeepArtist, cleared ? QStringLiteral("only the artist") : QString());
+    QCOMPARE(f.window->session().artist(), cleared ? QString() : QStringLiteral("only the artist"));
+    QCOMPARE(f.window->session().keepArtist(), cleared ? QStringLiteral("only the artist") : QString());
     QCOMPARE(f.window->windowTitle(),
              cleared ? QStringLiteral("VELNORA") : QStringLiteral("VELNORA - ") + file);
 }
@@ -171,9 +170,9 @@ void TestFiles::openOnEmptyBoxesAsksNothing()
     QCOMPARE(f.platform.fileDialogs.at(0).save, false);
     QCOMPARE(f.platform.fileDialogs.at(0).filter, OpenFilter);
     QCOMPARE(f.platform.fileDialogs.at(0).startName, QString());
-    QCOMPARE(f.window->album(), QStringLiteral("A"));
-    QCOMPARE(f.window->artist(), QStringLiteral("B"));
-    QVERIFY(f.window->titles().endsWith(QStringLiteral("x\r\ny\r\n")));
+    QCOMPARE(f.window->session().album(), QStringLiteral("A"));
+    QCOMPARE(f.window->session().artist(), QStringLiteral("B"));
+    QVERIFY(f.window->session().titles().endsWith(QStringLiteral("x\r\ny\r\n")));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + file);
 }
 
@@ -201,16 +200,16 @@ void TestFiles::openAfterQuestion()
     QCOMPARE(f.platform.fileDialogs.size(), opened ? 1 : 0);
     if (opened) {
         // The loaded file has no disc line: album and artist were cleared and stay empty.
-        QCOMPARE(f.window->album(), QString());
-        QCOMPARE(f.window->artist(), QString());
-        QCOMPARE(f.window->titles(), QStringLiteral("new1\r\nnew2\r\n"));
+        QCOMPARE(f.window->session().album(), QString());
+        QCOMPARE(f.window->session().artist(), QString());
+        QCOMPARE(f.window->session().titles(), QStringLiteral("new1\r\nnew2\r\n"));
         QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
-        QCOMPARE(f.window->state().KeepAlbum, QStringLiteral("Alb"));
+        QCOMPARE(f.window->session().keepAlbum(), QStringLiteral("Alb"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + file);
         QVERIFY(!saveCommandsEnabled(*f.window));
-        QCOMPARE(f.window->label1(3)->text(), QStringLiteral("曲名"));
+        QCOMPARE(test::label1(*f.window, 3)->text(), QStringLiteral("曲名"));
     } else {
-        QCOMPARE(f.window->titles(), QStringLiteral("t1\r\nt2"));
+        QCOMPARE(f.window->session().titles(), QStringLiteral("t1\r\nt2"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("old.txt")));
         QVERIFY(saveCommandsEnabled(*f.window));
     }
@@ -236,8 +235,8 @@ void TestFiles::openUnreadableLeavesDocumentCleared()
     f.platform.queueFileName(name.startsWith(QLatin1Char('/')) ? name : f.path(name));
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.messages.size(), 1); // the question only
-    QCOMPARE(f.window->titles(), QString());
-    QCOMPARE(f.window->album(), QString());
+    QCOMPARE(f.window->session().titles(), QString());
+    QCOMPARE(f.window->session().album(), QString());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
     // "取消" can still bring the titles back.
     QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
@@ -250,8 +249,8 @@ void TestFiles::openCancelledChangesNothing()
     f.platform.queueAnswer(Platform::Ok);
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く"))); // no file name queued: cancelled
     QCOMPARE(f.platform.fileDialogs.size(), 1);
-    QCOMPARE(f.window->titles(), QStringLiteral("t1\r\nt2"));
-    QCOMPARE(f.window->album(), QStringLiteral("Alb"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("t1\r\nt2"));
+    QCOMPARE(f.window->session().album(), QStringLiteral("Alb"));
     QCOMPARE(f.readFile(f.tempDat()), QByteArray());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("old.txt")));
 }
@@ -282,14 +281,14 @@ void TestFiles::openSizeCap()
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     if (opens) {
         QCOMPARE(f.platform.messages.size(), 1); // the question only
-        QCOMPARE(f.window->titles().size(), 100001);
+        QCOMPARE(f.window->session().titles().size(), 100001);
         return;
     }
     QCOMPARE(f.platform.messages.size(), 2);
     expectMessage(f.platform.messages.at(1), QStringLiteral("開けません！\r\n4MBを超えています。"),
                   QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::Ok);
     // Cleared as any failed open leaves it, and "取消" brings the titles back.
-    QCOMPARE(f.window->titles(), QString());
+    QCOMPARE(f.window->session().titles(), QString());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
     QCOMPARE(f.readFile(f.tempDat()), QByteArray("t1\r\nt2"));
 }
@@ -309,11 +308,11 @@ void TestFiles::nonUtf8NameOpensAndSavesBack()
     const QString path = fromNativePath(native);
     WindowFixture f(path);
     QVERIFY(f.platform.messages.isEmpty());
-    QCOMPARE(f.window->titles(), QStringLiteral("old\r\n"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("old\r\n"));
     QCOMPARE(f.window->windowTitle(),
              QStringLiteral("VELNORA - ") + dir.path() + QStringLiteral("/\ufffd\ufffd\ufffd\ufffd.txt"));
-    f.window->setTitles(QStringLiteral("new\r\n"));
-    f.window->enterEditedState();
+    f.window->session().setTitles(QStringLiteral("new\r\n"));
+    f.window->session().enterEditedState();
     QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
     QVERIFY(f.platform.messages.isEmpty());
     // Nothing beside it: no second file under a decoded name, no temporary file left.
@@ -349,9 +348,9 @@ void TestFiles::openUtf8AndCp932Alike()
         f.writeFile(QStringLiteral("in.txt"), bytes);
         f.platform.queueFileName(f.path(QStringLiteral("in.txt")));
         QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
-        albums << f.window->album();
-        artists << f.window->artist();
-        titles << f.window->titles();
+        albums << f.window->session().album();
+        artists << f.window->session().artist();
+        titles << f.window->session().titles();
     }
     QCOMPARE(albums.at(0), albums.at(1));
     QCOMPARE(artists.at(0), artists.at(1));
@@ -395,11 +394,11 @@ void TestFiles::saveTitleTable()
     f.platform.queueFileName(chosen);
     bool flagsDuringRun[2] = {false, false};
     f.platform.onMessage = [&](const ScriptedPlatform::Message &) {
-        flagsDuringRun[0] = f.window->state().OverwriteFlag;
-        flagsDuringRun[1] = f.window->state().SaveAsFlag;
+        flagsDuringRun[0] = f.window->session().overwriteFlag();
+        flagsDuringRun[1] = f.window->session().saveAsFlag();
     };
     if (command == QStringLiteral("保存"))
-        f.window->command(4)->click();
+        test::command(*f.window, 4)->click();
     else
         QVERIFY(triggerAction(*f.window, command));
 
@@ -419,8 +418,8 @@ void TestFiles::saveTitleTable()
     QCOMPARE(f.readFile(current), dialog ? QByteArray("old") : QByteArray("t1\r\nt2"));
     QCOMPARE(f.readFile(chosen), dialog ? QByteArray("t1\r\nt2") : QByteArray());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + (dialog ? chosen : current));
-    QCOMPARE(f.window->state().OverwriteFlag, false);
-    QCOMPARE(f.window->state().SaveAsFlag, false);
+    QCOMPARE(f.window->session().overwriteFlag(), false);
+    QCOMPARE(f.window->session().saveAsFlag(), false);
     QVERIFY(saveCommandsEnabled(*f.window));
 }
 
@@ -428,9 +427,9 @@ void TestFiles::saveAfterClearAsksForName()
 {
     WindowFixture f;
     fillEdited(f, f.path(QStringLiteral("current.txt")));
-    f.window->command(3)->click();
-    f.window->setTitles(QStringLiteral("fresh"));
-    f.window->setSaveCommandsEnabled(true);
+    test::command(*f.window, 3)->click();
+    f.window->session().setTitles(QStringLiteral("fresh"));
+    f.window->session().setSaveCommandsEnabled(true);
     f.platform.queueFileName(f.path(QStringLiteral("fresh.txt")));
     QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
     QCOMPARE(f.platform.fileDialogs.size(), 1);
@@ -442,7 +441,7 @@ void TestFiles::saveCancelledWritesNothing()
 {
     WindowFixture f;
     fillEdited(f, QString());
-    f.window->command(4)->click(); // no name queued: cancelled
+    test::command(*f.window, 4)->click(); // no name queued: cancelled
     QCOMPARE(f.platform.fileDialogs.size(), 1);
     QCOMPARE(f.platform.messages.size(), 0);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
@@ -452,12 +451,12 @@ void TestFiles::saveCancelledWritesNothing()
 void TestFiles::saveWritesTitlesOnly()
 {
     WindowFixture f;
-    f.window->setAlbum(QStringLiteral("Alb"));
-    f.window->setArtist(QStringLiteral("Art"));
-    f.window->setTitles(QStringLiteral("one\r\ntwo"));
-    f.window->setSaveCommandsEnabled(true);
+    f.window->session().setAlbum(QStringLiteral("Alb"));
+    f.window->session().setArtist(QStringLiteral("Art"));
+    f.window->session().setTitles(QStringLiteral("one\r\ntwo"));
+    f.window->session().setSaveCommandsEnabled(true);
     f.platform.queueFileName(f.path(QStringLiteral("t.txt")));
-    f.window->command(4)->click();
+    test::command(*f.window, 4)->click();
     QCOMPARE(f.readFile(f.path(QStringLiteral("t.txt"))), QByteArray("one\r\ntwo"));
 }
 
@@ -480,13 +479,13 @@ void TestFiles::dialogsShareLastName()
     f.writeFile(QStringLiteral("a.txt"), QByteArray("a\r\n"));
     f.platform.queueFileName(a);
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
-    f.window->setSaveCommandsEnabled(true);
+    f.window->session().setSaveCommandsEnabled(true);
     f.platform.queueFileName(b);
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     // A cancelled dialog keeps the name for the next one.
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     f.platform.queueAnswer(Platform::Cancel);
-    f.window->setTitles(QString());
+    f.window->session().setTitles(QString());
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.fileDialogs.size(), 4);
     QCOMPARE(f.platform.fileDialogs.at(0).startName, QString());
@@ -527,7 +526,7 @@ void TestFiles::saveFailureIsReported()
     f.platform.queueAnswer(Platform::Yes);
     f.platform.queueFileName(path);
     if (command == QStringLiteral("保存"))
-        f.window->command(4)->click();
+        test::command(*f.window, 4)->click();
     else
         QVERIFY(triggerAction(*f.window, command));
 
@@ -550,8 +549,8 @@ void TestFiles::saveRefusesUnencodable()
     const QString current = f.path(QStringLiteral("current.txt"));
     f.writeFile(QStringLiteral("current.txt"), QByteArray("old"));
     fillEdited(f, current);
-    f.window->setTitles(QStringLiteral("a〜\r\nb♫"));
-    f.window->setSaveCommandsEnabled(true);
+    f.window->session().setTitles(QStringLiteral("a〜\r\nb♫"));
+    f.window->session().setSaveCommandsEnabled(true);
     QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
     QCOMPARE(f.platform.messages.size(), 1);
     expectMessage(
@@ -568,7 +567,7 @@ void TestFiles::saveRefusesUnencodable()
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + current);
 
     // Without the character the input-method wave dash is saved as its cp932 twin.
-    f.window->setTitles(QStringLiteral("a〜\r\nb"));
+    f.window->session().setTitles(QStringLiteral("a〜\r\nb"));
     QVERIFY(triggerAction(*f.window, QStringLiteral("上書き保存")));
     QCOMPARE(f.readFile(current), QByteArray("a\x81\x60\r\nb"));
 }
@@ -600,11 +599,11 @@ void TestFiles::saveLoadSaveIsStable()
     const QString first = f.path(QStringLiteral("first.txt"));
     const QString second = f.path(QStringLiteral("second.txt"));
     const QString third = f.path(QStringLiteral("third.txt"));
-    f.window->setTitles(text);
+    f.window->session().setTitles(text);
     if (layout)
-        f.window->enterEditedState();
+        f.window->session().enterEditedState();
     else
-        f.window->setSaveCommandsEnabled(true);
+        f.window->session().setSaveCommandsEnabled(true);
     f.platform.queueFileName(first);
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     QCOMPARE(f.readFile(first), bytes);
@@ -612,14 +611,14 @@ void TestFiles::saveLoadSaveIsStable()
     auto reload = [&](const QString &path) {
         if (layout) {
             // The reader "開く" uses, without the removal of the marks that follows it.
-            f.window->command(3)->click();
-            QCOMPARE(f.window->loadFile(path, OpenSizeCap), MainWindow::LoadResult::Loaded);
-            f.window->enterEditedState();
+            test::command(*f.window, 3)->click();
+            QCOMPARE(f.window->session().loadFile(path, OpenSizeCap), Session::LoadResult::Loaded);
+            f.window->session().enterEditedState();
         } else {
             f.platform.queueAnswer(Platform::Ok);
             f.platform.queueFileName(path);
             QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
-            f.window->setSaveCommandsEnabled(true);
+            f.window->session().setSaveCommandsEnabled(true);
         }
     };
     reload(first);
@@ -663,26 +662,26 @@ void TestFiles::editSaveOpenEditSaveIsStable()
     WindowFixture f;
     const QString first = f.path(QStringLiteral("first.txt"));
     const QString second = f.path(QStringLiteral("second.txt"));
-    f.window->setAlbum(album);
-    f.window->setArtist(artist);
-    f.window->setTitles(titles);
-    f.window->option(option)->click();
-    f.window->command(1)->click(); // the confirmation and the completion take their first button
-    QVERIFY(f.window->isEdited());
+    f.window->session().setAlbum(album);
+    f.window->session().setArtist(artist);
+    f.window->session().setTitles(titles);
+    test::option(*f.window, option)->click();
+    test::command(*f.window, 1)->click(); // the confirmation and the completion take their first button
+    QVERIFY(f.window->session().saveEnabled());
     f.platform.queueFileName(first);
-    f.window->command(4)->click();
+    test::command(*f.window, 4)->click();
     QCOMPARE(f.readFile(first), bytes);
 
     f.platform.queueAnswer(Platform::Ok);
     f.platform.queueFileName(first);
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + first);
-    QVERIFY(!f.window->isEdited());
-    QVERIFY(!f.window->titles().contains(QLatin1Char('\t')));
+    QVERIFY(!f.window->session().saveEnabled());
+    QVERIFY(!f.window->session().titles().contains(QLatin1Char('\t')));
 
-    f.window->option(option)->click();
-    f.window->command(1)->click();
-    QVERIFY(f.window->isEdited());
+    test::option(*f.window, option)->click();
+    test::command(*f.window, 1)->click();
+    QVERIFY(f.window->session().saveEnabled());
     f.platform.queueFileName(second);
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     QCOMPARE(f.readFile(second), bytes);
@@ -705,9 +704,9 @@ void TestFiles::exitReleaseAsksAboutSaving()
     QFETCH(bool, enabled);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         WindowFixture f;
-        f.window->setSaveCommandsEnabled(startEnabled);
+        f.window->session().setSaveCommandsEnabled(startEnabled);
         f.platform.queueAnswer(answer);
-        QTest::mouseClick(f.window->command(5), button);
+        QTest::mouseClick(test::command(*f.window, 5), button);
         QCOMPARE(f.platform.messages.size(), 1);
         expectMessage(f.platform.messages.at(0), QStringLiteral("保存ボタンを有効にしますか？"),
                       QStringLiteral("VELNORA"), Platform::Icon::None, Platform::Buttons::YesNo);
@@ -722,7 +721,7 @@ void TestFiles::exitClickClosesJacketThenWindow()
     {
         WindowFixture f;
         f.platform.queueAnswer(Platform::Yes);
-        QTest::mouseClick(f.window->command(5), Qt::LeftButton);
+        QTest::mouseClick(test::command(*f.window, 5), Qt::LeftButton);
         QCOMPARE(f.platform.messages.size(), 1);
         QVERIFY(!f.window->isVisible());
         QVERIFY(!QFile::exists(f.tempDat()));
@@ -731,20 +730,18 @@ void TestFiles::exitClickClosesJacketThenWindow()
         // Released away from the button: the question only.
         WindowFixture f;
         f.platform.queueAnswer(Platform::No);
-        QTest::mousePress(f.window->command(5), Qt::LeftButton);
-        QTest::mouseRelease(f.window->command(5), Qt::LeftButton, {}, QPoint(-20, -20));
+        QTest::mousePress(test::command(*f.window, 5), Qt::LeftButton);
+        QTest::mouseRelease(test::command(*f.window, 5), Qt::LeftButton, {}, QPoint(-20, -20));
         QCOMPARE(f.platform.messages.size(), 1);
         QVERIFY(f.window->isVisible());
-        QVERIFY(!f.window->command(5)->isDown());
+        QVERIFY(!test::command(*f.window, 5)->isDown());
     }
     {
         WindowFixture f;
         f.window->openJacketWindow();
         QPointer<QWidget> jacket = f.window->jacketWindow();
         QVERIFY(jacket && jacket->isVisible());
-        auto *files = f.window->findChild<FileController *>();
-        QVERIFY(files);
-        files->exit();
+        f.window->exitProgram();
         QVERIFY(!jacket || !jacket->isVisible());
         QVERIFY(!f.window->isVisible());
         QVERIFY(!QFile::exists(f.tempDat()));

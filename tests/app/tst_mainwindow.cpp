@@ -159,34 +159,34 @@ void TestMainWindow::startUpState()
     QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA"));
     QCOMPARE(w.outerWidthTwips(), 5670);
     QCOMPARE(w.outerHeightTwips(), 8400);
-    QVERIFY(w.option(2)->isChecked());
-    QVERIFY(!w.check2()->isChecked());
-    QVERIFY(w.check1()->isChecked());
-    QVERIFY(w.option(4)->isChecked());
-    QVERIFY(w.option(6)->isChecked());
-    QCOMPARE(w.combo1()->count(), 4);
-    QCOMPARE(w.combo1()->itemText(0), QStringLiteral("-"));
-    QCOMPARE(w.combo1()->itemText(1), QStringLiteral("."));
-    QCOMPARE(w.combo1()->itemText(2), QStringLiteral("_"));
-    QCOMPARE(w.combo1()->itemText(3), QStringLiteral(" "));
-    QCOMPARE(w.combo1()->currentText(), QStringLiteral("-"));
-    QVERIFY(!w.action(QStringLiteral("上書き保存"))->isEnabled());
-    QVERIFY(!w.action(QStringLiteral("名前を付けて保存"))->isEnabled());
-    QVERIFY(w.state().SortFlag);
-    QVERIFY(w.state().LineStr.isEmpty());
-    QCOMPARE(w.state().TempPath, f.tempDat());
-    QCOMPARE(w.listEntries(), 0);
+    QVERIFY(test::option(w, 2)->isChecked());
+    QVERIFY(!test::check2(w)->isChecked());
+    QVERIFY(test::check1(w)->isChecked());
+    QVERIFY(test::option(w, 4)->isChecked());
+    QVERIFY(test::option(w, 6)->isChecked());
+    QCOMPARE(test::combo1(w)->count(), 4);
+    QCOMPARE(test::combo1(w)->itemText(0), QStringLiteral("-"));
+    QCOMPARE(test::combo1(w)->itemText(1), QStringLiteral("."));
+    QCOMPARE(test::combo1(w)->itemText(2), QStringLiteral("_"));
+    QCOMPARE(test::combo1(w)->itemText(3), QStringLiteral(" "));
+    QCOMPARE(test::combo1(w)->currentText(), QStringLiteral("-"));
+    QVERIFY(!test::action(w, QStringLiteral("上書き保存"))->isEnabled());
+    QVERIFY(!test::action(w, QStringLiteral("名前を付けて保存"))->isEnabled());
+    QVERIFY(w.session().sortFlag());
+    QVERIFY(w.session().lineStr().isEmpty());
+    QCOMPARE(w.session().snapshot().path(), f.tempDat());
+    QCOMPARE(w.session().lineCount(), 0);
     QVERIFY(!w.findChild<QWidget *>(QStringLiteral("Combo2"))->isVisible());
     QVERIFY(!w.findChild<QWidget *>(QStringLiteral("Combo3"))->isVisible());
-    QCOMPARE(w.command9(1)->toolTip(), QStringLiteral("曲移動(上へ)"));
-    QCOMPARE(w.command9(2)->toolTip(), QStringLiteral("曲移動(下へ)"));
-    QCOMPARE(w.list1()->palette().color(QPalette::Base), QColor(255, 192, 192));
-    QVERIFY(w.list1()->font().bold());
+    QCOMPARE(test::command9(w, 1)->toolTip(), QStringLiteral("曲移動(上へ)"));
+    QCOMPARE(test::command9(w, 2)->toolTip(), QStringLiteral("曲移動(下へ)"));
+    QCOMPARE(test::list1(w)->palette().color(QPalette::Base), QColor(255, 192, 192));
+    QVERIFY(test::list1(w)->font().bold());
     // ＭＳ Ｐゴシック is drawn with its twin, whose name the font gives in the desktop's language.
     const QString twin = QFontInfo(QFont(QStringLiteral("IPAPGothic"))).family();
-    QCOMPARE(QFontInfo(w.list1()->font()).family(), twin);
+    QCOMPARE(QFontInfo(test::list1(w)->font()).family(), twin);
     QCOMPARE(QFontInfo(w.font()).family(), twin);
-    QCOMPARE(w.list1()->font().pointSize(), 9);
+    QCOMPARE(test::list1(w)->font().pointSize(), 9);
     QVERIFY(f.platform.messages.isEmpty());
 }
 
@@ -204,7 +204,7 @@ void TestMainWindow::tabOrder()
         QStringLiteral("Command8"),   QStringLiteral("List1"),    QStringLiteral("Command9(1)"),
         QStringLiteral("Command9(2)")};
     QStringList seen;
-    QWidget *w = f.window->albumBox();
+    QWidget *w = test::albumBox(*f.window);
     for (int guard = 0; guard < 500 && seen.size() < expected.size(); ++guard) {
         if (expected.contains(w->objectName()) && !seen.contains(w->objectName()))
             seen.append(w->objectName());
@@ -216,8 +216,8 @@ void TestMainWindow::tabOrder()
     // would replace the selected title and split the layout line it lands on.
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    f.window->setTitles(QStringLiteral("Morning\r\nRain"));
-    QPlainTextEdit *titles = f.window->titleBox();
+    f.window->session().setTitles(QStringLiteral("Morning\r\nRain"));
+    QPlainTextEdit *titles = test::titleBox(*f.window);
     titles->selectAll();
     titles->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), titles);
@@ -227,39 +227,39 @@ void TestMainWindow::tabOrder()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QTRY_COMPARE(QApplication::focusWidget(), titles);
     QTest::keyClick(titles, Qt::Key_Backtab, Qt::ShiftModifier);
-    QTRY_COMPARE(QApplication::focusWidget(), f.window->artistBox());
-    QCOMPARE(f.window->titles(), QStringLiteral("Morning\r\nRain"));
+    QTRY_COMPARE(QApplication::focusWidget(), test::artistBox(*f.window));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("Morning\r\nRain"));
 }
 
 void TestMainWindow::titleTextKeepsEveryCharacter()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.setTitles(QStringLiteral("a\nb\rc\r\nd"));
-    QCOMPARE(w.titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
+    w.session().setTitles(QStringLiteral("a\nb\rc\r\nd"));
+    QCOMPARE(w.session().titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
     const QString special = QStringLiteral("no\u00A0break\u3000wide\ttab\r\n");
-    w.setTitles(special);
-    QCOMPARE(w.titles(), special);
-    QCOMPARE(w.titleBox()->document()->blockCount(), 2);
+    w.session().setTitles(special);
+    QCOMPARE(w.session().titles(), special);
+    QCOMPARE(test::titleBox(w)->document()->blockCount(), 2);
 }
 
 void TestMainWindow::everyTypedOrPastedBreakIsATitleBreak()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.titleBox()->setFocus();
-    QTest::keyClicks(w.titleBox(), QStringLiteral("a"));
-    QTest::keyClick(w.titleBox(), Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(w.titleBox(), QStringLiteral("b"));
-    QCOMPARE(w.titles(), QStringLiteral("a\r\nb"));
-    QCOMPARE(w.listEntries(), 2);
+    test::titleBox(w)->setFocus();
+    QTest::keyClicks(test::titleBox(w), QStringLiteral("a"));
+    QTest::keyClick(test::titleBox(w), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(test::titleBox(w), QStringLiteral("b"));
+    QCOMPARE(w.session().titles(), QStringLiteral("a\r\nb"));
+    QCOMPARE(w.session().lineCount(), 2);
 
     auto *pasted = new QMimeData; // the clipboard owns it
     pasted->setText(QStringLiteral("\r\nc\u2028d"));
     QApplication::clipboard()->setMimeData(pasted);
-    w.titleBox()->paste();
-    QCOMPARE(w.titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
-    QCOMPARE(w.listEntries(), 4);
+    test::titleBox(w)->paste();
+    QCOMPARE(w.session().titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
+    QCOMPARE(w.session().lineCount(), 4);
 }
 
 void TestMainWindow::lineNumbers_data()
@@ -277,9 +277,9 @@ void TestMainWindow::lineNumbers()
     QFETCH(QString, titles);
     QFETCH(int, entries);
     WindowFixture f;
-    f.window->setTitles(titles);
-    QCOMPARE(f.window->listEntries(), entries);
-    QAbstractItemModel *model = f.window->list1()->model();
+    f.window->session().setTitles(titles);
+    QCOMPARE(f.window->session().lineCount(), entries);
+    QAbstractItemModel *model = test::list1(*f.window)->model();
     QCOMPARE(model->rowCount(), entries);
     for (int i = 0; i < entries; ++i)
         QCOMPARE(model->index(i, 0).data().toString(), QString::number(i + 1));
@@ -289,30 +289,30 @@ void TestMainWindow::typingInAlbumRebuildsColumn()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.setTitles(QStringLiteral("A\r\nB\r\n"));
-    w.list1()->setCurrentIndex(w.list1()->model()->index(1, 0));
-    QVERIFY(w.list1()->selectionModel()->hasSelection());
-    QTest::keyClicks(w.albumBox(), QStringLiteral("x"));
-    QVERIFY(!w.list1()->selectionModel()->hasSelection());
-    QCOMPARE(w.listEntries(), 3);
+    w.session().setTitles(QStringLiteral("A\r\nB\r\n"));
+    test::list1(w)->setCurrentIndex(test::list1(w)->model()->index(1, 0));
+    QVERIFY(test::list1(w)->selectionModel()->hasSelection());
+    QTest::keyClicks(test::albumBox(w), QStringLiteral("x"));
+    QVERIFY(!test::list1(w)->selectionModel()->hasSelection());
+    QCOMPARE(w.session().lineCount(), 3);
 }
 
 void TestMainWindow::labelDoubleClickEmptiesItsBox()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.setAlbum(QStringLiteral("Album"));
-    w.setArtist(QStringLiteral("Artist"));
-    w.setTitles(QStringLiteral("T\r\n"));
-    w.state().KeepArtist = QStringLiteral("Kept");
-    QTest::mouseDClick(w.label1(2), Qt::LeftButton);
-    QCOMPARE(w.artist(), QString());
-    QCOMPARE(w.album(), QStringLiteral("Album"));
-    QCOMPARE(w.state().KeepArtist, QStringLiteral("Kept"));
-    QTest::mouseDClick(w.label1(3), Qt::LeftButton);
-    QCOMPARE(w.titles(), QString());
-    QTest::mouseDClick(w.label1(1), Qt::LeftButton);
-    QCOMPARE(w.album(), QString());
+    w.session().setAlbum(QStringLiteral("Album"));
+    w.session().setArtist(QStringLiteral("Artist"));
+    w.session().setTitles(QStringLiteral("T\r\n"));
+    const QString kept = w.session().keepArtist();
+    QTest::mouseDClick(test::label1(w, 2), Qt::LeftButton);
+    QCOMPARE(w.session().artist(), QString());
+    QCOMPARE(w.session().album(), QStringLiteral("Album"));
+    QCOMPARE(w.session().keepArtist(), kept);
+    QTest::mouseDClick(test::label1(w, 3), Qt::LeftButton);
+    QCOMPARE(w.session().titles(), QString());
+    QTest::mouseDClick(test::label1(w, 1), Qt::LeftButton);
+    QCOMPARE(w.session().album(), QString());
     QVERIFY(f.platform.messages.isEmpty());
 }
 
@@ -321,18 +321,24 @@ void TestMainWindow::keepFileAndLoadAreStable()
     WindowFixture f;
     MainWindow &w = *f.window;
     const QString file = f.path(QStringLiteral("titles.txt"));
-    QVERIFY(w.keepFile(file, QStringLiteral("x\r\ny")));
+    // The snapshot's writer is KeepFile.
+    Snapshot &kept = w.session().snapshot();
+    kept.setPath(file);
+    kept.write(QStringLiteral("x\r\ny"));
     QCOMPARE(f.readFile(file), QByteArray("x\r\ny"));
-    QCOMPARE(w.loadFile(file, OpenSizeCap), MainWindow::LoadResult::Loaded);
-    QCOMPARE(w.titles(), QStringLiteral("x\r\ny\r\n"));
-    QVERIFY(w.keepFile(file, w.titles()));
+    QCOMPARE(w.session().loadFile(file, OpenSizeCap), Session::LoadResult::Loaded);
+    QCOMPARE(w.session().titles(), QStringLiteral("x\r\ny\r\n"));
+    kept.write(w.session().titles());
     QCOMPARE(f.readFile(file), QByteArray("x\r\ny\r\n"));
-    w.setTitles(QString());
-    QCOMPARE(w.loadFile(file, OpenSizeCap), MainWindow::LoadResult::Loaded);
-    QCOMPARE(w.titles(), QStringLiteral("x\r\ny\r\n"));
-    QVERIFY(w.keepFile(file, QString()));
+    w.session().setTitles(QString());
+    QCOMPARE(w.session().loadFile(file, OpenSizeCap), Session::LoadResult::Loaded);
+    QCOMPARE(w.session().titles(), QStringLiteral("x\r\ny\r\n"));
+    kept.write(QString());
     QCOMPARE(f.readFile(file), QByteArray());
-    QVERIFY(!w.keepFile(f.path(QStringLiteral("missing/dir/file.txt")), QStringLiteral("x")));
+    kept.setPath(f.path(QStringLiteral("missing/dir/file.txt")));
+    kept.write(QStringLiteral("x"));
+    QVERIFY(!QFile::exists(kept.path()));
+    QCOMPARE(kept.lines(), QStringList{QStringLiteral("x")});
 }
 
 void TestMainWindow::commandLineFile_data()
@@ -378,9 +384,9 @@ void TestMainWindow::commandLineFile()
     }
     WindowFixture f(quoted ? QLatin1Char('"') + path + QLatin1Char('"') : path);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + path);
-    QCOMPARE(f.window->album(), album);
-    QCOMPARE(f.window->artist(), artist);
-    QCOMPARE(f.window->titles(), titles);
+    QCOMPARE(f.window->session().album(), album);
+    QCOMPARE(f.window->session().artist(), artist);
+    QCOMPARE(f.window->session().titles(), titles);
     QVERIFY(f.platform.messages.isEmpty());
 }
 
@@ -417,7 +423,7 @@ void TestMainWindow::commandLineFileCannotBeOpened()
     QCOMPARE(m.icon, Platform::Icon::None);
     QCOMPARE(m.buttons, Platform::Buttons::Ok);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + path);
-    QCOMPARE(f.window->titles(), QString());
+    QCOMPARE(f.window->session().titles(), QString());
 }
 
 void TestMainWindow::secondInstanceIsRefused()
@@ -457,10 +463,10 @@ void TestMainWindow::readOnlyProgramFolderKeepsSnapshot()
     platform.setUserDataFolder(dir.filePath(QStringLiteral("data")));
     MainWindow w(platform);
     QVERIFY(w.startUp());
-    QCOMPARE(w.state().TempPath, dir.filePath(QStringLiteral("data/temp.dat")));
-    QVERIFY(QFile::exists(w.state().TempPath));
-    w.writeSnapshot(QStringLiteral("A\r\nB"));
-    QCOMPARE(w.snapshotLines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(w.session().snapshot().path(), dir.filePath(QStringLiteral("data/temp.dat")));
+    QVERIFY(QFile::exists(w.session().snapshot().path()));
+    w.session().snapshot().write(QStringLiteral("A\r\nB"));
+    QCOMPARE(w.session().snapshot().lines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
 
     // Neither folder writable: the snapshot is still there in memory.
     ScriptedPlatform nowhere;
@@ -468,8 +474,9 @@ void TestMainWindow::readOnlyProgramFolderKeepsSnapshot()
     nowhere.setUserDataFolder(dir.filePath(QStringLiteral("program/data")));
     MainWindow w2(nowhere);
     QVERIFY(w2.startUp());
-    w2.writeSnapshot(QStringLiteral("C\r\n\r\nD\r\n"));
-    QCOMPARE(w2.snapshotLines(), (QStringList{QStringLiteral("C"), QString(), QStringLiteral("D")}));
+    w2.session().snapshot().write(QStringLiteral("C\r\n\r\nD\r\n"));
+    QCOMPARE(w2.session().snapshot().lines(),
+             (QStringList{QStringLiteral("C"), QString(), QStringLiteral("D")}));
     QVERIFY(nowhere.messages.isEmpty());
 }
 
@@ -528,10 +535,10 @@ void TestMainWindow::snapshotNeverGoesThroughWhatIsPlanted()
     if (beforeStart)
         plant();
     QVERIFY(w.startUp());
-    w.writeSnapshot(QStringLiteral("A\r\nB"));
+    w.session().snapshot().write(QStringLiteral("A\r\nB"));
     if (!beforeStart)
         plant();
-    QCOMPARE(w.snapshotLines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(w.session().snapshot().lines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     QVERIFY(platform.messages.isEmpty());
     QFile kept(secret);
     QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -542,7 +549,7 @@ void TestMainWindow::snapshotNeverGoesThroughWhatIsPlanted()
     // Planted before start-up, the name was taken back with a file of the program's own.
     if (beforeStart) {
         QVERIFY(::lstat(QFile::encodeName(temp).constData(), &st) == 0 && S_ISREG(st.st_mode));
-        QCOMPARE(w.state().TempPath, temp);
+        QCOMPARE(w.session().snapshot().path(), temp);
     }
 }
 
@@ -557,43 +564,43 @@ void TestMainWindow::windowSnapsToMinimumSize()
     QCOMPARE(w.outerWidthTwips(), 6000);
     QCOMPARE(w.outerHeightTwips(), 8400);
     w.setOuterSizeTwips(5670, 8400);
-    QCOMPARE(twipRect(w.titleBox()), QRect(465, 1035, 5010, 4245));
-    QCOMPARE(twipRect(w.albumBox()).width(), 2625);
-    QCOMPARE(twipRect(w.artistBox()).width(), 2625);
+    QCOMPARE(twipRect(test::titleBox(w)), QRect(465, 1035, 5010, 4245));
+    QCOMPARE(twipRect(test::albumBox(w)).width(), 2625);
+    QCOMPARE(twipRect(test::artistBox(w)).width(), 2625);
 }
 
 void TestMainWindow::columnHidesAfter21Entries()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.setTitles(QStringLiteral("t\r\n").repeated(20).chopped(2) + QStringLiteral("\r\n"));
-    QCOMPARE(w.listEntries(), 21);
-    QVERIFY(w.list1()->isVisible());
-    QVERIFY(w.command9(1)->isVisible());
-    QCOMPARE(twipRect(w.titleBox()).x(), 465);
-    w.setTitles(w.titles() + QStringLiteral("\r\n"));
-    QCOMPARE(w.listEntries(), 22);
-    QVERIFY(!w.list1()->isVisible());
-    QVERIFY(!w.command9(1)->isVisible());
-    QVERIFY(!w.command9(2)->isVisible());
-    QCOMPARE(twipRect(w.titleBox()).x(), 105);
-    QCOMPARE(twipRect(w.titleBox()).width(), 5355);
+    w.session().setTitles(QStringLiteral("t\r\n").repeated(20).chopped(2) + QStringLiteral("\r\n"));
+    QCOMPARE(w.session().lineCount(), 21);
+    QVERIFY(test::list1(w)->isVisible());
+    QVERIFY(test::command9(w, 1)->isVisible());
+    QCOMPARE(twipRect(test::titleBox(w)).x(), 465);
+    w.session().setTitles(w.session().titles() + QStringLiteral("\r\n"));
+    QCOMPARE(w.session().lineCount(), 22);
+    QVERIFY(!test::list1(w)->isVisible());
+    QVERIFY(!test::command9(w, 1)->isVisible());
+    QVERIFY(!test::command9(w, 2)->isVisible());
+    QCOMPARE(twipRect(test::titleBox(w)).x(), 105);
+    QCOMPARE(twipRect(test::titleBox(w)).width(), 5355);
 }
 
 void TestMainWindow::editedStateHidesColumn()
 {
     WindowFixture f;
     MainWindow &w = *f.window;
-    w.setTitles(QStringLiteral("a\r\nb\r\n"));
-    w.enterEditedState();
-    QVERIFY(!w.list1()->isVisible());
-    QVERIFY(!w.command9(1)->isVisible());
-    QCOMPARE(twipRect(w.titleBox()).x(), 105);
-    w.setTitles(QStringLiteral("a\r\n"));
-    QVERIFY(!w.list1()->isVisible());
-    w.henshumae();
-    QVERIFY(w.list1()->isVisible());
-    QVERIFY(w.command9(1)->isVisible());
+    w.session().setTitles(QStringLiteral("a\r\nb\r\n"));
+    w.session().enterEditedState();
+    QVERIFY(!test::list1(w)->isVisible());
+    QVERIFY(!test::command9(w, 1)->isVisible());
+    QCOMPARE(twipRect(test::titleBox(w)).x(), 105);
+    w.session().setTitles(QStringLiteral("a\r\n"));
+    QVERIFY(!test::list1(w)->isVisible());
+    w.session().henshumae();
+    QVERIFY(test::list1(w)->isVisible());
+    QVERIFY(test::command9(w, 1)->isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("VELNORA"));
 }
 

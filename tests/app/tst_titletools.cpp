@@ -87,7 +87,7 @@ private slots:
 private:
     MainWindow &w() { return *m_fx->window; }
     void setCounter(int value);
-    QString label2() { return w().label2()->text(); }
+    QString label2() { return test::label2(w())->text(); }
     std::unique_ptr<WindowFixture> m_fx;
 };
 
@@ -104,109 +104,109 @@ void TestTitleTools::cleanup()
 
 void TestTitleTools::setCounter(int value)
 {
-    w().vscroll1()->setValue(value);
+    test::vscroll1(w())->setValue(value);
 }
 
 void TestTitleTools::startsSwitchedOnInDeleteMode()
 {
-    QVERIFY(w().check1()->isChecked());
-    QCOMPARE(w().check1()->text(), QStringLiteral("行頭の曲番文字の削除と添付"));
+    QVERIFY(test::check1(w())->isChecked());
+    QCOMPARE(test::check1(w())->text(), QStringLiteral("行頭の曲番文字の削除と添付"));
     for (int n = 4; n <= 7; ++n)
-        QVERIFY2(w().option(n)->isEnabled(), qPrintable(QStringLiteral("Option%1").arg(n)));
-    QVERIFY(w().option(4)->isChecked());
-    QVERIFY(w().option(6)->isChecked());
-    QVERIFY(w().vscroll1()->isEnabled());
-    QVERIFY(w().label2()->isEnabled());
-    QVERIFY(w().command(6)->isEnabled());
-    QVERIFY(!w().combo1()->isEnabled());
-    QVERIFY(!w().command(7)->isEnabled());
-    QCOMPARE(w().vscroll1()->value(), 0);
+        QVERIFY2(test::option(w(), n)->isEnabled(), qPrintable(QStringLiteral("Option%1").arg(n)));
+    QVERIFY(test::option(w(), 4)->isChecked());
+    QVERIFY(test::option(w(), 6)->isChecked());
+    QVERIFY(test::vscroll1(w())->isEnabled());
+    QVERIFY(test::label2(w())->isEnabled());
+    QVERIFY(test::command(w(), 6)->isEnabled());
+    QVERIFY(!test::combo1(w())->isEnabled());
+    QVERIFY(!test::command(w(), 7)->isEnabled());
+    QCOMPARE(test::vscroll1(w())->value(), 0);
     QCOMPARE(label2(), QStringLiteral("0"));
-    QCOMPARE(w().combo1()->currentText(), QStringLiteral("-"));
-    QCOMPARE(w().command(6)->text(), QStringLiteral("削除"));
-    QCOMPARE(w().command(7)->text(), QStringLiteral("添付"));
-    QCOMPARE(w().command(8)->text(), QStringLiteral("ソート"));
+    QCOMPARE(test::combo1(w())->currentText(), QStringLiteral("-"));
+    QCOMPARE(test::command(w(), 6)->text(), QStringLiteral("削除"));
+    QCOMPARE(test::command(w(), 7)->text(), QStringLiteral("添付"));
+    QCOMPARE(test::command(w(), 8)->text(), QStringLiteral("ソート"));
 }
 
 void TestTitleTools::switchOffDisablesTheGroupAndResetsIt()
 {
-    w().option(5)->click();
-    w().option(7)->click();
-    w().combo1()->setEditText(QStringLiteral("."));
-    w().check1()->click();
-    QVERIFY(!w().check1()->isChecked());
+    test::option(w(), 5)->click();
+    test::option(w(), 7)->click();
+    test::combo1(w())->setEditText(QStringLiteral("."));
+    test::check1(w())->click();
+    QVERIFY(!test::check1(w())->isChecked());
     for (int n = 4; n <= 7; ++n)
-        QVERIFY(!w().option(n)->isEnabled());
-    QVERIFY(!w().vscroll1()->isEnabled());
-    QVERIFY(!w().label2()->isEnabled());
-    QVERIFY(!w().command(6)->isEnabled());
-    QVERIFY(!w().combo1()->isEnabled());
-    QVERIFY(!w().command(7)->isEnabled());
-    QVERIFY(w().option(4)->isChecked());
-    QVERIFY(w().option(6)->isChecked());
-    QCOMPARE(w().vscroll1()->value(), 0);
+        QVERIFY(!test::option(w(), n)->isEnabled());
+    QVERIFY(!test::vscroll1(w())->isEnabled());
+    QVERIFY(!test::label2(w())->isEnabled());
+    QVERIFY(!test::command(w(), 6)->isEnabled());
+    QVERIFY(!test::combo1(w())->isEnabled());
+    QVERIFY(!test::command(w(), 7)->isEnabled());
+    QVERIFY(test::option(w(), 4)->isChecked());
+    QVERIFY(test::option(w(), 6)->isChecked());
+    QCOMPARE(test::vscroll1(w())->value(), 0);
     QCOMPARE(label2(), QStringLiteral("0"));
-    QCOMPARE(w().combo1()->currentText(), QStringLiteral("-"));
+    QCOMPARE(test::combo1(w())->currentText(), QStringLiteral("-"));
     QCOMPARE(w().windowTitle(), QStringLiteral("VELNORA"));
 }
 
 void TestTitleTools::switchOnAgainStartsFromItsStartConfiguration()
 {
-    w().check1()->click();
-    w().setTitles(QStringLiteral("Morning\r\n"));
-    w().setFileTitle(QStringLiteral("/x/y.txt"));
-    w().check1()->click();
-    QVERIFY(w().check1()->isChecked());
+    test::check1(w())->click();
+    w().session().setTitles(QStringLiteral("Morning\r\n"));
+    w().session().setCurrentFile(QStringLiteral("/x/y.txt"));
+    test::check1(w())->click();
+    QVERIFY(test::check1(w())->isChecked());
     for (int n = 4; n <= 7; ++n)
-        QVERIFY(w().option(n)->isEnabled());
-    QVERIFY(w().vscroll1()->isEnabled());
-    QVERIFY(w().label2()->isEnabled());
-    QVERIFY(w().command(6)->isEnabled());
-    QVERIFY(!w().combo1()->isEnabled());
-    QVERIFY(!w().command(7)->isEnabled());
+        QVERIFY(test::option(w(), n)->isEnabled());
+    QVERIFY(test::vscroll1(w())->isEnabled());
+    QVERIFY(test::label2(w())->isEnabled());
+    QVERIFY(test::command(w(), 6)->isEnabled());
+    QVERIFY(!test::combo1(w())->isEnabled());
+    QVERIFY(!test::command(w(), 7)->isEnabled());
     QCOMPARE(label2(), QStringLiteral("0"));
     // The switch returns the window to its pre-edit state, which forgets the file.
     QCOMPARE(w().windowTitle(), QStringLiteral("VELNORA"));
-    QCOMPARE(w().titles(), QStringLiteral("Morning\r\n"));
+    QCOMPARE(w().session().titles(), QStringLiteral("Morning\r\n"));
 }
 
 void TestTitleTools::uncheckingByACommandRunsTheSwitch()
 {
-    w().option(7)->click();
-    QVERIFY(w().command(7)->isEnabled());
-    w().check1()->setChecked(false);
-    QVERIFY(!w().command(7)->isEnabled());
-    QVERIFY(!w().combo1()->isEnabled());
-    QVERIFY(!w().option(4)->isEnabled());
-    QVERIFY(w().option(6)->isChecked());
+    test::option(w(), 7)->click();
+    QVERIFY(test::command(w(), 7)->isEnabled());
+    test::check1(w())->setChecked(false);
+    QVERIFY(!test::command(w(), 7)->isEnabled());
+    QVERIFY(!test::combo1(w())->isEnabled());
+    QVERIFY(!test::option(w(), 4)->isEnabled());
+    QVERIFY(test::option(w(), 6)->isChecked());
 }
 
 void TestTitleTools::checkingStripsALayout()
 {
-    w().check1()->click();
+    test::check1(w())->click();
     const QString layout = QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n2\tRain\r\n");
-    w().setTitles(layout);
-    QCOMPARE(w().titles(), layout); // unchecking leaves the layout alone
-    w().check1()->click();
-    QCOMPARE(w().titles(), QStringLiteral("Morning\r\nRain\r\n"));
+    w().session().setTitles(layout);
+    QCOMPARE(w().session().titles(), layout); // unchecking leaves the layout alone
+    test::check1(w())->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("Morning\r\nRain\r\n"));
 }
 
 void TestTitleTools::toolModesEnableTheirControls()
 {
-    w().option(7)->click();
-    QVERIFY(!w().vscroll1()->isEnabled());
-    QVERIFY(!w().label2()->isEnabled());
-    QVERIFY(!w().command(6)->isEnabled());
-    QVERIFY(w().combo1()->isEnabled());
-    QVERIFY(w().command(7)->isEnabled());
+    test::option(w(), 7)->click();
+    QVERIFY(!test::vscroll1(w())->isEnabled());
+    QVERIFY(!test::label2(w())->isEnabled());
+    QVERIFY(!test::command(w(), 6)->isEnabled());
+    QVERIFY(test::combo1(w())->isEnabled());
+    QVERIFY(test::command(w(), 7)->isEnabled());
     setCounter(4);
-    w().option(6)->click();
-    QVERIFY(w().vscroll1()->isEnabled());
-    QVERIFY(w().label2()->isEnabled());
-    QVERIFY(w().command(6)->isEnabled());
-    QVERIFY(!w().combo1()->isEnabled());
-    QVERIFY(!w().command(7)->isEnabled());
-    QCOMPARE(w().vscroll1()->value(), 4); // a tool mode leaves the counter alone
+    test::option(w(), 6)->click();
+    QVERIFY(test::vscroll1(w())->isEnabled());
+    QVERIFY(test::label2(w())->isEnabled());
+    QVERIFY(test::command(w(), 6)->isEnabled());
+    QVERIFY(!test::combo1(w())->isEnabled());
+    QVERIFY(!test::command(w(), 7)->isEnabled());
+    QCOMPARE(test::vscroll1(w())->value(), 4); // a tool mode leaves the counter alone
     QCOMPARE(label2(), QStringLiteral("4"));
 }
 
@@ -214,21 +214,21 @@ void TestTitleTools::numberingModesResetTheCounter()
 {
     setCounter(5);
     QCOMPARE(label2(), QStringLiteral("5"));
-    w().option(5)->click();
-    QCOMPARE(w().vscroll1()->value(), 2);
+    test::option(w(), 5)->click();
+    QCOMPARE(test::vscroll1(w())->value(), 2);
     QCOMPARE(label2(), QStringLiteral("2-3"));
     setCounter(9);
     QCOMPARE(label2(), QStringLiteral("9-10"));
     setCounter(0);
     QCOMPARE(label2(), QStringLiteral("0-1"));
-    w().option(4)->click();
-    QCOMPARE(w().vscroll1()->value(), 0);
+    test::option(w(), 4)->click();
+    QCOMPARE(test::vscroll1(w())->value(), 0);
     QCOMPARE(label2(), QStringLiteral("0"));
 }
 
 void TestTitleTools::counterArrowsCountUpAndDown()
 {
-    QScrollBar *bar = w().vscroll1();
+    QScrollBar *bar = test::vscroll1(w());
     const QRect upper = arrowRect(bar, QStyle::SC_ScrollBarSubLine);
     const QRect lower = arrowRect(bar, QStyle::SC_ScrollBarAddLine);
     QVERIFY(upper.isValid());
@@ -253,7 +253,7 @@ void TestTitleTools::counterArrowsCountUpAndDown()
     QTest::mouseClick(bar, Qt::LeftButton, {}, arrowRect(bar, QStyle::SC_ScrollBarSubLine).center());
     QCOMPARE(bar->value(), 9); // the top end is 9
 
-    w().option(5)->click();
+    test::option(w(), 5)->click();
     QTest::mouseClick(bar, Qt::LeftButton, {}, arrowRect(bar, QStyle::SC_ScrollBarSubLine).center());
     QCOMPARE(bar->value(), 3);
     QCOMPARE(label2(), QStringLiteral("3-4"));
@@ -261,7 +261,7 @@ void TestTitleTools::counterArrowsCountUpAndDown()
 
 void TestTitleTools::counterKeysFollowTheArrows()
 {
-    QScrollBar *bar = w().vscroll1();
+    QScrollBar *bar = test::vscroll1(w());
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Up);
     QCOMPARE(bar->value(), 1);
@@ -274,7 +274,7 @@ void TestTitleTools::counterKeysFollowTheArrows()
 
 void TestTitleTools::counterWheel()
 {
-    QScrollBar *bar = w().vscroll1();
+    QScrollBar *bar = test::vscroll1(w());
     const QPoint centre = bar->rect().center();
     auto turn = [&](int angle) {
         QWheelEvent wheel(centre, bar->mapToGlobal(centre), QPoint(), QPoint(0, angle), Qt::NoButton,
@@ -296,17 +296,17 @@ void TestTitleTools::counterWheel()
 
 void TestTitleTools::attachThenDelete()
 {
-    w().setTitles(QStringLiteral("A\r\nB"));
-    w().option(7)->click();
-    w().command(7)->click();
-    QCOMPARE(w().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
-    QCOMPARE(w().vscroll1()->value(), 3);
+    w().session().setTitles(QStringLiteral("A\r\nB"));
+    test::option(w(), 7)->click();
+    test::command(w(), 7)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
+    QCOMPARE(test::vscroll1(w())->value(), 3);
     QCOMPARE(label2(), QStringLiteral("3"));
-    QCOMPARE(w().snapshotLines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(w().session().snapshot().lines(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     QCOMPARE(m_fx->readFile(m_fx->tempDat()), QByteArray("A\r\nB"));
-    w().option(6)->click();
-    w().command(6)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\n"));
+    test::option(w(), 6)->click();
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\n"));
     QCOMPARE(m_fx->readFile(m_fx->tempDat()), QByteArray("01-A\r\n02-B\r\n"));
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
@@ -326,22 +326,22 @@ void TestTitleTools::attachThenDeleteGivesTitlesBack()
     QFETCH(int, count);
     QFETCH(bool, variable);
     const QString titles = numberedTitles(count);
-    w().setTitles(titles);
+    w().session().setTitles(titles);
     if (variable)
-        w().option(5)->click();
-    w().option(7)->click();
-    w().combo1()->setEditText(QStringLiteral("."));
-    w().command(7)->click();
-    const QString attached = w().titles();
+        test::option(w(), 5)->click();
+    test::option(w(), 7)->click();
+    test::combo1(w())->setEditText(QStringLiteral("."));
+    test::command(w(), 7)->click();
+    const QString attached = w().session().titles();
     QVERIFY(attached.startsWith(variable ? QStringLiteral("1.Song 1\r\n") : QStringLiteral("01.Song 1\r\n")));
     if (count >= 10)
         QVERIFY(attached.contains(QStringLiteral("\r\n10.Song 10\r\n")));
     if (count >= 100)
         QVERIFY(attached.endsWith(QStringLiteral("\r\n100.Song 100\r\n")));
     QCOMPARE(label2(), variable ? QStringLiteral("2-3") : QStringLiteral("3"));
-    w().option(6)->click();
-    w().command(6)->click();
-    QCOMPARE(w().titles(), titles);
+    test::option(w(), 6)->click();
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), titles);
 }
 
 void TestTitleTools::attachUsesTheTypedSeparator_data()
@@ -357,143 +357,144 @@ void TestTitleTools::attachUsesTheTypedSeparator()
 {
     QFETCH(QString, separator);
     QFETCH(QString, expected);
-    w().setTitles(QStringLiteral("  A  \r\n"));
-    w().option(7)->click();
-    QComboBox *combo = w().combo1();
+    w().session().setTitles(QStringLiteral("  A  \r\n"));
+    test::option(w(), 7)->click();
+    QComboBox *combo = test::combo1(w());
     combo->setFocus();
     combo->lineEdit()->selectAll();
     QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
     QTest::keyClicks(combo->lineEdit(), separator);
     QCOMPARE(combo->currentText(), separator);
-    w().command(7)->click();
-    QCOMPARE(w().titles(), expected);
+    test::command(w(), 7)->click();
+    QCOMPARE(w().session().titles(), expected);
 }
 
 void TestTitleTools::deleteByTheCounter()
 {
-    w().setTitles(QStringLiteral("  01-A  \r\n\r\n   \r\nAB\r\n01- C"));
+    w().session().setTitles(QStringLiteral("  01-A  \r\n\r\n   \r\nAB\r\n01- C"));
     setCounter(3);
-    w().command(6)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\n\r\nC\r\n"));
-    QCOMPARE(w().listEntries(), 4);
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\n\r\nC\r\n"));
+    QCOMPARE(w().session().lineCount(), 4);
 
-    w().setTitles(QStringLiteral(" x \r\n\r\ny"));
+    w().session().setTitles(QStringLiteral(" x \r\n\r\ny"));
     setCounter(0);
-    w().command(6)->click();
-    QCOMPARE(w().titles(), QStringLiteral("x\r\ny\r\n"));
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("x\r\ny\r\n"));
 }
 
 void TestTitleTools::emptyTitleBoxStaysEmpty()
 {
-    w().command(6)->click();
-    QCOMPARE(w().titles(), QString());
-    w().option(7)->click();
-    w().command(7)->click();
-    QCOMPARE(w().titles(), QString());
-    QCOMPARE(w().listEntries(), 0);
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), QString());
+    test::option(w(), 7)->click();
+    test::command(w(), 7)->click();
+    QCOMPARE(w().session().titles(), QString());
+    QCOMPARE(w().session().lineCount(), 0);
 }
 
 void TestTitleTools::layoutIsStrippedFirst()
 {
-    w().setTitles(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n2\tRain\r\n"));
-    w().option(7)->click();
-    w().command(7)->click();
-    QCOMPARE(w().titles(), QStringLiteral("01-Morning\r\n02-Rain\r\n"));
+    w().session().setTitles(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n2\tRain\r\n"));
+    test::option(w(), 7)->click();
+    test::command(w(), 7)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("01-Morning\r\n02-Rain\r\n"));
     // The snapshot holds the titles after the marks went.
-    QCOMPARE(w().snapshotLines(), (QStringList{QStringLiteral("Morning"), QStringLiteral("Rain")}));
+    QCOMPARE(w().session().snapshot().lines(),
+             (QStringList{QStringLiteral("Morning"), QStringLiteral("Rain")}));
 }
 
 void TestTitleTools::cancelAfterDeleteAndAttach()
 {
-    w().setTitles(QStringLiteral("01-A\r\n02-B"));
+    w().session().setTitles(QStringLiteral("01-A\r\n02-B"));
     setCounter(3);
-    w().command(6)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\n"));
-    w().command(2)->click();
-    QCOMPARE(w().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\n"));
+    test::command(w(), 2)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
 
-    w().setTitles(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n2\tRain\r\n"));
-    w().option(7)->click();
-    w().command(7)->click();
-    QCOMPARE(w().titles(), QStringLiteral("01-Morning\r\n02-Rain\r\n"));
-    w().command(2)->click();
-    QCOMPARE(w().titles(), QStringLiteral("Morning\r\nRain\r\n"));
-    w().command(2)->click(); // the snapshot is unchanged by a cancel
-    QCOMPARE(w().titles(), QStringLiteral("Morning\r\nRain\r\n"));
+    w().session().setTitles(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n2\tRain\r\n"));
+    test::option(w(), 7)->click();
+    test::command(w(), 7)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("01-Morning\r\n02-Rain\r\n"));
+    test::command(w(), 2)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("Morning\r\nRain\r\n"));
+    test::command(w(), 2)->click(); // the snapshot is unchanged by a cancel
+    QCOMPARE(w().session().titles(), QStringLiteral("Morning\r\nRain\r\n"));
 }
 
 void TestTitleTools::snapshotThatCannotBeWritten()
 {
     // A path under a regular file cannot be created, not even by root.
     m_fx->writeFile(QStringLiteral("plain"), "x");
-    w().state().TempPath = m_fx->path(QStringLiteral("plain/temp.dat"));
-    w().setTitles(QStringLiteral("A\r\nB\r\n"));
-    w().option(7)->click();
-    w().command(7)->click();
-    QCOMPARE(w().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
-    w().option(6)->click();
-    w().command(6)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\n"));
-    w().command(2)->click();
-    QCOMPARE(w().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
+    w().session().snapshot().setPath(m_fx->path(QStringLiteral("plain/temp.dat")));
+    w().session().setTitles(QStringLiteral("A\r\nB\r\n"));
+    test::option(w(), 7)->click();
+    test::command(w(), 7)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
+    test::option(w(), 6)->click();
+    test::command(w(), 6)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\n"));
+    test::command(w(), 2)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("01-A\r\n02-B\r\n"));
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
 
 void TestTitleTools::sortAlternates()
 {
-    w().setTitles(QStringLiteral("C\r\nA\r\nB\r\n"));
-    QVERIFY(w().state().SortFlag);
-    w().command(8)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\nC\r\n"));
-    QVERIFY(!w().state().SortFlag);
+    w().session().setTitles(QStringLiteral("C\r\nA\r\nB\r\n"));
+    QVERIFY(w().session().sortFlag());
+    test::command(w(), 8)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\nC\r\n"));
+    QVERIFY(!w().session().sortFlag());
     QCOMPARE(m_fx->readFile(m_fx->tempDat()), QByteArray("C\r\nA\r\nB\r\n"));
-    w().command(8)->click();
-    QCOMPARE(w().titles(), QStringLiteral("C\r\nB\r\nA\r\n"));
-    w().command(8)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\nC\r\n"));
+    test::command(w(), 8)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("C\r\nB\r\nA\r\n"));
+    test::command(w(), 8)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\nC\r\n"));
 
-    w().setTitles(QStringLiteral("  Banana \r\napple\r\n10\r\n2"));
-    w().command(8)->click(); // descending
-    QCOMPARE(w().titles(), QStringLiteral("Banana\r\napple\r\n2\r\n10\r\n"));
-    w().command(2)->click();
-    QCOMPARE(w().titles(), QStringLiteral("  Banana \r\napple\r\n10\r\n2\r\n"));
+    w().session().setTitles(QStringLiteral("  Banana \r\napple\r\n10\r\n2"));
+    test::command(w(), 8)->click(); // descending
+    QCOMPARE(w().session().titles(), QStringLiteral("Banana\r\napple\r\n2\r\n10\r\n"));
+    test::command(w(), 2)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("  Banana \r\napple\r\n10\r\n2\r\n"));
 }
 
 void TestTitleTools::sortStripsALayoutAndCancelBringsItBack()
 {
     const QString layout = QStringLiteral("en\r\n0\tSky\tTom\r\n1\tRain\r\n2\tMorning\r\n");
-    w().setTitles(layout);
-    w().command(8)->click();
-    QCOMPARE(w().titles(), QStringLiteral("Morning\r\nRain\r\n"));
+    w().session().setTitles(layout);
+    test::command(w(), 8)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("Morning\r\nRain\r\n"));
     QCOMPARE(m_fx->readFile(m_fx->tempDat()), layout.toLatin1());
-    w().command(2)->click();
-    QCOMPARE(w().titles(), layout);
+    test::command(w(), 2)->click();
+    QCOMPARE(w().session().titles(), layout);
 }
 
 void TestTitleTools::sortReturnsToThePreEditState()
 {
-    w().setAlbum(QStringLiteral("Sky"));
-    w().setArtist(QStringLiteral("Tom"));
-    w().setTitles(QStringLiteral("B\r\nA"));
+    w().session().setAlbum(QStringLiteral("Sky"));
+    w().session().setArtist(QStringLiteral("Tom"));
+    w().session().setTitles(QStringLiteral("B\r\nA"));
     m_fx->platform.queueAnswer(6); // the edit type question
-    w().command(1)->click();
-    QVERIFY(w().isEdited());
-    QVERIFY(!w().check1()->isChecked());
-    QVERIFY(!w().command(6)->isEnabled());
-    w().command(8)->click();
-    QVERIFY(!w().isEdited());
-    QVERIFY(w().titleBox()->isEnabled());
-    QCOMPARE(w().label1(3)->text(), QStringLiteral("曲名"));
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\n"));
+    test::command(w(), 1)->click();
+    QVERIFY(w().session().saveEnabled());
+    QVERIFY(!test::check1(w())->isChecked());
+    QVERIFY(!test::command(w(), 6)->isEnabled());
+    test::command(w(), 8)->click();
+    QVERIFY(!w().session().saveEnabled());
+    QVERIFY(test::titleBox(w())->isEnabled());
+    QCOMPARE(test::label1(w(), 3)->text(), QStringLiteral("曲名"));
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\n"));
 }
 
 void TestTitleTools::sortOfAnEmptyBoxStillTurnsTheDirection()
 {
-    w().command(8)->click();
-    QCOMPARE(w().titles(), QString());
-    QVERIFY(!w().state().SortFlag);
-    w().command(8)->click();
-    QVERIFY(w().state().SortFlag);
+    test::command(w(), 8)->click();
+    QCOMPARE(w().session().titles(), QString());
+    QVERIFY(!w().session().sortFlag());
+    test::command(w(), 8)->click();
+    QVERIFY(w().session().sortFlag());
 }
 
 QTEST_MAIN(TestTitleTools)

@@ -52,7 +52,7 @@ private:
     MainWindow &w() { return *m_fx->window; }
     void clickEntry(int entry);
     int selectedEntry();
-    QString selectedText() { return w().titleBox()->textCursor().selectedText(); }
+    QString selectedText() { return test::titleBox(w())->textCursor().selectedText(); }
     std::unique_ptr<WindowFixture> m_fx;
 };
 
@@ -69,7 +69,7 @@ void TestTitleToolsList::cleanup()
 
 void TestTitleToolsList::clickEntry(int entry)
 {
-    QListView *list = w().list1();
+    QListView *list = test::list1(w());
     const QModelIndex index = list->model()->index(entry - 1, 0);
     QVERIFY(index.isValid());
     list->scrollTo(index);
@@ -78,7 +78,7 @@ void TestTitleToolsList::clickEntry(int entry)
 
 int TestTitleToolsList::selectedEntry()
 {
-    const QModelIndexList selected = w().list1()->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = test::list1(w())->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? 0 : selected.first().row() + 1;
 }
 
@@ -105,63 +105,63 @@ void TestTitleToolsList::clickSelectsTheLine()
     QFETCH(int, entry);
     QFETCH(QString, selected);
     QFETCH(int, start);
-    w().setTitles(titles);
+    w().session().setTitles(titles);
     clickEntry(entry);
     QCOMPARE(selectedText(), selected);
-    QCOMPARE(w().titleBox()->textCursor().selectionStart(), start);
-    QCOMPARE(w().focusWidget(), w().titleBox());
+    QCOMPARE(test::titleBox(w())->textCursor().selectionStart(), start);
+    QCOMPARE(w().focusWidget(), test::titleBox(w()));
     QCOMPARE(selectedEntry(), entry);
-    QCOMPARE(w().titles(), titles);
+    QCOMPARE(w().session().titles(), titles);
 }
 
 void TestTitleToolsList::clickAfterTheLastBreakSelectsNothing()
 {
-    w().setTitles(QStringLiteral("A\r\nB\r\n"));
-    QTextCursor cursor = w().titleBox()->textCursor();
+    w().session().setTitles(QStringLiteral("A\r\nB\r\n"));
+    QTextCursor cursor = test::titleBox(w())->textCursor();
     cursor.setPosition(1);
-    w().titleBox()->setTextCursor(cursor);
+    test::titleBox(w())->setTextCursor(cursor);
     clickEntry(3);
     QCOMPARE(selectedText(), QString());
-    QCOMPARE(w().titleBox()->textCursor().position(), 1);
-    QCOMPARE(w().focusWidget(), w().list1()); // the focus stays where the click put it
+    QCOMPARE(test::titleBox(w())->textCursor().position(), 1);
+    QCOMPARE(w().focusWidget(), test::list1(w())); // the focus stays where the click put it
 }
 
 void TestTitleToolsList::clickWithoutFinalBreakOnlyAppendsIt()
 {
-    w().setTitles(QStringLiteral("A\r\nB"));
-    QCOMPARE(w().listEntries(), 2);
+    w().session().setTitles(QStringLiteral("A\r\nB"));
+    QCOMPARE(w().session().lineCount(), 2);
     clickEntry(1);
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\n"));
-    QCOMPARE(w().listEntries(), 3);
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\n"));
+    QCOMPARE(w().session().lineCount(), 3);
     QCOMPARE(selectedEntry(), 0);
     QCOMPARE(selectedText(), QString());
     clickEntry(1);
     QCOMPARE(selectedText(), QStringLiteral("A"));
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\n"));
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\n"));
 }
 
 void TestTitleToolsList::keyboardMovesTheSelectedLine()
 {
-    w().setTitles(QStringLiteral("One\r\nTwo\r\nThree\r\n"));
+    w().session().setTitles(QStringLiteral("One\r\nTwo\r\nThree\r\n"));
     clickEntry(1);
     QCOMPARE(selectedText(), QStringLiteral("One"));
-    w().list1()->setFocus();
-    QTest::keyClick(w().list1(), Qt::Key_Down);
+    test::list1(w())->setFocus();
+    QTest::keyClick(test::list1(w()), Qt::Key_Down);
     QCOMPARE(selectedEntry(), 2);
     QCOMPARE(selectedText(), QStringLiteral("Two"));
-    w().list1()->setFocus();
-    QTest::keyClick(w().list1(), Qt::Key_Down);
+    test::list1(w())->setFocus();
+    QTest::keyClick(test::list1(w()), Qt::Key_Down);
     QCOMPARE(selectedText(), QStringLiteral("Three"));
 }
 
 void TestTitleToolsList::reclickOfTheSelectedEntry()
 {
-    w().setTitles(QStringLiteral("One\r\nTwo\r\n"));
+    w().session().setTitles(QStringLiteral("One\r\nTwo\r\n"));
     clickEntry(2);
     QCOMPARE(selectedText(), QStringLiteral("Two"));
-    QTextCursor cursor = w().titleBox()->textCursor();
+    QTextCursor cursor = test::titleBox(w())->textCursor();
     cursor.setPosition(0);
-    w().titleBox()->setTextCursor(cursor);
+    test::titleBox(w())->setTextCursor(cursor);
     clickEntry(2);
     QCOMPARE(selectedText(), QStringLiteral("Two"));
 }
@@ -201,56 +201,56 @@ void TestTitleToolsList::move()
     QFETCH(QString, expected);
     QFETCH(int, newEntry);
     QFETCH(QString, selected);
-    w().setTitles(titles);
+    w().session().setTitles(titles);
     clickEntry(entry);
-    QTest::mouseClick(w().command9(button), Qt::LeftButton);
-    QCOMPARE(w().titles(), expected);
+    QTest::mouseClick(test::command9(w(), button), Qt::LeftButton);
+    QCOMPARE(w().session().titles(), expected);
     QCOMPARE(selectedEntry(), newEntry);
     QCOMPARE(selectedText(), selected);
     if (!selected.isEmpty())
-        QCOMPARE(w().focusWidget(), w().titleBox());
+        QCOMPARE(w().focusWidget(), test::titleBox(w()));
 }
 
 void TestTitleToolsList::repeatedUpStopsAtTheTop()
 {
-    w().setTitles(QStringLiteral("A\r\nB\r\nC\r\nD\r\n"));
-    w().writeSnapshot(QStringLiteral("snap\r\n"));
+    w().session().setTitles(QStringLiteral("A\r\nB\r\nC\r\nD\r\n"));
+    w().session().snapshot().write(QStringLiteral("snap\r\n"));
     clickEntry(4);
     const QStringList steps = {QStringLiteral("A\r\nB\r\nD\r\nC\r\n"), QStringLiteral("A\r\nD\r\nB\r\nC\r\n"),
                                QStringLiteral("D\r\nA\r\nB\r\nC\r\n"),
                                QStringLiteral("D\r\nA\r\nB\r\nC\r\n")};
     for (const QString &step : steps) {
-        w().command9(1)->click();
-        QCOMPARE(w().titles(), step);
+        test::command9(w(), 1)->click();
+        QCOMPARE(w().session().titles(), step);
         QCOMPARE(selectedText(), QStringLiteral("D"));
     }
     QCOMPARE(selectedEntry(), 1);
     // Moves write no snapshot: cancel brings back the last one written.
-    QCOMPARE(w().snapshotLines(), QStringList{QStringLiteral("snap")});
+    QCOMPARE(w().session().snapshot().lines(), QStringList{QStringLiteral("snap")});
 }
 
 void TestTitleToolsList::movesWithoutSelectionChangeNothing()
 {
-    w().setTitles(QStringLiteral("A\r\nB\r\n"));
+    w().session().setTitles(QStringLiteral("A\r\nB\r\n"));
     clickEntry(2);
-    w().setTitles(QStringLiteral("A\r\nB\r\nC\r\n")); // any change leaves no entry selected
+    w().session().setTitles(QStringLiteral("A\r\nB\r\nC\r\n")); // any change leaves no entry selected
     QCOMPARE(selectedEntry(), 0);
-    w().command9(1)->click();
-    w().command9(2)->click();
-    QCOMPARE(w().titles(), QStringLiteral("A\r\nB\r\nC\r\n"));
+    test::command9(w(), 1)->click();
+    test::command9(w(), 2)->click();
+    QCOMPARE(w().session().titles(), QStringLiteral("A\r\nB\r\nC\r\n"));
     QCOMPARE(selectedText(), QString());
 
-    w().setTitles(QString());
-    w().command9(2)->click();
-    QCOMPARE(w().titles(), QString());
+    w().session().setTitles(QString());
+    test::command9(w(), 2)->click();
+    QCOMPARE(w().session().titles(), QString());
 }
 
 void TestTitleToolsList::moveButtonCaptions()
 {
-    QCOMPARE(w().command9(1)->text(), QStringLiteral("▲"));
-    QCOMPARE(w().command9(1)->toolTip(), QStringLiteral("曲移動(上へ)"));
-    QCOMPARE(w().command9(2)->text(), QStringLiteral("▼"));
-    QCOMPARE(w().command9(2)->toolTip(), QStringLiteral("曲移動(下へ)"));
+    QCOMPARE(test::command9(w(), 1)->text(), QStringLiteral("▲"));
+    QCOMPARE(test::command9(w(), 1)->toolTip(), QStringLiteral("曲移動(上へ)"));
+    QCOMPARE(test::command9(w(), 2)->text(), QStringLiteral("▼"));
+    QCOMPARE(test::command9(w(), 2)->toolTip(), QStringLiteral("曲移動(下へ)"));
 }
 
 void TestTitleToolsList::moveCaptionAlwaysShows()
@@ -260,19 +260,19 @@ void TestTitleToolsList::moveCaptionAlwaysShows()
     QCOMPARE(label3->text(), QStringLiteral("曲移動"));
     QVERIFY(label3->isVisible());
     // Beside the buttons, not under them.
-    const QRect down(w().command9(2)->mapTo(&w(), QPoint(0, 0)), w().command9(2)->size());
+    const QRect down(test::command9(w(), 2)->mapTo(&w(), QPoint(0, 0)), test::command9(w(), 2)->size());
     const QRect caption(label3->mapTo(&w(), QPoint(0, 0)), label3->size());
     QVERIFY(!caption.intersects(down));
     QVERIFY(qAbs(caption.top() - down.bottom()) < w().px(300));
 
     // Still there while the buttons are hidden: many lines, then the edited state.
-    w().setTitles(numberedTitles(40));
-    QVERIFY(!w().command9(1)->isVisible());
+    w().session().setTitles(numberedTitles(40));
+    QVERIFY(!test::command9(w(), 1)->isVisible());
     QVERIFY(label3->isVisible());
-    w().setAlbum(QStringLiteral("Sky"));
-    w().setArtist(QStringLiteral("Tom"));
-    w().command(1)->click();
-    QVERIFY(w().isEdited());
+    w().session().setAlbum(QStringLiteral("Sky"));
+    w().session().setArtist(QStringLiteral("Tom"));
+    test::command(w(), 1)->click();
+    QVERIFY(w().session().saveEnabled());
     QVERIFY(label3->isVisible());
 }
 
@@ -292,15 +292,15 @@ void TestTitleToolsList::columnAfterDeleteAndAttach()
     QFETCH(int, titles);
     QFETCH(bool, shown);
     for (int button : {7, 6}) {
-        w().setTitles(numberedTitles(titles));
-        w().option(button == 7 ? 7 : 6)->click();
-        w().command(button)->click();
-        QCOMPARE(w().listEntries(), titles + 1);
-        QCOMPARE(w().list1()->isVisible(), shown);
-        QCOMPARE(w().command9(1)->isVisible(), shown);
-        QCOMPARE(w().command9(2)->isVisible(), shown);
+        w().session().setTitles(numberedTitles(titles));
+        test::option(w(), button == 7 ? 7 : 6)->click();
+        test::command(w(), button)->click();
+        QCOMPARE(w().session().lineCount(), titles + 1);
+        QCOMPARE(test::list1(w())->isVisible(), shown);
+        QCOMPARE(test::command9(w(), 1)->isVisible(), shown);
+        QCOMPARE(test::command9(w(), 2)->isVisible(), shown);
         // The title box takes the column's room exactly when the column is hidden.
-        QCOMPARE(w().titleBox()->x(), w().px(shown ? 465 : 105));
+        QCOMPARE(test::titleBox(w())->x(), w().px(shown ? 465 : 105));
     }
 }
 

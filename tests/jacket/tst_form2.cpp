@@ -93,6 +93,8 @@ private slots:
 
 private:
     Form2 *open();
+    // The window draws the document it was opened with: set another one and open it again.
+    void reopenWith(const QString &album, const QString &artist, const QString &titles);
     void produce(const QString &pdf, bool toPdf, const std::function<void(QPrinter &)> &choose = {});
     template <typename T> T *get(const QString &name)
     {
@@ -145,6 +147,17 @@ Form2 *TestForm2::open()
     if (form && !QTest::qWaitForWindowExposed(form))
         return nullptr;
     return form;
+}
+
+void TestForm2::reopenWith(const QString &album, const QString &artist, const QString &titles)
+{
+    m_form->close();
+    QTRY_VERIFY(!m_form);
+    m_fx->window->session().setAlbum(album);
+    m_fx->window->session().setArtist(artist);
+    m_fx->window->session().setTitles(titles);
+    m_form = open();
+    QVERIFY(m_form);
 }
 
 void TestForm2::opensWithDefaults()
@@ -361,7 +374,7 @@ void TestForm2::previewShowsSheetAndFrame_data()
 void TestForm2::previewShowsSheetAndFrame()
 {
     QFETCH(int, zoom);
-    m_fx->window->setTitles(QString()); // the window is disabled, so this is only the test's doing
+    m_fx->window->session().setTitles(QString()); // the window is disabled, so this is only the test's doing
     get<SpinBar>(QStringLiteral("HScroll1"))->setSetting(zoom);
     const QImage image = get<QLabel>(QStringLiteral("Picture1"))->pixmap().toImage();
     const double k = image.logicalDpiY() / 25.4 * zoom / 10.0;
@@ -499,7 +512,8 @@ void TestForm2::minimumSizeInTwoPasses()
     m_form->setOuterSizeTwips(9990, 6995);
     QTRY_COMPARE(m_form->outerWidthTwips(), 12000);
     QTRY_COMPARE(m_form->outerHeightTwips(), 8300);
-    QTest::qWait(50);
+    // The three passes have arrived once the window reports them; no fixed wait.
+    QTRY_COMPARE(formLog.sizes.size(), 3);
     m_form->removeEventFilter(&formLog);
     picture->removeEventFilter(&pictureLog);
 
@@ -571,7 +585,7 @@ void TestForm2::printsTrueMillimetres()
     QFETCH(int, zoom);
     QFETCH(bool, toPdf);
     // Short titles and no names, so the frame is the outermost ink.
-    m_fx->window->setTitles(QStringLiteral("曲一\r\nTitle"));
+    reopenWith(QString(), QString(), QStringLiteral("曲一\r\nTitle"));
     for (int i = 0; i < widthClicks; ++i)
         clickPart(get<SpinBar>(QStringLiteral("VScroll1(3)")), QStyle::SC_ScrollBarSubLine);
     for (int i = 0; i < heightClicks; ++i)
@@ -642,9 +656,7 @@ void TestForm2::printsJapaneseAsText()
     QFETCH(int, typefaceClicks);
     QFETCH(QString, font);
     QFETCH(bool, toPdf);
-    m_fx->window->setAlbum(QString());
-    m_fx->window->setArtist(QString());
-    m_fx->window->setTitles(QStringLiteral("春の歌\r\n夏"));
+    reopenWith(QString(), QString(), QStringLiteral("春の歌\r\n夏"));
     auto *face = get<SpinBar>(QStringLiteral("VScroll4(2)"));
     for (int i = 0; i < qAbs(typefaceClicks); ++i)
         clickPart(face, typefaceClicks > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
@@ -757,7 +769,7 @@ void TestForm2::failureIsReported()
     QFETCH(QString, text);
     QFETCH(QString, title);
     QFETCH(int, icon);
-    m_fx->window->setTitles(QStringLiteral("曲一"));
+    reopenWith(QString(), QString(), QStringLiteral("曲一"));
     QString path = m_fx->path(QStringLiteral("jacket.pdf"));
     const QString fifo = m_fx->path(QStringLiteral("fifo"));
     bool toPdf = true;

@@ -101,9 +101,9 @@ void TestMenuCommands::cleanup()
 
 void TestMenuCommands::fillDocument()
 {
-    m_f->window->setAlbum(u"Blue Album"_qs);
-    m_f->window->setArtist(u"Tom's Band"_qs);
-    m_f->window->setTitles(Titles);
+    m_f->window->session().setAlbum(u"Blue Album"_qs);
+    m_f->window->session().setArtist(u"Tom's Band"_qs);
+    m_f->window->session().setTitles(Titles);
 }
 
 QWidget *TestMenuCommands::focusTarget(const QString &name) const
@@ -119,19 +119,19 @@ void TestMenuCommands::select(int box, Selection s)
 {
     if (s.start < 0)
         return;
-    if (auto *line = qobject_cast<QLineEdit *>(m_f->window->text1(box))) {
+    if (auto *line = qobject_cast<QLineEdit *>(test::text1(*m_f->window, box))) {
         line->setSelection(s.start, s.length);
         return;
     }
-    QTextCursor c = m_f->window->titleBox()->textCursor();
+    QTextCursor c = test::titleBox(*m_f->window)->textCursor();
     c.setPosition(s.start);
     c.setPosition(s.start + s.length, QTextCursor::KeepAnchor);
-    m_f->window->titleBox()->setTextCursor(c);
+    test::titleBox(*m_f->window)->setTextCursor(c);
 }
 
 void TestMenuCommands::stayOnTopToggles()
 {
-    QAction *a = m_f->window->action(u"常に手前に表示"_qs);
+    QAction *a = test::action(*m_f->window, u"常に手前に表示"_qs);
     QVERIFY(triggerAction(*m_f->window, a->objectName()));
     QVERIFY(a->isChecked());
     QCOMPARE(m_f->platform.stayOnTopCalls, QList<bool>{true});
@@ -178,14 +178,14 @@ void TestMenuCommands::deleteSelection()
     target->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), target);
     select(box, selection);
-    const QString comboText = m_f->window->combo1()->currentText();
+    const QString comboText = test::combo1(*m_f->window)->currentText();
 
     QVERIFY(triggerAction(*m_f->window, u"削除"_qs));
 
-    QTEST(m_f->window->album(), "album");
-    QTEST(m_f->window->artist(), "artist");
-    QTEST(m_f->window->titles(), "titles");
-    QCOMPARE(m_f->window->combo1()->currentText(), comboText);
+    QTEST(m_f->window->session().album(), "album");
+    QTEST(m_f->window->session().artist(), "artist");
+    QTEST(m_f->window->session().titles(), "titles");
+    QCOMPARE(test::combo1(*m_f->window)->currentText(), comboText);
     QVERIFY(m_f->platform.messages.isEmpty());
 }
 
@@ -203,9 +203,9 @@ void TestMenuCommands::selectAll_data()
 
 static QString selectedText(MainWindow &w, int box)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(w.text1(box)))
+    if (auto *line = qobject_cast<QLineEdit *>(test::text1(w, box)))
         return line->selectedText();
-    QString text = w.titleBox()->textCursor().selectedText();
+    QString text = test::titleBox(w)->textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, u"\r\n"_qs);
     return text;
 }
@@ -224,19 +224,19 @@ void TestMenuCommands::selectAll()
 
     QCOMPARE(selectedText(*m_f->window, box), selected);
     if (box == 3) {
-        const QTextCursor c = m_f->window->titleBox()->textCursor();
+        const QTextCursor c = test::titleBox(*m_f->window)->textCursor();
         QCOMPARE(c.selectionStart(), 0);
-        QCOMPARE(c.selectionEnd(), m_f->window->titleBox()->document()->characterCount() - 1);
+        QCOMPARE(c.selectionEnd(), test::titleBox(*m_f->window)->document()->characterCount() - 1);
     }
 }
 
 void TestMenuCommands::ctrlAInTitleBoxSelectsOnce()
 {
     fillDocument();
-    QPlainTextEdit *box = m_f->window->titleBox();
+    QPlainTextEdit *box = test::titleBox(*m_f->window);
     box->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), box);
-    QSignalSpy triggered(m_f->window->action(u"すべて選択"_qs), &QAction::triggered);
+    QSignalSpy triggered(test::action(*m_f->window, u"すべて選択"_qs), &QAction::triggered);
     QSignalSpy selectionChanged(box, &QPlainTextEdit::selectionChanged);
 
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -282,7 +282,7 @@ void TestMenuCommands::insertDate()
     target->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), target);
     select(box, selection);
-    const QString comboText = m_f->window->combo1()->currentText();
+    const QString comboText = test::combo1(*m_f->window)->currentText();
 
     const QString before = todayText();
     QVERIFY(triggerAction(*m_f->window, u"日付"_qs));
@@ -294,10 +294,10 @@ void TestMenuCommands::insertDate()
         QString late = pattern;
         return actual == early.replace(u"%1"_qs, before) || actual == late.replace(u"%1"_qs, after);
     };
-    QVERIFY2(matches(m_f->window->album(), album), qPrintable(m_f->window->album()));
-    QVERIFY2(matches(m_f->window->artist(), artist), qPrintable(m_f->window->artist()));
-    QVERIFY2(matches(m_f->window->titles(), titles), qPrintable(m_f->window->titles()));
-    QCOMPARE(m_f->window->combo1()->currentText(), comboText);
+    QVERIFY2(matches(m_f->window->session().album(), album), qPrintable(m_f->window->session().album()));
+    QVERIFY2(matches(m_f->window->session().artist(), artist), qPrintable(m_f->window->session().artist()));
+    QVERIFY2(matches(m_f->window->session().titles(), titles), qPrintable(m_f->window->session().titles()));
+    QCOMPARE(test::combo1(*m_f->window)->currentText(), comboText);
 }
 
 void TestMenuCommands::editedStateLeavesLayoutAlone_data()
@@ -314,20 +314,20 @@ void TestMenuCommands::editedStateLeavesLayoutAlone()
 {
     QFETCH(QString, item);
     fillDocument();
-    QPlainTextEdit *box = m_f->window->titleBox();
+    QPlainTextEdit *box = test::titleBox(*m_f->window);
     box->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), box);
-    m_f->window->enterEditedState();
+    m_f->window->session().enterEditedState();
     QVERIFY(!box->isEnabled());
     select(3, Selection{0, 4});
 
     QVERIFY(triggerAction(*m_f->window, item));
 
-    QCOMPARE(m_f->window->titles(), Titles);
+    QCOMPARE(m_f->window->session().titles(), Titles);
     QCOMPARE(box->textCursor().selectionStart(), 0);
     QCOMPARE(box->textCursor().selectionEnd(), 4);
-    QCOMPARE(m_f->window->album(), u"Blue Album"_qs);
-    QCOMPARE(m_f->window->artist(), u"Tom's Band"_qs);
+    QCOMPARE(m_f->window->session().album(), u"Blue Album"_qs);
+    QCOMPARE(m_f->window->session().artist(), u"Tom's Band"_qs);
 }
 
 void TestMenuCommands::editKeystrokes_data()
@@ -352,9 +352,9 @@ void TestMenuCommands::editKeystrokes()
     QVERIFY(triggerAction(*m_f->window, item));
     QCOMPARE(m_f->platform.sentKeys, QList<QKeySequence>{keys});
     // The focused control does the work; the command itself touches no box.
-    QCOMPARE(m_f->window->album(), u"Blue Album"_qs);
-    QCOMPARE(m_f->window->artist(), u"Tom's Band"_qs);
-    QCOMPARE(m_f->window->titles(), Titles);
+    QCOMPARE(m_f->window->session().album(), u"Blue Album"_qs);
+    QCOMPARE(m_f->window->session().artist(), u"Tom's Band"_qs);
+    QCOMPARE(m_f->window->session().titles(), Titles);
 }
 
 void TestMenuCommands::webPages_data()
@@ -482,9 +482,9 @@ void TestMenuCommands::helpShortcutFromDocumentBox()
 
     QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(u"help.chm"_qs))});
     // The box does not take the key as a backspace either.
-    QCOMPARE(m_f->window->album(), u"Blue Album"_qs);
-    QCOMPARE(m_f->window->artist(), u"Tom's Band"_qs);
-    QCOMPARE(m_f->window->titles(), Titles);
+    QCOMPARE(m_f->window->session().album(), u"Blue Album"_qs);
+    QCOMPARE(m_f->window->session().artist(), u"Tom's Band"_qs);
+    QCOMPARE(m_f->window->session().titles(), Titles);
 }
 
 void TestMenuCommands::versionBox()
@@ -497,7 +497,7 @@ void TestMenuCommands::versionBox()
     QCOMPARE(m.title, u"バージョン情報"_qs);
     QCOMPARE(m.icon, Platform::Icon::None);
     QCOMPARE(m.buttons, Platform::Buttons::Ok);
-    QCOMPARE(m_f->window->titles(), Titles);
+    QCOMPARE(m_f->window->session().titles(), Titles);
 }
 
 void TestMenuCommands::sampleReplacesFilledDocument()
@@ -506,43 +506,43 @@ void TestMenuCommands::sampleReplacesFilledDocument()
     QVERIFY(triggerAction(*m_f->window, u"サンプル"_qs));
 
     QVERIFY(m_f->platform.messages.isEmpty());
-    QCOMPARE(m_f->window->album(), u"Album"_qs);
-    QCOMPARE(m_f->window->artist(), u"Artist"_qs);
-    QCOMPARE(m_f->window->titles(), u"    FirstTitle\r\n"
-                                    "SecondTitle \u25CF\r\n"
-                                    "         ThirdTitle\r\n"
-                                    "FourthTitle\r\n"
-                                    "FifthTitle\r\n"
-                                    "SixthTitle\r\n"
-                                    "   SeventhTitle\r\n"
-                                    "EighthTitle\r\n"
-                                    "   NinthTitle\r\n"
-                                    "TenthTitle\r\n"
-                                    "        EleventhTitle\r\n"
-                                    "TwelfthTitle\r\n"_qs);
+    QCOMPARE(m_f->window->session().album(), u"Album"_qs);
+    QCOMPARE(m_f->window->session().artist(), u"Artist"_qs);
+    QCOMPARE(m_f->window->session().titles(), u"    FirstTitle\r\n"
+                                              "SecondTitle \u25CF\r\n"
+                                              "         ThirdTitle\r\n"
+                                              "FourthTitle\r\n"
+                                              "FifthTitle\r\n"
+                                              "SixthTitle\r\n"
+                                              "   SeventhTitle\r\n"
+                                              "EighthTitle\r\n"
+                                              "   NinthTitle\r\n"
+                                              "TenthTitle\r\n"
+                                              "        EleventhTitle\r\n"
+                                              "TwelfthTitle\r\n"_qs);
     // As if typed: the line-number column follows, twelve lines and the empty one after the last break.
-    QCOMPARE(m_f->window->listEntries(), 13);
+    QCOMPARE(m_f->window->session().lineCount(), 13);
 }
 
 void TestMenuCommands::sampleLeavesEditedState()
 {
     fillDocument();
-    m_f->window->setFileTitle(u"/music/blue.txt"_qs);
-    m_f->window->enterEditedState();
-    QVERIFY(m_f->window->isEdited());
+    m_f->window->session().setCurrentFile(u"/music/blue.txt"_qs);
+    m_f->window->session().enterEditedState();
+    QVERIFY(m_f->window->session().saveEnabled());
 
     QVERIFY(triggerAction(*m_f->window, u"サンプル"_qs));
 
-    QVERIFY(!m_f->window->isEdited());
-    QVERIFY(m_f->window->titleBox()->isEnabled());
-    QVERIFY(m_f->window->albumBox()->isVisible());
-    QVERIFY(m_f->window->artistBox()->isVisible());
-    QCOMPARE(m_f->window->label1(3)->text(), u"曲名"_qs);
+    QVERIFY(!m_f->window->session().saveEnabled());
+    QVERIFY(test::titleBox(*m_f->window)->isEnabled());
+    QVERIFY(test::albumBox(*m_f->window)->isVisible());
+    QVERIFY(test::artistBox(*m_f->window)->isVisible());
+    QCOMPARE(test::label1(*m_f->window, 3)->text(), u"曲名"_qs);
     QCOMPARE(m_f->window->windowTitle(), u"VELNORA"_qs);
-    QVERIFY(!m_f->window->action(u"上書き保存"_qs)->isEnabled());
-    QVERIFY(!m_f->window->action(u"名前を付けて保存"_qs)->isEnabled());
-    QCOMPARE(m_f->window->album(), u"Album"_qs);
-    QVERIFY(m_f->window->titles().startsWith(u"    FirstTitle\r\nSecondTitle \u25CF\r\n"_qs));
+    QVERIFY(!test::action(*m_f->window, u"上書き保存"_qs)->isEnabled());
+    QVERIFY(!test::action(*m_f->window, u"名前を付けて保存"_qs)->isEnabled());
+    QCOMPARE(m_f->window->session().album(), u"Album"_qs);
+    QVERIFY(m_f->window->session().titles().startsWith(u"    FirstTitle\r\nSecondTitle \u25CF\r\n"_qs));
 }
 
 void TestMenuCommands::exitClosesWindowAndDeletesSnapshot()

@@ -1,3 +1,5 @@
+#include "support/TestSupport.h"
+
 #include "app/MainWindow.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/JapaneseDesktop.h"
@@ -26,7 +28,7 @@ class TestDesktop : public DesktopPlatform
 public:
     explicit TestDesktop(const QString &folder) : m_folder(folder) {}
 
-    int messageBox(QWidget *, const QString &text, const QString &, Icon, Buttons) override
+    int messageBox(const QString &text, const QString &, Icon, Buttons) override
     {
         messages.append(text);
         return Ok;
@@ -114,9 +116,9 @@ void TestMenuKeystrokes::init()
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    m_window->setAlbum(Album);
-    m_window->setArtist(Artist);
-    m_window->setTitles(Titles);
+    m_window->session().setAlbum(Album);
+    m_window->session().setArtist(Artist);
+    m_window->session().setTitles(Titles);
     QGuiApplication::clipboard()->setText(u"Clip"_qs);
     settle();
 }
@@ -167,9 +169,9 @@ void TestMenuKeystrokes::ctrlCInBoxCopiesOnce()
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(changed.count(), 1);
     QVERIFY(m_platform->requests.size() <= 1);
-    QCOMPARE(m_window->album(), Album);
-    QCOMPARE(m_window->artist(), Artist);
-    QCOMPARE(m_window->titles(), Titles);
+    QCOMPARE(m_window->session().album(), Album);
+    QCOMPARE(m_window->session().artist(), Artist);
+    QCOMPARE(m_window->session().titles(), Titles);
 }
 
 // The item chosen from the menu with the focus in a box: the box does the work once.
@@ -226,7 +228,7 @@ void TestMenuKeystrokes::editItemActsOnce()
             c.movePosition(QTextCursor::End);
             plain->setTextCursor(c);
             QTest::keyClicks(plain, u"X"_qs);
-            QCOMPARE(m_window->titles(), u"YMorning\r\nRain\r\nX"_qs);
+            QCOMPARE(m_window->session().titles(), u"YMorning\r\nRain\r\nX"_qs);
         } else {
             c.movePosition(QTextCursor::End);
             plain->setTextCursor(c);
@@ -235,13 +237,13 @@ void TestMenuKeystrokes::editItemActsOnce()
     settle();
     QSignalSpy changed(QGuiApplication::clipboard(), &QClipboard::dataChanged);
 
-    QVERIFY(m_window->action(item)->isEnabled());
-    m_window->action(item)->trigger();
+    QVERIFY(test::action(*m_window, item)->isEnabled());
+    test::action(*m_window, item)->trigger();
     settle();
 
-    QTEST(m_window->album(), "album");
-    QTEST(m_window->artist(), "artist");
-    QTEST(m_window->titles(), "titles");
+    QTEST(m_window->session().album(), "album");
+    QTEST(m_window->session().artist(), "artist");
+    QTEST(m_window->session().titles(), "titles");
     QTEST(QGuiApplication::clipboard()->text(), "clipboard");
     QTEST(int(changed.count()), "clipboardChanges");
     QCOMPARE(m_platform->requests.size(), 1);
@@ -270,12 +272,12 @@ void TestMenuKeystrokes::shortcutOnButtonDoesNotRepeat()
     QWidget *button = widget(u"Command1"_qs);
     focus(button);
     QSignalSpy changed(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-    QSignalSpy triggered(m_window->action(item), &QAction::triggered);
+    QSignalSpy triggered(test::action(*m_window, item), &QAction::triggered);
 
     if (pressed)
         QTest::keyClick(button, Qt::Key(key), Qt::ControlModifier);
     else
-        m_window->action(item)->trigger();
+        test::action(*m_window, item)->trigger();
     settle();
     const qsizetype requests = m_platform->requests.size();
     const qsizetype triggers = triggered.count();
@@ -287,9 +289,9 @@ void TestMenuKeystrokes::shortcutOnButtonDoesNotRepeat()
     QVERIFY(requests <= 2);
     QCOMPARE(m_platform->requests.constFirst(), QKeySequence(Qt::CTRL | Qt::Key(key)));
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_window->album(), Album);
-    QCOMPARE(m_window->artist(), Artist);
-    QCOMPARE(m_window->titles(), Titles);
+    QCOMPARE(m_window->session().album(), Album);
+    QCOMPARE(m_window->session().artist(), Artist);
+    QCOMPARE(m_window->session().titles(), Titles);
     QVERIFY(m_platform->messages.isEmpty());
 }
 
@@ -301,8 +303,8 @@ void TestMenuKeystrokes::keystrokeForDeletedControlIsDropped()
     m_platform->sendKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
     delete extra;
     settle();
-    QCOMPARE(m_window->album(), Album);
-    QCOMPARE(m_window->titles(), Titles);
+    QCOMPARE(m_window->session().album(), Album);
+    QCOMPARE(m_window->session().titles(), Titles);
 }
 
 void TestMenuKeystrokes::stayOnTopKeepsWindowInPlace()
@@ -310,7 +312,7 @@ void TestMenuKeystrokes::stayOnTopKeepsWindowInPlace()
     QWidget *artist = widget(u"Text1(2)"_qs);
     focus(artist);
     const QRect geometry = m_window->geometry();
-    QAction *a = m_window->action(u"常に手前に表示"_qs);
+    QAction *a = test::action(*m_window, u"常に手前に表示"_qs);
     // Recreating the window to change its band would hide it and show it again.
     HideCounter hidden;
     m_window->installEventFilter(&hidden);

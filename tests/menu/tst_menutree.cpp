@@ -132,13 +132,13 @@ void TestMenuTree::items()
         if (!a->isSeparator())
             QCOMPARE(a->text(), captions.at(i));
         QCOMPARE(a->shortcut().toString(QKeySequence::PortableText), shortcuts.at(i));
-        QCOMPARE(m_f->window->action(names.at(i)), a);
+        QCOMPARE(test::action(*m_f->window, names.at(i)), a);
     }
 }
 
 void TestMenuTree::stayOnTopStartsUnchecked()
 {
-    QAction *a = m_f->window->action(u"常に手前に表示"_qs);
+    QAction *a = test::action(*m_f->window, u"常に手前に表示"_qs);
     QVERIFY(a->isCheckable());
     QVERIFY(!a->isChecked());
     QVERIFY(!m_f->window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -146,8 +146,8 @@ void TestMenuTree::stayOnTopStartsUnchecked()
 
 void TestMenuTree::saveItemsStartDisabled()
 {
-    QVERIFY(!m_f->window->action(u"上書き保存"_qs)->isEnabled());
-    QVERIFY(!m_f->window->action(u"名前を付けて保存"_qs)->isEnabled());
+    QVERIFY(!test::action(*m_f->window, u"上書き保存"_qs)->isEnabled());
+    QVERIFY(!test::action(*m_f->window, u"名前を付けて保存"_qs)->isEnabled());
 }
 
 QTEST_MAIN(TestMenuTree)

@@ -1,8 +1,18 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -31,5 +41,23 @@ template <typename T> T *child(QObject *parent, const QString &name)
 
 // Triggers a menu action by its object name; returns false when it is missing or disabled.
 bool triggerAction(MainWindow &window, const QString &name);
+
+// The main window's controls, found by their object names.
+QAction *action(MainWindow &w, const QString &name);
+QLineEdit *albumBox(MainWindow &w);      // Text1(1)
+QLineEdit *artistBox(MainWindow &w);     // Text1(2)
+QPlainTextEdit *titleBox(MainWindow &w); // Text1(3)
+QWidget *text1(MainWindow &w, int i);
+QLabel *label1(MainWindow &w, int i);
+QLabel *label2(MainWindow &w);
+QPushButton *command(MainWindow &w, int n);  // Command1 .. Command8
+QPushButton *command9(MainWindow &w, int i); // "▲" 1, "▼" 2
+QRadioButton *option(MainWindow &w, int n);  // Option1 .. Option7
+QCheckBox *check1(MainWindow &w);
+QCheckBox *check2(MainWindow &w);
+QScrollBar *vscroll1(MainWindow &w);
+QComboBox *combo1(MainWindow &w);
+QListView *list1(MainWindow &w);
+QGroupBox *frame(MainWindow &w, int n); // Frame1 .. Frame4
 
 } // namespace velnora::test

@@ -14,6 +14,8 @@ private slots:
     void cutIntoPieces();
     void readTextLines_data();
     void readTextLines();
+    void everyBreakBecomesCrLf_data();
+    void everyBreakBecomesCrLf();
 };
 
 void TestLines::cutIntoPieces_data()
@@ -69,6 +71,24 @@ void TestLines::readTextLines()
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
     QCOMPARE(readLines(text), expected);
+}
+
+// The one line-break rule; text already in CR LF comes back as it is, without being rewritten.
+void TestLines::everyBreakBecomesCrLf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("CR LF kept") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("lone LF first") << QStringLiteral("\na") << QStringLiteral("\r\na");
+    QTest::newRow("lone CR last") << QStringLiteral("a\r\nb\r") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("CR before CR LF") << QStringLiteral("a\r\r\nb") << QStringLiteral("a\r\n\r\nb");
+    QTest::newRow("LF CR is two breaks") << QStringLiteral("a\n\rb") << QStringLiteral("a\r\n\r\nb");
+}
+
+void TestLines::everyBreakBecomesCrLf()
+{
+    QFETCH(QString, text);
+    QTEST(withCrLf(text), "expected");
 }
 
 QTEST_GUILESS_MAIN(TestLines)

@@ -1,5 +1,7 @@
 #include "app/logic/Document.h"
 
+#include "platform/CorePlatform.h"
+
 namespace velnora
 {
 
@@ -31,7 +33,7 @@ QString commandLinePath(const QString &commandLine)
 
 QString titleForFile(const QString &path)
 {
-    return QStringLiteral("VELNORA - ") + path;
+    return programName() + QStringLiteral(" - ") + path;
 }
 
 QString fileFromTitle(const QString &title)

@@ -1,17 +1,14 @@
 #include "jacket/logic/JacketPdf.h"
 
+#include "app/logic/FileAccess.h"
 #include "jacket/logic/DrawJacket.h"
 #include "jacket/logic/PainterSurface.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-
-#include <cerrno>
 
 namespace velnora
 {
@@ -36,32 +33,11 @@ QByteArray jacketPdf(const JacketSettings &settings, const Document &document)
 SaveOutcome saveJacketPdf(const QString &path, const JacketSettings &settings, const Document &document)
 {
     SaveOutcome outcome;
-    outcome.status = SaveOutcome::Status::WriteFailed;
-    // A device or pipe would be replaced by a regular file of the same name.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        outcome.reason = QStringLiteral("通常のファイルではありません。");
-        return outcome;
+    const FileError error = writeFileAtomically(path, jacketPdf(settings, document), Links::Follow);
+    if (error.failed()) {
+        outcome.status = SaveOutcome::Status::WriteFailed;
+        outcome.reason = error.reason;
     }
-    const QByteArray bytes = jacketPdf(settings, document);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        outcome.reason = file.errorString();
-        return outcome;
-    }
-    // commit() alone misses a write that fails while its buffer is flushed (a full disk).
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int code = errno;
-        outcome.reason = code != 0 ? qt_error_string(code) : file.errorString();
-        file.cancelWriting();
-        return outcome;
-    }
-    if (!file.commit()) {
-        outcome.reason = file.errorString();
-        return outcome;
-    }
-    outcome.status = SaveOutcome::Status::Saved;
     return outcome;
 }
 

@@ -14,8 +14,8 @@ namespace velnora
 // PDF writer embeds the fonts.
 QByteArray jacketPdf(const JacketSettings &settings, const Document &document);
 
-// Renders the page into memory and writes it through a temporary file beside the target that
-// replaces it only when complete. A pipe or device at the path (also behind a link) is refused.
+// Renders the page into memory and writes it with the program's one atomic writer: a pipe or
+// device at the path (also behind a link) is refused, and a failed write leaves the old file.
 SaveOutcome saveJacketPdf(const QString &path, const JacketSettings &settings, const Document &document);
 
 } // namespace velnora

@@ -1,4 +1,4 @@
-#include "platform/ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,10 +6,9 @@
 namespace velnora
 {
 
-int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &title, Icon icon,
-                                 Buttons buttons)
+int ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
-    Message m{text, title.isEmpty() ? QStringLiteral("VELNORA") : title, icon, buttons};
+    Message m{text, title.isEmpty() ? programName() : title, icon, buttons};
     messages.append(m);
     if (onMessage)
         onMessage(m);
@@ -18,13 +17,13 @@ int ScriptedPlatform::messageBox(QWidget *, const QString &text, const QString &
     return buttons == Buttons::YesNo ? Yes : Ok;
 }
 
-QString ScriptedPlatform::openFileName(QWidget *, const QString &filter, const QString &startName)
+QString ScriptedPlatform::openFileName(const QString &filter, const QString &startName)
 {
     fileDialogs.append({false, filter, startName});
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
 }
 
-QString ScriptedPlatform::saveFileName(QWidget *, const QString &filter, const QString &startName)
+QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName)
 {
     fileDialogs.append({true, filter, startName});
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();

@@ -16,7 +16,7 @@ class ScriptedPlatform : public Platform
 public:
     struct Message {
         QString text;
-        QString title; // as the user sees it ("VELNORA" when the caller gave none)
+        QString title; // as the user sees it (the program's name when the caller gave none)
         Icon icon;
         Buttons buttons;
     };
@@ -26,10 +26,10 @@ public:
         QString startName;
     };
 
-    int messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
-    QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
-    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    QString openFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName) override;
+    void setDialogParent(QWidget *) override {}
     bool printerAvailable() const override { return m_printerAvailable; }
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
     void shellOpen(const QUrl &url) override;

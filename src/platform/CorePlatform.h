@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+namespace velnora
+{
+
+// The program's name, as every caption and box without a title of its own shows it.
+inline QString programName()
+{
+    return QStringLiteral("VELNORA");
+}
+
+// What the session needs from the desktop: boxes, file names and process services. The session
+// runs with this alone, so a test or a command-line face can supply it without a window.
+class CorePlatform
+{
+public:
+    enum class Icon { None, Stop, Question, Exclamation, Information };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    // The answers keep the classic codes, since the program's logic compares against them.
+    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+    virtual ~CorePlatform() = default;
+
+    // A box without a title of its own shows the program's name.
+    virtual int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) = 0;
+
+    // Filters in Qt's form ("テキストファイル(*.txt);;すべてのファイル(*.*)"). An empty result means
+    // the user cancelled.
+    virtual QString openFileName(const QString &filter, const QString &startName) = 0;
+    // Asks before replacing an existing file; adds no extension.
+    virtual QString saveFileName(const QString &filter, const QString &startName) = 0;
+
+    // Process services.
+    virtual QString programFolder() const = 0;
+    virtual QString userDataFolder() const = 0;
+    virtual QString commandLine() const = 0;                // the arguments joined by one blank
+    virtual bool acquireSingleInstance() = 0;               // false when another instance runs
+    virtual qint64 fileSize(const QString &path) const = 0; // -1 when it cannot be taken
+    virtual bool removeFile(const QString &path) = 0;
+};
+
+} // namespace velnora

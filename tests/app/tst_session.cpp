@@ -1,0 +1,360 @@
+#include "support/ScriptedPlatform.h"
+
+#include "app/logic/Session.h"
+#include "text/Cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace velnora;
+
+namespace
+{
+
+// A command run on the session; dir is the temporary folder.
+using Command = std::function<void(Session &, const QDir &dir)>;
+
+QString iconName(CorePlatform::Icon icon)
+{
+    switch (icon) {
+    case CorePlatform::Icon::None:
+        return QStringLiteral("none");
+    case CorePlatform::Icon::Stop:
+        return QStringLiteral("stop");
+    case CorePlatform::Icon::Question:
+        return QStringLiteral("question");
+    case CorePlatform::Icon::Exclamation:
+        return QStringLiteral("exclamation");
+    case CorePlatform::Icon::Information:
+        return QStringLiteral("information");
+    }
+    return QString();
+}
+
+QString buttonsName(CorePlatform::Buttons buttons)
+{
+    switch (buttons) {
+    case CorePlatform::Buttons::Ok:
+        return QStringLiteral("ok");
+    case CorePlatform::Buttons::OkCancel:
+        return QStringLiteral("ok cancel");
+    case CorePlatform::Buttons::YesNo:
+        return QStringLiteral("yes no");
+    }
+    return QString();
+}
+
+// A box as one line: "title | text | icon | buttons".
+QString box(const QString &title, const QString &text, const QString &icon, const QString &buttons)
+{
+    return title + QStringLiteral(" | ") + text + QStringLiteral(" | ") + icon + QStringLiteral(" | ") +
+           buttons;
+}
+
+const QString ClearBox =
+    box(QStringLiteral("データクリアOK？"), QStringLiteral("記入済みのデータはクリアされますがよいですか？"),
+        QStringLiteral("exclamation"), QStringLiteral("ok cancel"));
+const QString DoneBox =
+    box(QStringLiteral("編集完了"), QStringLiteral("編集処理は完了しました。\r\n保存ボタンを押してください"),
+        QStringLiteral("information"), QStringLiteral("ok"));
+
+// A session over a scripted platform whose program folder is a fresh temporary folder, started.
+struct Fixture {
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    Session session{platform};
+
+    Fixture()
+    {
+        platform.setProgramFolder(dir.path());
+        platform.setUserDataFolder(dir.filePath(QStringLiteral("userdata")));
+    }
+    QString path(const QString &name) const { return name.isEmpty() ? QString() : dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray read(const QString &name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+    }
+    QStringList boxes() const
+    {
+        QStringList seen;
+        for (const ScriptedPlatform::Message &m : platform.messages)
+            seen << box(m.title, m.text, iconName(m.icon), buttonsName(m.buttons));
+        return seen;
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commands_data();
+    void commands();
+    void startUp_data();
+    void startUp();
+    void rejectedCharacterIsShownWhereItStands();
+    void movedTitleSelectsItsEntry();
+    void endRemovesSnapshot();
+};
+
+// Every command from a filled document: the boxes asked, then the document, the current file, the
+// edited state and the snapshot's bytes as they stand afterwards.
+void TestSession::commands_data()
+{
+    QTest::addColumn<QString>("titles"); // before; album "Alb", artist "Art"
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("fileName"); // the next file dialog's answer, in the temporary folder
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("currentFile");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QByteArray>("snapshot"); // temp.dat
+
+    const QString two = QStringLiteral("b\r\na");
+    const QByteArray none = QByteArray();
+    auto run = [](void (Session::*m)()) { return Command([m](Session &s, const QDir &) { (s.*m)(); }); };
+
+    QTest::newRow("clear keeps the titles in the snapshot")
+        << two << QList<int>{} << QString() << run(&Session::clearDocument) << QStringList{} << QString()
+        << QString() << QString() << false << QByteArray("b\r\na");
+    QTest::newRow("new, cancelled") << two << QList<int>{CorePlatform::Cancel} << QString()
+                                    << run(&Session::newDocument) << QStringList{ClearBox}
+                                    << QStringLiteral("Alb") << two << QString() << false << none;
+    QTest::newRow("new, confirmed") << two << QList<int>{CorePlatform::Ok} << QString()
+                                    << run(&Session::newDocument) << QStringList{ClearBox} << QString()
+                                    << QString() << QString() << false << QByteArray("b\r\na");
+    QTest::newRow("open, dialog cancelled")
+        << two << QList<int>{CorePlatform::Ok} << QString() << run(&Session::openDocument)
+        << QStringList{ClearBox} << QStringLiteral("Alb") << two << QString() << false << none;
+    QTest::newRow("open a disc line with edit marks")
+        << two << QList<int>{CorePlatform::Ok} << QStringLiteral("in.txt") << run(&Session::openDocument)
+        << QStringList{ClearBox} << QStringLiteral("New") << QStringLiteral("x\r\n0\tNew\tOne\r\n")
+        << QStringLiteral("in.txt") << false << QByteArray("b\r\na");
+    QTest::newRow("save without a file asks for a name")
+        << two << QList<int>{} << QStringLiteral("out.txt") << run(&Session::save) << QStringList{}
+        << QStringLiteral("Alb") << two << QStringLiteral("out.txt") << false << none;
+    QTest::newRow("sort ascending") << two << QList<int>{} << QString() << run(&Session::sortTitles)
+                                    << QStringList{} << QStringLiteral("Alb") << QStringLiteral("a\r\nb\r\n")
+                                    << QString() << false << QByteArray("b\r\na");
+    QTest::newRow("attach numbers") << two << QList<int>{} << QString() << run(&Session::attachTrackNumbers)
+                                    << QStringList{} << QStringLiteral("Alb")
+                                    << QStringLiteral("01-b\r\n02-a\r\n") << QString() << false
+                                    << QByteArray("b\r\na");
+    QTest::newRow("delete numbers") << QStringLiteral("01 b\r\n02 a") << QList<int>{} << QString()
+                                    << Command([](Session &s, const QDir &) {
+                                           s.setCounter(3);
+                                           s.deleteTrackNumbers();
+                                       })
+                                    << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b\r\na\r\n")
+                                    << QString() << false << QByteArray("01 b\r\n02 a");
+    QTest::newRow("edit ja") << two << QList<int>{CorePlatform::Yes} << QString() << run(&Session::edit)
+                             << QStringList{box(QStringLiteral("編集種類確認"),
+                                                QStringLiteral("ja 編集でよいですか？"),
+                                                QStringLiteral("question"), QStringLiteral("yes no")),
+                                            DoneBox}
+                             << QStringLiteral("Alb")
+                             << QStringLiteral("ja\r\n0\tＡｌｂ\tＡｒｔ\r\n1\tｂ\r\n2\tａ\r\n") << QString()
+                             << true << QByteArray("b\r\na");
+    QTest::newRow("edit with an empty first line stops")
+        << QStringLiteral("\r\na") << QList<int>{} << QString() << run(&Session::edit)
+        << QStringList{box(QStringLiteral("改行禁止"), QStringLiteral("曲名の一行目は改行しちゃダメ"),
+                           QStringLiteral("stop"), QStringLiteral("ok"))}
+        << QStringLiteral("Alb") << QStringLiteral("\r\na") << QString() << false << none;
+    QTest::newRow("cancel after clear brings back titles and names")
+        << two << QList<int>{} << QString() << Command([](Session &s, const QDir &) {
+               s.clearDocument();
+               s.cancel();
+           })
+        << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b\r\na\r\n") << QString() << false
+        << QByteArray("b\r\na");
+    QTest::newRow("en double click narrows")
+        << QStringLiteral(" ｂ ") << QList<int>{} << QString() << run(&Session::convertToEnglish)
+        << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b") << QString() << false << none;
+    QTest::newRow("file names dropped")
+        << two << QList<int>{} << QString() << Command([](Session &s, const QDir &) {
+               s.setFileNameDrop(true);
+               s.dropFiles({QStringLiteral("/music/01 Intro.flac"), QStringLiteral("/music/02.live.mp3")});
+           })
+        << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b\r\na01 Intro\r\n02.live\r\n")
+        << QString() << false << none;
+    QTest::newRow("dropped folder cannot be opened")
+        << two << QList<int>{} << QString()
+        << Command([](Session &s, const QDir &) { s.dropFiles({QStringLiteral("/")}); })
+        << QStringList{box(QStringLiteral("VELNORA"), QStringLiteral("開けません！"), QStringLiteral("none"),
+                           QStringLiteral("ok"))}
+        << QStringLiteral("Alb") << two << QString() << false << none;
+    QTest::newRow("dropped file replaces the titles")
+        << two << QList<int>{} << QString()
+        << Command([](Session &s, const QDir &dir) { s.dropFiles({dir.filePath(QStringLiteral("in.txt"))}); })
+        << QStringList{} << QStringLiteral("New") << QStringLiteral("x\r\n0\tNew\tOne\r\n")
+        << QStringLiteral("in.txt") << false << none;
+    QTest::newRow("label double click clears the titles")
+        << two << QList<int>{} << QString() << Command([](Session &s, const QDir &) { s.clearField(3); })
+        << QStringList{} << QStringLiteral("Alb") << QString() << QString() << false << none;
+    QTest::newRow("sample") << two << QList<int>{} << QString() << run(&Session::pasteSample) << QStringList{}
+                            << QStringLiteral("Album")
+                            << QStringLiteral(
+                                   "    FirstTitle\r\nSecondTitle \u25CF\r\n         ThirdTitle\r\n"
+                                   "FourthTitle\r\nFifthTitle\r\nSixthTitle\r\n   SeventhTitle\r\n"
+                                   "EighthTitle\r\n   NinthTitle\r\nTenthTitle\r\n        EleventhTitle\r\n"
+                                   "TwelfthTitle\r\n")
+                            << QString() << false << none;
+    QTest::newRow("exit question enables saving")
+        << two << QList<int>{CorePlatform::Yes} << QString() << run(&Session::askSaveCommands)
+        << QStringList{box(QStringLiteral("VELNORA"), QStringLiteral("保存ボタンを有効にしますか？"),
+                           QStringLiteral("none"), QStringLiteral("yes no"))}
+        << QStringLiteral("Alb") << two << QString() << false << none;
+}
+
+void TestSession::commands()
+{
+    QFETCH(QString, titles);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, fileName);
+    QFETCH(Command, command);
+
+    Fixture f;
+    QVERIFY(f.session.startUp());
+    f.write(QStringLiteral("in.txt"), "x\r\n0\tNew\tOne\r\n");
+    f.session.setAlbum(QStringLiteral("Alb"));
+    f.session.setArtist(QStringLiteral("Art"));
+    f.session.setTitles(titles);
+    for (int a : answers)
+        f.platform.queueAnswer(a);
+    if (!fileName.isEmpty())
+        f.platform.queueFileName(f.path(fileName));
+    const QByteArray before = f.read(QStringLiteral("temp.dat"));
+    command(f.session, QDir(f.dir.path()));
+
+    QTEST(f.boxes(), "boxes");
+    QTEST(f.session.album(), "album");
+    QTEST(f.session.titles(), "after");
+    QFETCH(QString, currentFile);
+    QCOMPARE(f.session.currentFile(), f.path(currentFile));
+    QTEST(f.session.isEdited(), "edited");
+    QFETCH(QByteArray, snapshot);
+    QCOMPARE(f.read(QStringLiteral("temp.dat")), snapshot.isNull() ? before : snapshot);
+    if (QByteArray(QTest::currentDataTag()) == "save without a file asks for a name")
+        QCOMPARE(f.read(QStringLiteral("out.txt")), QByteArray("b\r\na"));
+}
+
+void TestSession::startUp_data()
+{
+    QTest::addColumn<bool>("otherInstance");
+    QTest::addColumn<QString>("commandLine"); // a name in the temporary folder
+    QTest::addColumn<bool>("programFolderWritable");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QString>("snapshotFolder"); // where temp.dat went, relative to the temporary folder
+
+    QTest::newRow("second instance") << true << QString() << true << false
+                                     << QStringList{box(QStringLiteral("VELNORA"),
+                                                        QStringLiteral("２重起動防止！"),
+                                                        QStringLiteral("none"), QStringLiteral("ok"))}
+                                     << QString() << QString();
+    QTest::newRow("named file with edit marks")
+        << false << QStringLiteral("in.txt") << true << true << QStringList{} << QStringLiteral("x\r\ny\r\n")
+        << QStringLiteral(".");
+    QTest::newRow("named file missing")
+        << false << QStringLiteral("gone.txt") << true << true
+        << QStringList{box(QStringLiteral("VELNORA"),
+                           QStringLiteral("開けません！\r\nファイルでない可能性があります。"),
+                           QStringLiteral("none"), QStringLiteral("ok"))}
+        << QString() << QStringLiteral(".");
+    QTest::newRow("program folder not writable")
+        << false << QString() << false << true << QStringList{} << QString() << QStringLiteral("userdata");
+}
+
+void TestSession::startUp()
+{
+    QFETCH(bool, otherInstance);
+    QFETCH(QString, commandLine);
+    QFETCH(bool, programFolderWritable);
+
+    Fixture f;
+    f.write(QStringLiteral("in.txt"), "ja\r\n0\tA\tB\r\n1\tx\r\n2\ty\r\n");
+    f.platform.setOtherInstanceRunning(otherInstance);
+    if (!commandLine.isEmpty())
+        f.platform.setCommandLine(f.path(commandLine));
+    // Root writes through permission bits: a program "folder" that is a regular file stops it.
+    if (!programFolderWritable) {
+        f.write(QStringLiteral("plain"), "x");
+        f.platform.setProgramFolder(f.path(QStringLiteral("plain")));
+    }
+
+    QTEST(f.session.startUp(), "started");
+    QTEST(f.boxes(), "boxes");
+    QTEST(f.session.titles(), "titles");
+    QCOMPARE(f.session.currentFile(), f.path(commandLine));
+    QFETCH(QString, snapshotFolder);
+    const QString expected = snapshotFolder.isEmpty()
+                                 ? QString()
+                                 : QDir(f.path(snapshotFolder)).filePath(QStringLiteral("temp.dat"));
+    if (!expected.isEmpty())
+        QCOMPARE(QDir::cleanPath(f.session.snapshot().path()), QDir::cleanPath(expected));
+}
+
+void TestSession::rejectedCharacterIsShownWhereItStands()
+{
+    Fixture f;
+    QVERIFY(f.session.startUp());
+    f.session.setEditType(EditType::En);
+    f.session.setAlbum(QStringLiteral("Alb"));
+    f.session.setArtist(QStringLiteral("Art"));
+    f.session.setTitles(QStringLiteral("ok\r\nb☆d"));
+    QSignalSpy rejected(&f.session, &Session::characterRejected);
+    f.session.edit();
+    QCOMPARE(rejected.size(), 1);
+    QCOMPARE(rejected.at(0).at(0).toInt(), 3);
+    QCOMPARE(rejected.at(0).at(1).value<qsizetype>(), 5); // a CR LF counts two
+    QCOMPARE(f.platform.messages.size(), 2);
+    QCOMPARE(f.platform.messages.at(1).title, QStringLiteral("編集中断"));
+    QVERIFY(!f.session.isEdited());
+}
+
+void TestSession::movedTitleSelectsItsEntry()
+{
+    Fixture f;
+    QVERIFY(f.session.startUp());
+    f.session.setTitles(QStringLiteral("a\r\nb\r\nc\r\n"));
+    QSignalSpy entry(&f.session, &Session::entrySelected);
+    QSignalSpy selected(&f.session, &Session::titleSelected);
+    f.session.moveTitle(3, MoveDirection::Up);
+    QCOMPARE(f.session.titles(), QStringLiteral("a\r\nc\r\nb\r\n"));
+    QCOMPARE(entry.size(), 1);
+    QCOMPARE(entry.at(0).at(0).toInt(), 2);
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.at(0).at(0).value<qsizetype>(), 3);
+    QCOMPARE(selected.at(0).at(1).value<qsizetype>(), 1);
+}
+
+void TestSession::endRemovesSnapshot()
+{
+    Fixture f;
+    QVERIFY(f.session.startUp());
+    QVERIFY(QFile::exists(f.path(QStringLiteral("temp.dat"))));
+    f.session.end();
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("temp.dat"))));
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"
