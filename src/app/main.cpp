@@ -1,8 +1,6 @@
 #include "app/MainWindow.h"
 #include "convert/ConvertOptions.h"
-#ifdef VELNORA_CONVERTER
 #include "convert/Converter.h"
-#endif
 #include "platform/DesktopPlatform.h"
 #include "platform/JapaneseDesktop.h"
 #include "platform/ProcessSetup.h"
@@ -24,12 +22,6 @@ void printLines(std::FILE *stream, const QStringList &lines)
         std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stream);
 }
 
-#ifdef VELNORA_CONVERTER
-QString usage()
-{
-    return velnora::convertUsage();
-}
-
 int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
 {
     // No display and no window: QtCore alone.
@@ -41,21 +33,14 @@ int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
         error << QStringLiteral("velnora: ") + line;
     printLines(stderr, error);
     if (result.status == 2)
-        std::fputs(usage().toUtf8().constData(), stderr);
+        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
     printLines(stdout, result.out);
     return result.status;
 }
-#else
-// Built without the session the converter drives: --help must not offer it.
-QString usage()
-{
-    return QStringLiteral("Usage: velnora [FILE]\n       velnora --help | --version\n");
-}
-#endif
 
 // Options answered without a window, before a display is looked for. Returns the exit status, or -1
 // when the window is to start.
-int answerWithoutWindow([[maybe_unused]] int argc, [[maybe_unused]] char *argv[])
+int answerWithoutWindow(int argc, char *argv[])
 {
     const velnora::ConvertOptions options = velnora::parseConvertOptions(velnora::processArguments());
     switch (options.request) {
@@ -65,18 +50,14 @@ int answerWithoutWindow([[maybe_unused]] int argc, [[maybe_unused]] char *argv[]
         std::printf("velnora %s\n", VELNORA_VERSION);
         return 0;
     case velnora::ConvertOptions::Request::Help:
-        std::fputs(usage().toUtf8().constData(), stdout);
+        std::fputs(velnora::convertUsage().toUtf8().constData(), stdout);
         return 0;
     case velnora::ConvertOptions::Request::UsageError:
         printLines(stderr, {QStringLiteral("velnora: ") + options.error});
-        std::fputs(usage().toUtf8().constData(), stderr);
+        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
         return 2;
     case velnora::ConvertOptions::Request::Convert:
-#ifdef VELNORA_CONVERTER
         return convert(argc, argv, options);
-#else
-        break;
-#endif
     }
     return -1;
 }

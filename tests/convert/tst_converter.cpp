@@ -1,9 +1,9 @@
-#include "ScriptedPlatform.h"
 #include "app/logic/FileAccess.h"
 #include "app/logic/Session.h"
 #include "cdtext/CdTextExport.h"
 #include "convert/ConvertOptions.h"
 #include "edit/EditMarks.h"
+#include "support/ScriptedPlatform.h"
 #include "text/Cp932.h"
 #include "text/TextFile.h"
 
