@@ -1,4 +1,6 @@
 #include "app/MainWindow.h"
+#include "convert/ConvertOptions.h"
+#include "convert/Converter.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/JapaneseDesktop.h"
 #include "platform/ProcessSetup.h"
@@ -10,20 +12,52 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
+
+void printLines(std::FILE *stream, const QStringList &lines)
+{
+    for (const QString &line : lines)
+        std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stream);
+}
+
+int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
+{
+    // No display and no window: QtCore alone.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velnora"));
+    const velnora::Converter::Result result = velnora::Converter::run(options);
+    QStringList error;
+    for (const QString &line : result.error)
+        error << QStringLiteral("velnora: ") + line;
+    printLines(stderr, error);
+    if (result.status == 2)
+        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
+    printLines(stdout, result.out);
+    return result.status;
+}
 
 // Options answered without a window, before a display is looked for. Returns the exit status, or -1
 // when the window is to start.
 int answerWithoutWindow(int argc, char *argv[])
 {
-    if (argc < 2)
+    const velnora::ConvertOptions options = velnora::parseConvertOptions(velnora::processArguments());
+    switch (options.request) {
+    case velnora::ConvertOptions::Request::Window:
         return -1;
-    if (std::strcmp(argv[1], "--version") == 0) {
+    case velnora::ConvertOptions::Request::Version:
         std::printf("velnora %s\n", VELNORA_VERSION);
         return 0;
+    case velnora::ConvertOptions::Request::Help:
+        std::fputs(velnora::convertUsage().toUtf8().constData(), stdout);
+        return 0;
+    case velnora::ConvertOptions::Request::UsageError:
+        printLines(stderr, {QStringLiteral("velnora: ") + options.error});
+        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
+        return 2;
+    case velnora::ConvertOptions::Request::Convert:
+        return convert(argc, argv, options);
     }
     return -1;
 }

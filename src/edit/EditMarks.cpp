@@ -86,4 +86,15 @@ QString removeEditMarks(const QString &text)
     return result;
 }
 
+std::optional<EditType> layoutEditType(const QString &text)
+{
+    const QString s = narrow(text);
+    if (removeEditMarks(text) == s)
+        return std::nullopt;
+    if (s.startsWith(QStringLiteral("ja\r\n")))
+        return EditType::Ja;
+    // The same line pair that removeEditMarks takes for the start of the "ja" block.
+    return s.contains(QStringLiteral("\r\n\r\nja\r\n")) ? EditType::EnJa : EditType::En;
+}
+
 } // namespace velnora

@@ -37,6 +37,30 @@ constexpr int FieldHeight = 300;
 constexpr int SpinWidth = 255;
 constexpr int SpinHeight = 330;
 
+// A text style as its controls show it: the size field, the typeface field and the check boxes
+// 太字, 斜体 and 下線 at indices 1 to 3, as the controls are numbered.
+JacketTextStyle styleFromControls(const QLineEdit *size, const QLineEdit *typeface, QCheckBox *const checks[])
+{
+    JacketTextStyle style;
+    style.typeface = typeface->text();
+    style.fontSize = size->text().toInt();
+    style.bold = checks[1]->isChecked();
+    style.italic = checks[2]->isChecked();
+    style.underline = checks[3]->isChecked();
+    return style;
+}
+
+// Puts the controls of a text style back to the default style; the typeface by its spin's index.
+void resetStyleControls(SpinBar *size, SpinBar *typeface, QCheckBox *const checks[],
+                        const JacketTextStyle &defaults)
+{
+    size->setSetting(defaults.fontSize);
+    typeface->setSetting(jacket::Typeface.def);
+    checks[1]->setChecked(defaults.bold);
+    checks[2]->setChecked(defaults.italic);
+    checks[3]->setChecked(defaults.underline);
+}
+
 QString indexed(const char *family, int i)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(family)).arg(i);
@@ -285,20 +309,13 @@ void Form2::resetDefaults()
     m_vscroll1[3]->setSetting(jacket::FrameSize.def);
     m_vscroll1[2]->setSetting(jacket::FrameMargin.def);
     m_vscroll1[4]->setSetting(jacket::FrameSize.def);
+    const JacketSettings defaults;
     m_vscroll2[1]->setSetting(jacket::LineMargin.def);
-    m_vscroll2[3]->setSetting(jacket::LineFontSize.def);
     m_vscroll2[2]->setSetting(jacket::LineMargin.def);
-    m_vscroll4[1]->setSetting(jacket::Typeface.def);
-    m_check1[1]->setChecked(true);
-    m_check1[2]->setChecked(false);
-    m_check1[3]->setChecked(false);
+    resetStyleControls(m_vscroll2[3], m_vscroll4[1], m_check1, defaults.lineStyle);
     m_vscroll3[1]->setSetting(jacket::ListMargin.def);
-    m_vscroll3[3]->setSetting(jacket::ListFontSize.def);
     m_vscroll3[2]->setSetting(jacket::ListMargin.def);
-    m_vscroll4[2]->setSetting(jacket::Typeface.def);
-    m_check3[1]->setChecked(true);
-    m_check3[2]->setChecked(false);
-    m_check3[3]->setChecked(false);
+    resetStyleControls(m_vscroll3[3], m_vscroll4[2], m_check3, defaults.listStyle);
     loadSteps();
 }
 
@@ -311,18 +328,10 @@ JacketSettings Form2::settings() const
     s.frameHeight = m_text1[4]->text().toInt();
     s.lineLeft = m_text2[1]->text().toInt();
     s.lineTop = m_text2[2]->text().toInt();
-    s.lineFontSize = m_text2[3]->text().toInt();
-    s.lineTypeface = m_text4[1]->text();
-    s.lineBold = m_check1[1]->isChecked();
-    s.lineItalic = m_check1[2]->isChecked();
-    s.lineUnderline = m_check1[3]->isChecked();
+    s.lineStyle = styleFromControls(m_text2[3], m_text4[1], m_check1);
     s.listLeft = m_text3[1]->text().toInt();
     s.listTop = m_text3[2]->text().toInt();
-    s.listFontSize = m_text3[3]->text().toInt();
-    s.listTypeface = m_text4[2]->text();
-    s.listBold = m_check3[1]->isChecked();
-    s.listItalic = m_check3[2]->isChecked();
-    s.listUnderline = m_check3[3]->isChecked();
+    s.listStyle = styleFromControls(m_text3[3], m_text4[2], m_check3);
     return s;
 }
 

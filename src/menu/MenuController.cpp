@@ -32,6 +32,7 @@ MenuController::MenuController(QMainWindow *window, Session &session, Platform &
         {u"開く", [this] { m_session.openDocument(); }},
         {u"上書き保存", [this] { m_session.saveOverwrite(); }},
         {u"名前を付けて保存", [this] { m_session.saveAs(); }},
+        {u"CDTEXT書き出し", [this] { m_session.exportCdTextFile(); }},
         {u"常に手前に表示", [this] { toggleStayOnTop(); }},
         {u"印刷", [this] { emit jacketRequested(); }},
         {u"終了", [this] { m_window->close(); }},
@@ -79,6 +80,7 @@ void MenuController::buildMenus()
              {u"開く", u"開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)},
              {u"上書き保存", u"上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)},
              {u"名前を付けて保存", u"名前を付けて保存(&A)...", {}},
+             {u"CDTEXT書き出し", u"CD-TEXTファイルに書き出し(&T)...", {}},
              {u"区分線F1", nullptr, {}},
              {u"常に手前に表示", u"常に手前に表示", {}},
              {u"区分線F2", nullptr, {}},
@@ -121,6 +123,7 @@ QAction *MenuController::action(const QString &name) const
 void MenuController::showSaveCommands()
 {
     action(QStringLiteral("名前を付けて保存"))->setEnabled(m_session.saveEnabled());
+    action(QStringLiteral("CDTEXT書き出し"))->setEnabled(m_session.saveEnabled());
     action(QStringLiteral("上書き保存"))->setEnabled(m_session.saveEnabled());
 }
 

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "app/logic/ProgramName.h"
+
 #include <QString>
 
 namespace velnora
 {
-
-// The program's name, as every caption and box without a title of its own shows it.
-inline QString programName()
-{
-    return QStringLiteral("VELNORA");
-}
 
 // What the session needs from the desktop: boxes, file names and process services. The session
 // runs with this alone, so a test or a command-line face can supply it without a window.

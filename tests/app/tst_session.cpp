@@ -225,6 +225,39 @@ void TestSession::commands_data()
                                    "EighthTitle\r\n   NinthTitle\r\nTenthTitle\r\n        EleventhTitle\r\n"
                                    "TwelfthTitle\r\n")
                             << QString() << false << none;
+    const QString jaConfirm = box(QStringLiteral("編集種類確認"), QStringLiteral("ja 編集でよいですか？"),
+                                  QStringLiteral("question"), QStringLiteral("yes no"));
+    auto editAndExport = Command([](Session &s, const QDir &) {
+        s.edit();
+        s.exportCdTextFile();
+    });
+    QTest::newRow("export after the edit: the use and the burn command")
+        << two << QList<int>{CorePlatform::Yes} << QStringLiteral("out.cdt") << editAndExport
+        << QStringList{jaConfirm, DoneBox,
+                       box(QStringLiteral("CD-TEXT書き出し完了"),
+                           QStringLiteral(
+                               "ja: 4 / 253 パック\r\n\r\n"
+                               "cdrskin -v dev=/dev/sr0 -audio -pad textfile=out.cdt 01.wav 02.wav"),
+                           QStringLiteral("information"), QStringLiteral("ok"))}
+        << QStringLiteral("Alb") << QStringLiteral("ja\r\n0\tＡｌｂ\tＡｒｔ\r\n1\tｂ\r\n2\tａ\r\n")
+        << QString() << true << QByteArray("b\r\na");
+    QString long30 = QString(100, QLatin1Char('x'));
+    QString longLayout = QStringLiteral("ja\r\n0\tＡｌｂ\tＡｒｔ\r\n");
+    for (int t = 1; t <= 30; ++t)
+        longLayout += QStringLiteral("%1\t").arg(t) + QString(100, QChar(0xFF58)) + QStringLiteral("\r\n");
+    const QString overCapacity =
+        QStringLiteral("CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。"
+                       "\r\nja ブロック: 527 / 253 パック");
+    QTest::newRow("over capacity: a box after the edit, the export refuses with its words")
+        << QStringList(30, long30).join(QStringLiteral("\r\n")) << QList<int>{CorePlatform::Yes}
+        << QStringLiteral("out.cdt") << editAndExport
+        << QStringList{jaConfirm, DoneBox,
+                       box(QStringLiteral("CD-TEXT容量超過"), overCapacity, QStringLiteral("exclamation"),
+                           QStringLiteral("ok")),
+                       box(QStringLiteral("CD-TEXT容量超過"), overCapacity, QStringLiteral("stop"),
+                           QStringLiteral("ok"))}
+        << QStringLiteral("Alb") << longLayout << QString() << true
+        << QStringList(30, long30).join(QStringLiteral("\r\n")).toLatin1();
     QTest::newRow("exit question enables saving")
         << two << QList<int>{CorePlatform::Yes} << QString() << run(&Session::askSaveCommands)
         << QStringList{box(QStringLiteral("VELNORA"), QStringLiteral("保存ボタンを有効にしますか？"),
@@ -262,6 +295,10 @@ void TestSession::commands()
     QCOMPARE(f.read(QStringLiteral("temp.dat")), snapshot.isNull() ? before : snapshot);
     if (QByteArray(QTest::currentDataTag()) == "save without a file asks for a name")
         QCOMPARE(f.read(QStringLiteral("out.txt")), QByteArray("b\r\na"));
+    // The export writes its file only when it tells of it.
+    if (fileName.endsWith(QLatin1String(".cdt")))
+        QCOMPARE(f.read(fileName) != "(none)",
+                 f.boxes().constLast().contains(QStringLiteral("書き出し完了")));
 }
 
 void TestSession::startUp_data()

@@ -241,6 +241,8 @@ void TestEditMarks::roundTrip()
         Document loaded;
         loadLines(loaded, readLines(first));
         const QString plain = removeEditMarks(loaded.titles);
+        // The converter takes the type from the file it loads.
+        QVERIFY2(layoutEditType(loaded.titles) == type, qPrintable(QStringLiteral("round %1").arg(round)));
         QVERIFY2(checkInput(loaded.album, loaded.artist, plain) == InputProblem::None,
                  qPrintable(QStringLiteral("round %1").arg(round)));
 

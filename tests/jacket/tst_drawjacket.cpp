@@ -182,18 +182,18 @@ void TestDrawJacket::preview_data()
     c.frameHeight = 100;
     c.lineLeft = 0;
     c.lineTop = 0;
-    c.lineFontSize = 36;
-    c.lineTypeface = Gothic;
-    c.lineBold = false;
-    c.lineItalic = true;
-    c.lineUnderline = true;
+    c.lineStyle.fontSize = 36;
+    c.lineStyle.typeface = Gothic;
+    c.lineStyle.bold = false;
+    c.lineStyle.italic = true;
+    c.lineStyle.underline = true;
     c.listLeft = 50;
     c.listTop = 0;
-    c.listFontSize = 9;
-    c.listTypeface = PMincho;
-    c.listBold = false;
-    c.listItalic = false;
-    c.listUnderline = true;
+    c.listStyle.fontSize = 9;
+    c.listStyle.typeface = PMincho;
+    c.listStyle.bold = false;
+    c.listStyle.italic = false;
+    c.listStyle.underline = true;
     QTest::newRow("each group has its own font, style and place")
         << 10 << c << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("x\r\ny")
         << QStringList{QStringLiteral("clear"),
@@ -204,9 +204,9 @@ void TestDrawJacket::preview_data()
                        QStringLiteral("text [y] 50.00 4.50 ＭＳ Ｐ明朝 9.00 --u")};
 
     JacketSettings m;
-    m.lineTypeface = Mincho;
-    m.listTypeface = Gothic;
-    m.listItalic = true;
+    m.lineStyle.typeface = Mincho;
+    m.listStyle.typeface = Gothic;
+    m.listStyle.italic = true;
     QTest::newRow("the title font does not inherit the album font")
         << 10 << m << QStringLiteral("A") << QString() << QStringLiteral("x")
         << QStringList{QStringLiteral("clear"), sheet, QStringLiteral("outline 10.00 10.00 131.00 131.00"),
@@ -254,12 +254,14 @@ void TestDrawJacket::defaults()
     const JacketSettings s;
     QCOMPARE((QList<int>{s.frameLeft, s.frameTop, s.frameWidth, s.frameHeight}),
              (QList<int>{10, 10, 121, 121}));
-    QCOMPARE((QList<int>{s.lineLeft, s.lineTop, s.lineFontSize}), (QList<int>{20, 20, 20}));
-    QCOMPARE((QList<int>{s.listLeft, s.listTop, s.listFontSize}), (QList<int>{35, 35, 14}));
-    QCOMPARE(s.lineTypeface, PGothic);
-    QCOMPARE(s.listTypeface, PGothic);
-    QCOMPARE((QList<bool>{s.lineBold, s.lineItalic, s.lineUnderline}), (QList<bool>{true, false, false}));
-    QCOMPARE((QList<bool>{s.listBold, s.listItalic, s.listUnderline}), (QList<bool>{true, false, false}));
+    QCOMPARE((QList<int>{s.lineLeft, s.lineTop, s.lineStyle.fontSize}), (QList<int>{20, 20, 20}));
+    QCOMPARE((QList<int>{s.listLeft, s.listTop, s.listStyle.fontSize}), (QList<int>{35, 35, 14}));
+    QCOMPARE(s.lineStyle.typeface, PGothic);
+    QCOMPARE(s.listStyle.typeface, PGothic);
+    QCOMPARE((QList<bool>{s.lineStyle.bold, s.lineStyle.italic, s.lineStyle.underline}),
+             (QList<bool>{true, false, false}));
+    QCOMPARE((QList<bool>{s.listStyle.bold, s.listStyle.italic, s.listStyle.underline}),
+             (QList<bool>{true, false, false}));
 }
 
 void TestDrawJacket::typefaceNames_data()

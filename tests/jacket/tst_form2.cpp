@@ -323,7 +323,8 @@ void TestForm2::spins()
     QCOMPARE(text->text(), expected);
     if (field.startsWith(QLatin1String("Text4"))) {
         const JacketSettings s = m_form->settings();
-        QCOMPARE(field.endsWith(QLatin1String("(1)")) ? s.lineTypeface : s.listTypeface, expected);
+        QCOMPARE(field.endsWith(QLatin1String("(1)")) ? s.lineStyle.typeface : s.listStyle.typeface,
+                 expected);
     }
     // A change redraws the preview; a click at the end of the range changes nothing.
     const bool changed = bar->setting() != start;
@@ -360,8 +361,10 @@ void TestForm2::checkBoxesChangeTheSettings()
     QTest::mouseClick(get<QCheckBox>(QStringLiteral("Check1(2)")), Qt::LeftButton);
     QTest::mouseClick(get<QCheckBox>(QStringLiteral("Check3(3)")), Qt::LeftButton);
     const JacketSettings s = m_form->settings();
-    QCOMPARE((QList<bool>{s.lineBold, s.lineItalic, s.lineUnderline}), (QList<bool>{false, true, false}));
-    QCOMPARE((QList<bool>{s.listBold, s.listItalic, s.listUnderline}), (QList<bool>{true, false, true}));
+    QCOMPARE((QList<bool>{s.lineStyle.bold, s.lineStyle.italic, s.lineStyle.underline}),
+             (QList<bool>{false, true, false}));
+    QCOMPARE((QList<bool>{s.listStyle.bold, s.listStyle.italic, s.listStyle.underline}),
+             (QList<bool>{true, false, true}));
 }
 
 void TestForm2::previewShowsSheetAndFrame_data()
@@ -434,14 +437,14 @@ void TestForm2::resetFromMaximisedKeepsZoom()
     const JacketSettings d;
     const JacketSettings s = m_form->settings();
     QCOMPARE((QList<int>{s.frameLeft, s.frameTop, s.frameWidth, s.frameHeight, s.lineLeft, s.lineTop,
-                         s.lineFontSize, s.listLeft, s.listTop, s.listFontSize}),
+                         s.lineStyle.fontSize, s.listLeft, s.listTop, s.listStyle.fontSize}),
              (QList<int>{d.frameLeft, d.frameTop, d.frameWidth, d.frameHeight, d.lineLeft, d.lineTop,
-                         d.lineFontSize, d.listLeft, d.listTop, d.listFontSize}));
-    QCOMPARE(s.lineTypeface, QStringLiteral("ＭＳ Ｐゴシック"));
-    QCOMPARE(s.listTypeface, QStringLiteral("ＭＳ Ｐゴシック"));
-    QCOMPARE(
-        (QList<bool>{s.lineBold, s.lineItalic, s.lineUnderline, s.listBold, s.listItalic, s.listUnderline}),
-        (QList<bool>{true, false, false, true, false, false}));
+                         d.lineStyle.fontSize, d.listLeft, d.listTop, d.listStyle.fontSize}));
+    QCOMPARE(s.lineStyle.typeface, QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(s.listStyle.typeface, QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE((QList<bool>{s.lineStyle.bold, s.lineStyle.italic, s.lineStyle.underline, s.listStyle.bold,
+                          s.listStyle.italic, s.listStyle.underline}),
+             (QList<bool>{true, false, false, true, false, false}));
     QCOMPARE(m_form->zoom(), 6);
     QVERIFY(!m_fx->window->isEnabled());
 }

@@ -78,6 +78,8 @@ private slots:
     void sampleReplacesFilledDocument();
     void sampleLeavesEditedState();
     void exitClosesWindowAndDeletesSnapshot();
+    void exportCdTextFile_data();
+    void exportCdTextFile();
 
 private:
     void fillDocument();
@@ -554,6 +556,56 @@ void TestMenuCommands::exitClosesWindowAndDeletesSnapshot()
     QVERIFY(!m_f->window->isVisible());
     QVERIFY(!QFile::exists(m_f->tempDat()));
     QVERIFY(m_f->platform.messages.isEmpty());
+}
+
+void TestMenuCommands::exportCdTextFile_data()
+{
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QString>("text"); // the box after the command
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("written: each block's use and the burn command")
+        << Titles
+        << u"en: 5 / 253 パック\r\nja: 10 / 253 パック\r\n\r\n"
+           u"cdrskin -v dev=/dev/sr0 -audio -pad textfile=album.cdt 01.wav 02.wav"_qs
+        << true;
+    QTest::newRow("over capacity: refused with the edit's words, no name asked")
+        << QString(30, u'x').append(u"\r\n"_qs).repeated(10) +
+               QString(100, u'y').append(u"\r\n"_qs).repeated(30)
+        << u"CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。\r\n"
+           u"en ブロック: 318 / 253 パック\r\nja ブロック: 635 / 253 パック"_qs
+        << false;
+}
+
+// "CD-TEXTファイルに書き出し" after "編集" as "en + ja", from a document opened as album.txt.
+void TestMenuCommands::exportCdTextFile()
+{
+    QFETCH(QString, titles);
+    QFETCH(QString, text);
+    QFETCH(bool, written);
+    fillDocument();
+    m_f->window->session().setTitles(titles);
+    m_f->window->session().setEditType(EditType::EnJa);
+    QVERIFY(!test::action(*m_f->window, u"CDTEXT書き出し"_qs)->isEnabled());
+    m_f->window->session().edit();
+    m_f->window->session().setCurrentFile(m_f->path(u"album.txt"_qs));
+    m_f->platform.clear();
+    const QString cdt = m_f->path(u"album.cdt"_qs);
+    m_f->platform.queueFileName(cdt);
+
+    QVERIFY(triggerAction(*m_f->window, u"CDTEXT書き出し"_qs));
+    QCOMPARE(m_f->platform.fileDialogs.size(), written ? 1 : 0);
+    if (written) {
+        QVERIFY(m_f->platform.fileDialogs.at(0).save);
+        QCOMPARE(m_f->platform.fileDialogs.at(0).filter, u"CD-TEXTファイル(*.cdt)"_qs);
+        QCOMPARE(m_f->platform.fileDialogs.at(0).startName, cdt);
+    }
+    QCOMPARE(m_f->platform.messages.size(), 1);
+    const ScriptedPlatform::Message box = m_f->platform.messages.at(0);
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.title, written ? u"CD-TEXT書き出し完了"_qs : u"CD-TEXT容量超過"_qs);
+    QCOMPARE(box.icon, written ? Platform::Icon::Information : Platform::Icon::Stop);
+    QCOMPARE(QFileInfo::exists(cdt), written);
 }
 
 QTEST_MAIN(TestMenuCommands)

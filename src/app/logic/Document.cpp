@@ -1,6 +1,6 @@
 #include "app/logic/Document.h"
 
-#include "platform/CorePlatform.h"
+#include "app/logic/ProgramName.h"
 
 namespace velnora
 {

@@ -1,5 +1,6 @@
 #include "app/logic/Session.h"
 
+#include "app/logic/CdTextFile.h"
 #include "app/logic/DroppedName.h"
 #include "app/logic/FileAccess.h"
 #include "app/logic/SampleDocument.h"
@@ -296,6 +297,24 @@ bool Session::writeDocument(const QString &path)
     return false;
 }
 
+bool Session::exportCdTextFile()
+{
+    const CdTextFileOutcome check = checkCdTextFile(m_titles);
+    if (!check.ok()) {
+        m_platform.messageBox(check.text, check.title, CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
+        return false;
+    }
+    const QString path = m_platform.saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
+    // A cancelled dialog writes nothing.
+    if (path.isEmpty())
+        return false;
+    const CdTextFileOutcome outcome = writeCdTextFile(path, m_titles);
+    m_platform.messageBox(outcome.text, outcome.title,
+                          outcome.ok() ? CorePlatform::Icon::Information : CorePlatform::Icon::Stop,
+                          CorePlatform::Buttons::Ok);
+    return outcome.ok();
+}
+
 // --- edit commands ---
 
 bool Session::inputMissing()
@@ -354,6 +373,10 @@ void Session::edit()
     m_platform.messageBox(QStringLiteral("編集処理は完了しました。\r\n保存ボタンを押してください"),
                           QStringLiteral("編集完了"), CorePlatform::Icon::Information,
                           CorePlatform::Buttons::Ok);
+    // A layout over a limit of the disc is told now, not first when the export refuses it.
+    if (const QString warning = capacityWarning(m_titles); !warning.isEmpty())
+        m_platform.messageBox(warning, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
+                              CorePlatform::Buttons::Ok);
     // 13: turning the switch off runs its own handling, which returns to the pre-edit state.
     if (m_tools.switchOn())
         setTrackToolSwitch(false);

@@ -87,6 +87,9 @@ public:
     void saveOverwrite();   // 上書き保存
     void saveAs();          // 名前を付けて保存
     void askSaveCommands(); // the question on releasing a mouse button over "終了"
+    // "CD-TEXTファイルに書き出し": the layout as a binary CD-TEXT file, under a name asked for. True
+    // when written; a layout that cannot be CD-TEXT is refused before a name is asked.
+    bool exportCdTextFile();
 
     // The edit commands.
     void edit();              // "編集"

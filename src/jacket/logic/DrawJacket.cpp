@@ -32,23 +32,15 @@ void DrawJacket(JacketSurface &surface, double scale, const JacketSettings &s, c
     surface.outlineRect(s.frameLeft * scale, s.frameTop * scale, (s.frameLeft + s.frameWidth) * scale,
                         (s.frameTop + s.frameHeight) * scale);
 
-    surface.FontBold = s.lineBold;
-    surface.FontItalic = s.lineItalic;
-    surface.FontUnderline = s.lineUnderline;
-    surface.FontName = s.lineTypeface;
+    surface.setTextStyle(s.lineStyle, scale);
     surface.CurrentX = s.lineLeft * scale;
     surface.CurrentY = s.lineTop * scale;
-    surface.FontSize = s.lineFontSize * scale;
     if (const auto line = albumArtistLine(document.album, document.artist))
         surface.printLine(*line);
 
-    surface.FontBold = s.listBold;
-    surface.FontItalic = s.listItalic;
-    surface.FontUnderline = s.listUnderline;
-    surface.FontName = s.listTypeface;
+    surface.setTextStyle(s.listStyle, scale);
     surface.CurrentX = s.listLeft * scale;
     surface.CurrentY = s.listTop * scale;
-    surface.FontSize = s.listFontSize * scale;
     for (const QString &piece : pieces(document.titles)) {
         surface.CurrentX = s.listLeft * scale;
         surface.printLine(piece);

@@ -1,6 +1,7 @@
 #include "jacket/logic/JacketPdf.h"
 
 #include "app/logic/FileAccess.h"
+#include "app/logic/ProgramName.h"
 #include "jacket/logic/DrawJacket.h"
 #include "jacket/logic/PainterSurface.h"
 
@@ -20,7 +21,7 @@ QByteArray jacketPdf(const JacketSettings &settings, const Document &document)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("VELNORA"));
+        writer.setCreator(programName());
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                          QPageLayout::Millimeter));
         QPainter painter(&writer);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jacket/logic/JacketTextStyle.h"
+
 #include <QString>
 
 namespace velnora
@@ -42,19 +44,11 @@ struct JacketSettings {
 
     int lineLeft = jacket::LineMargin.def;
     int lineTop = jacket::LineMargin.def;
-    int lineFontSize = jacket::LineFontSize.def;
-    QString lineTypeface = typefaceName(jacket::Typeface.def);
-    bool lineBold = true;
-    bool lineItalic = false;
-    bool lineUnderline = false;
+    JacketTextStyle lineStyle{typefaceName(jacket::Typeface.def), jacket::LineFontSize.def};
 
     int listLeft = jacket::ListMargin.def;
     int listTop = jacket::ListMargin.def;
-    int listFontSize = jacket::ListFontSize.def;
-    QString listTypeface = typefaceName(jacket::Typeface.def);
-    bool listBold = true;
-    bool listItalic = false;
-    bool listUnderline = false;
+    JacketTextStyle listStyle{typefaceName(jacket::Typeface.def), jacket::ListFontSize.def};
 };
 
 } // namespace velnora

@@ -10,6 +10,15 @@ void JacketSurface::clear()
     CurrentY = 0.0;
 }
 
+void JacketSurface::setTextStyle(const JacketTextStyle &style, double scale)
+{
+    FontName = style.typeface;
+    FontSize = style.fontSize * scale;
+    FontBold = style.bold;
+    FontItalic = style.italic;
+    FontUnderline = style.underline;
+}
+
 void JacketSurface::printLine(const QString &text)
 {
     drawText(CurrentX, CurrentY, text);

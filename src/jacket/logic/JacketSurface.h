@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jacket/logic/JacketTextStyle.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -22,6 +24,8 @@ public:
     bool FontItalic = false;
     bool FontUnderline = false;
 
+    // Sets the current font to the style, its size multiplied by the scale.
+    void setTextStyle(const JacketTextStyle &style, double scale);
     // Fills with the background and puts the pen at (0, 0).
     void clear();
     // Draws the text with its line box's top-left corner at the pen, then moves the pen to the

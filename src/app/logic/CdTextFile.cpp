@@ -1,0 +1,93 @@
+#include "app/logic/CdTextFile.h"
+
+#include "app/logic/FileAccess.h"
+#include "app/logic/TextSave.h"
+#include "cdtext/CdTextExport.h"
+#include "cdtext/CdTextTexts.h"
+
+#include <QFileInfo>
+
+namespace velnora
+{
+
+namespace
+{
+
+const QString CrLf = QStringLiteral("\r\n");
+
+bool overALimit(cdtext::Refusal refusal)
+{
+    return refusal == cdtext::Refusal::OverCapacity || refusal == cdtext::Refusal::TooManyTracks;
+}
+
+CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
+{
+    CdTextFileOutcome outcome;
+    outcome.use = cdtext::useLines(result);
+    if (result.ok())
+        return outcome;
+    outcome.status = CdTextFileOutcome::Status::Refused;
+    outcome.title =
+        overALimit(result.refusal) ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
+    outcome.text = result.message.join(CrLf);
+    return outcome;
+}
+
+} // namespace
+
+QString cdTextFileName(const QString &documentFile)
+{
+    if (documentFile.isEmpty())
+        return QString();
+    const QFileInfo info(documentFile);
+    const QString stem = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
+    const QString folder = documentFile.left(documentFile.size() - info.fileName().size());
+    return folder + stem + QStringLiteral(".cdt");
+}
+
+QString cdTextFileFilter()
+{
+    return QStringLiteral("CD-TEXTファイル(*.cdt)");
+}
+
+CdTextFileOutcome checkCdTextFile(const QString &layout)
+{
+    return outcomeOf(cdtext::exportCdText(layout));
+}
+
+CdTextFileOutcome writeCdTextFile(const QString &path, const QString &layout)
+{
+    const cdtext::CdTextExport result = cdtext::exportCdText(layout);
+    CdTextFileOutcome outcome = outcomeOf(result);
+    if (!outcome.ok())
+        return outcome;
+    const FileError error = writeFileAtomically(path, result.bytes, Links::Follow);
+    if (error.failed()) {
+        // Worded as a failed save: the user meets the same reasons there.
+        SaveOutcome save;
+        save.status = SaveOutcome::Status::WriteFailed;
+        save.reason = error.reason;
+        outcome.status = CdTextFileOutcome::Status::WriteFailed;
+        outcome.title = saveErrorTitle();
+        outcome.text = saveErrorMessage(path, save);
+        return outcome;
+    }
+    outcome.title = cdtext::texts::exportedTitle();
+    // The command names the file alone: it runs in the folder of the audio files it names.
+    outcome.text = outcome.use.join(CrLf) + CrLf + CrLf +
+                   cdtext::texts::burnCommand(QFileInfo(path).fileName(), result.tracks);
+    return outcome;
+}
+
+QString capacityWarning(const QString &layout)
+{
+    const cdtext::CdTextExport result = cdtext::exportCdText(layout);
+    return overALimit(result.refusal) ? result.message.join(CrLf) : QString();
+}
+
+QString capacityWarningTitle()
+{
+    return cdtext::texts::capacityTitle();
+}
+
+} // namespace velnora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velnora
+{
+
+// What writing a layout as a binary CD-TEXT file came to, and the box that says so.
+struct CdTextFileOutcome {
+    enum class Status { Written, Refused, WriteFailed };
+    Status status = Status::Written;
+    QString title;   // the box's title
+    QString text;    // the box's text, lines separated by CR LF
+    QStringList use; // "en: 41 / 253 パック", one a block; also when over capacity
+    bool ok() const { return status == Status::Written; }
+};
+
+// The name the export's save dialog proposes: the document's file with ".cdt" in place of its
+// extension; empty without a file.
+QString cdTextFileName(const QString &documentFile);
+QString cdTextFileFilter();
+
+// The layout's blocks, or why it cannot be CD-TEXT, before any file name is asked for.
+CdTextFileOutcome checkCdTextFile(const QString &layout);
+// Writes the layout's binary CD-TEXT to path through the atomic writer; writes nothing when refused.
+CdTextFileOutcome writeCdTextFile(const QString &path, const QString &layout);
+
+// The box after "編集" for a layout over a limit of the disc (packs of a block, tracks): the same
+// words the export refuses with. Empty when the layout fits, or cannot be CD-TEXT for another reason.
+QString capacityWarning(const QString &layout);
+QString capacityWarningTitle();
+
+} // namespace velnora
