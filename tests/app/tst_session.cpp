@@ -249,8 +249,8 @@ void TestSession::commands_data()
         QStringLiteral("CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。"
                        "\r\nja ブロック: 527 / 253 パック");
     QTest::newRow("over capacity: a box after the edit, the export refuses with its words")
-        << QStringList(30, long30).join(QStringLiteral("\r\n")) << QList<int>{CorePlatform::Yes}
-        << QStringLiteral("out.cdt") << editAndExport
+        << QStringList(30, long30).join(QStringLiteral("\r\n")) << QList<int>{CorePlatform::Yes} << QString()
+        << editAndExport
         << QStringList{jaConfirm, DoneBox,
                        box(QStringLiteral("CD-TEXT容量超過"), overCapacity, QStringLiteral("exclamation"),
                            QStringLiteral("ok")),

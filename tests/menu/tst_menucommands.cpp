@@ -587,11 +587,16 @@ void TestMenuCommands::exportCdTextFile()
     m_f->window->session().setTitles(titles);
     m_f->window->session().setEditType(EditType::EnJa);
     QVERIFY(!test::action(*m_f->window, u"CDTEXT書き出し"_qs)->isEnabled());
+    m_f->expectEdit();
+    if (!written)
+        m_f->platform.expectBox(); // the edit's warning that the text is over capacity
     m_f->window->session().edit();
     m_f->window->session().setCurrentFile(m_f->path(u"album.txt"_qs));
     m_f->platform.clear();
     const QString cdt = m_f->path(u"album.cdt"_qs);
-    m_f->platform.queueFileName(cdt);
+    if (written)
+        m_f->platform.queueFileName(cdt);
+    m_f->platform.expectBox(text);
 
     QVERIFY(triggerAction(*m_f->window, u"CDTEXT書き出し"_qs));
     QCOMPARE(m_f->platform.fileDialogs.size(), written ? 1 : 0);
