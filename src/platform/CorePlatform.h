@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/logic/ProgramName.h"
+#include "platform/ProgramName.h"
 
 #include <QString>
 

@@ -29,9 +29,15 @@ QString decodeFileBytes(const QByteArray &bytes)
     for (const auto &[bom, encoding] : {std::pair{QByteArrayLiteral("\xFF\xFE"), QStringDecoder::Utf16LE},
                                         std::pair{QByteArrayLiteral("\xFE\xFF"), QStringDecoder::Utf16BE}}) {
         if (bytes.startsWith(bom)) {
-            // A damaged unit or a cut-off last byte costs that character (U+FFFD), not the file.
+            // A damaged unit or a cut-off last byte costs that character (U+FFFD), not the file. The
+            // odd byte is replaced here: alone after the mark, the decoder would drop it silently.
+            const QByteArray body = bytes.mid(bom.size());
+            const qsizetype whole = body.size() - body.size() % 2;
             QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
-            return utf16.decode(bytes.mid(bom.size()));
+            QString text = utf16.decode(body.left(whole));
+            if (whole != body.size())
+                text += QChar(QChar::ReplacementCharacter);
+            return text;
         }
     }
     static const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");

@@ -1,6 +1,6 @@
 #include "app/logic/Document.h"
 
-#include "app/logic/ProgramName.h"
+#include "platform/ProgramName.h"
 
 namespace velnora
 {

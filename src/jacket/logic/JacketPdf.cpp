@@ -1,7 +1,7 @@
 #include "jacket/logic/JacketPdf.h"
 
 #include "app/logic/FileAccess.h"
-#include "app/logic/ProgramName.h"
+#include "platform/ProgramName.h"
 #include "jacket/logic/DrawJacket.h"
 #include "jacket/logic/PainterSurface.h"
 
