@@ -1,9 +1,9 @@
 #include "jacket/logic/JacketPdf.h"
 
 #include "app/logic/FileAccess.h"
-#include "platform/ProgramName.h"
 #include "jacket/logic/DrawJacket.h"
 #include "jacket/logic/PainterSurface.h"
+#include "platform/ProgramName.h"
 
 #include <QBuffer>
 #include <QPageLayout>
