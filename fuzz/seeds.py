@@ -42,6 +42,8 @@ write("fuzz_textfile", "mixed_breaks", b"x\r\ny\rz\nw")
 write("fuzz_textfile", "disc_line_three_fields", b"0\tA\tB\tC\r\nTitle\r\n")
 write("fuzz_textfile", "disc_line_middle", b"One\r\n0\tAlbum\tArtist\r\nTwo")
 write("fuzz_textfile", "invalid_utf8_is_cp932", b"\x82\xa0\x82\xa2\x93\xfa\x96\x7b\r\n")
+write("fuzz_textfile", "utf16be_bom_odd_byte", b"\xfe\xff\x68")
+write("fuzz_textfile", "utf16_second_bom", b"\xfe\xff\xfe\xff")
 write("fuzz_textfile", "cp932_ext_chars", sjis("①Ⅰ㈱～－∥￢") + b"\r\n")
 write("fuzz_textfile", "empty", b"")
 
@@ -100,5 +102,7 @@ for name, text in [("enja", LAYOUT_ENJA), ("en", LAYOUT_EN), ("ja", LAYOUT_JA),
                    ("cp932_only_in_ja", CRLF.join(["ja", "0\t①～∥\t－￢", "1\t髙﨑", ""])),
                    ("tracks_99", "en\r\n0\t" + "a" * 59 + "\tB\r\n" + numbered(99, "x" * 24)),
                    ("tracks_100", "en\r\n0\tA\tB\r\n" + numbered(100, "T")),
-                   ("long_album", "en\r\n0\t" + "a" * 40 + "\tB\r\n1\tT\r\n")]:
+                   ("long_album", "en\r\n0\t" + "a" * 40 + "\tB\r\n1\tT\r\n"),
+                   ("long_title", "en\r\n0\tSky\tTom\r\n1\t" + "r" * 253 + "\r\n3\tRain\r\n"),
+                   ("longest_ja", "ja\r\n0\tＡ\t" + "あ" * 126 + "\r\n1\t" + "い" * 126 + "\r\n")]:
     write("fuzz_cdtext", name, text)

@@ -48,6 +48,29 @@ QStringList unwritableMessage(const QList<UnwritableCharacter> &unwritable)
     return message;
 }
 
+// Every text of the blocks that a reader would refuse, album and artist first.
+QStringList longTextLines(const QList<CdTextBlock> &blocks)
+{
+    QStringList lines;
+    qsizetype count = 0;
+    const auto check = [&](const QString &tag, int track, bool performer, const QByteArray &text) {
+        if (text.size() <= texts::MaxTextBytes)
+            return;
+        if (count < MaxListedCharacters)
+            lines << texts::longTextLine(tag, track, performer, static_cast<int>(text.size()));
+        ++count;
+    };
+    for (const CdTextBlock &block : blocks) {
+        check(block.tag, 0, false, block.album);
+        check(block.tag, 0, true, block.artist);
+        for (qsizetype t = 0; t < block.titles.size(); ++t)
+            check(block.tag, static_cast<int>(t + 1), false, block.titles.at(t));
+    }
+    if (count > MaxListedCharacters)
+        lines << texts::moreTexts(static_cast<int>(count - MaxListedCharacters));
+    return lines;
+}
+
 } // namespace
 
 CdTextExport exportCdText(const QString &layout)
@@ -78,6 +101,7 @@ CdTextExport exportCdText(const QString &layout)
         if (use.textPacks > texts::MaxTextPacks)
             over << texts::overCapacityLine(use.tag, use.textPacks);
     }
+    over << longTextLines(parsed.blocks);
     if (!over.isEmpty()) {
         result.refusal = Refusal::OverCapacity;
         result.message = QStringList{texts::overCapacityHead()} + over;

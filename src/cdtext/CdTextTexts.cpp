@@ -15,6 +15,19 @@ QString useLine(const QString &tag, int textPacks)
     return QStringLiteral("%1: %2 / %3 パック").arg(tag).arg(textPacks).arg(MaxTextPacks);
 }
 
+QString longTextLine(const QString &tag, int track, bool performer, int bytes)
+{
+    const QString what = track == 0
+                             ? (performer ? QStringLiteral("アーティスト名") : QStringLiteral("アルバム名"))
+                             : QStringLiteral("%1曲目の曲名").arg(track);
+    return QStringLiteral("%1 ブロック %2: %3 / %4 バイト").arg(tag, what).arg(bytes).arg(MaxTextBytes);
+}
+
+QString moreTexts(int count)
+{
+    return QStringLiteral("ほか%1件").arg(count);
+}
+
 QString overCapacityHead()
 {
     return QStringLiteral("CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。");

@@ -12,11 +12,17 @@ namespace texts
 
 inline constexpr int MaxTextPacks = 253;
 inline constexpr int MaxTracks = 99;
+// libcdio refuses the whole CD-TEXT of a disc when one text is longer (its reader holds 253 bytes of a
+// single-byte text and 252 of a double-byte one): a player built on it would show no text at all.
+inline constexpr int MaxTextBytes = 252;
 
 // "ja ブロック: 268 / 253 パック": a block over its limit.
 QString overCapacityLine(const QString &tag, int textPacks);
 // "en: 41 / 253 パック": the use of a block after a successful export.
 QString useLine(const QString &tag, int textPacks);
+// "ja ブロック 3曲目の曲名: 260 / 252 バイト": one text longer than a reader takes; track 0 is the album.
+QString longTextLine(const QString &tag, int track, bool performer, int bytes);
+QString moreTexts(int count);
 QString overCapacityHead();
 QString tooManyTracks(int tracks);
 

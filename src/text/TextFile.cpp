@@ -33,7 +33,9 @@ QString decodeFileBytes(const QByteArray &bytes)
             // odd byte is replaced here: alone after the mark, the decoder would drop it silently.
             const QByteArray body = bytes.mid(bom.size());
             const qsizetype whole = body.size() - body.size() % 2;
-            QStringDecoder utf16(encoding, QStringDecoder::Flag::Stateless);
+            // As for UTF-8 below: only the first mark is cut off, a second one is text.
+            QStringDecoder utf16(encoding,
+                                 QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
             QString text = utf16.decode(body.left(whole));
             if (whole != body.size())
                 text += QChar(QChar::ReplacementCharacter);

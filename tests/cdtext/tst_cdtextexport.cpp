@@ -217,6 +217,16 @@ void TestCdTextExport::bothReadersGiveEveryTitleBack_data()
         << QStringLiteral("en\r\n0\t") + album87 + QStringLiteral("\tB\r\n") + titles(98, 27)
         << QList<Block>{titleBlock(QStringLiteral("en"), album87, QStringLiteral("B"), 98, 27)}
         << QStringList{QStringLiteral("en: 253 / 253 パック")};
+    // The longest texts libcdio takes: 252 bytes in either block.
+    const QString en252(252, QLatin1Char('r'));
+    const QString ja126(126, QChar(u'あ'));
+    QTest::newRow("longest texts")
+        << QStringLiteral("en\r\n0\t") + en252 + QStringLiteral("\tB\r\n1\t") + en252 +
+               QStringLiteral("\r\n2\tX\r\n\r\nja\r\n0\tＡ\t") + ja126 + QStringLiteral("\r\n1\t") + ja126 +
+               QStringLiteral("\r\n2\tＸ\r\n")
+        << QList<Block>{{QStringLiteral("en"), en252, QStringLiteral("B"), en252, QStringLiteral("X")},
+                        {QStringLiteral("ja"), QStringLiteral("Ａ"), ja126, ja126, QStringLiteral("Ｘ")}}
+        << QStringList{QStringLiteral("en: 44 / 253 パック"), QStringLiteral("ja: 86 / 253 パック")};
 }
 
 void TestCdTextExport::bothReadersGiveEveryTitleBack()
@@ -256,6 +266,16 @@ void TestCdTextExport::refused_data()
     QTest::newRow("ja block over, en block within")
         << QStringLiteral("en\r\n0\tA\tB\r\n1\tX\r\n\r\n") + ja << Refusal::OverCapacity
         << QStringList{head, QStringLiteral("ja ブロック: 381 / 253 パック")};
+    // One byte more than the longest: libcdio would refuse the whole disc's text.
+    QTest::newRow("texts one byte too long")
+        << QStringLiteral("en\r\n0\tA\t") + QString(253, QLatin1Char('b')) +
+               QStringLiteral("\r\n1\tX\r\n2\t") + QString(253, QLatin1Char('r')) +
+               QStringLiteral("\r\n\r\nja\r\n0\t") + QString(127, QChar(u'あ')) +
+               QStringLiteral("\tＢ\r\n1\tＸ\r\n2\tＹ\r\n")
+        << Refusal::OverCapacity
+        << QStringList{head, QStringLiteral("en ブロック アーティスト名: 253 / 252 バイト"),
+                       QStringLiteral("en ブロック 2曲目の曲名: 253 / 252 バイト"),
+                       QStringLiteral("ja ブロック アルバム名: 254 / 252 バイト")};
     QTest::newRow("100 tracks") << QStringLiteral("en\r\n0\tA\tB\r\n") + titles(100, 5)
                                 << Refusal::TooManyTracks
                                 << QStringList{QStringLiteral(

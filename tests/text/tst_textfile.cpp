@@ -46,6 +46,7 @@ void TestTextFile::decode_data()
     QTest::newRow("utf-16 be with bom") << QByteArray("\xfe\xff\x30\x42\0B", 6) << u"あB"_s;
     QTest::newRow("utf-16 cut-off last byte") << QByteArray("\xff\xfe\x41\0\x42", 5) << u"A\ufffd"_s;
     QTest::newRow("utf-16 BE mark and one odd byte") << QByteArray("\xfe\xff\x68", 3) << u"\ufffd"_s;
+    QTest::newRow("second utf-16 bom is text") << QByteArray("\xfe\xff\xfe\xff", 4) << u"\ufeff"_s;
     QTest::newRow("only a utf-16 bom") << QByteArray("\xff\xfe") << QString();
     QTest::newRow("utf-8 surrogate is cp932") << QByteArray("\xed\xa0\x80") << u"恝\ufffd"_s;
 }
