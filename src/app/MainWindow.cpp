@@ -99,8 +99,13 @@ void MainWindow::bindDocument()
     connect(m_albumBox, &QLineEdit::textChanged, &m_session, &Session::setAlbum);
     connect(m_artistBox, &QLineEdit::textChanged, &m_session, &Session::setArtist);
     connect(m_titleBox, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_showingTitles)
+            return;
+        // The line count now, the text when a command reads it: a keystroke in 10,000 lines stays fast.
+        const QTextDocument *doc = m_titleBox->document();
+        const int lines = doc->isEmpty() ? 0 : doc->blockCount();
         m_typing = true;
-        m_session.setTitles(boxTitles(m_titleBox));
+        m_session.titlesTyped(lines, [box = m_titleBox] { return boxTitles(box); });
         m_typing = false;
     });
     connect(&m_session, &Session::albumChanged, this, [this](const QString &text) {
@@ -113,10 +118,18 @@ void MainWindow::bindDocument()
             m_artistBox->setText(text);
         applyLayoutRule();
     });
-    connect(&m_session, &Session::titlesChanged, this, [this](const QString &text) {
+    connect(&m_session, &Session::titlesChanged, this, [this] {
         // What the box sent is what it shows: no second reading of a long text per keystroke.
-        if (!m_typing && boxTitles(m_titleBox) != text)
-            m_titleBox->setPlainText(withLineFeeds(text));
+        if (!m_typing) {
+            const QString text = m_session.titles();
+            if (boxTitles(m_titleBox) != text) {
+                m_showingTitles = true;
+                m_titleBox->setPlainText(withLineFeeds(text));
+                m_showingTitles = false;
+                // The box breaks lines at a paragraph separator too: what it shows is the text.
+                m_session.setTitles(boxTitles(m_titleBox));
+            }
+        }
         applyLayoutRule();
     });
 

@@ -63,7 +63,8 @@ private:
     Platform &m_platform;
     Session m_session;
     bool m_inLayout = false;
-    bool m_typing = false; // the title box is telling the session its text
+    bool m_typing = false;        // the title box is telling the session its text
+    bool m_showingTitles = false; // the session's text is being put into the title box
     QLineEdit *m_albumBox = nullptr;
     QLineEdit *m_artistBox = nullptr;
     QPlainTextEdit *m_titleBox = nullptr;

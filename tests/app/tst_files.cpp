@@ -249,7 +249,8 @@ void TestFiles::openCancelledChangesNothing()
     WindowFixture f;
     fillEdited(f, f.path(QStringLiteral("old.txt")));
     f.platform.queueAnswer(Platform::Ok);
-    QVERIFY(triggerAction(*f.window, QStringLiteral("開く"))); // no file name queued: cancelled
+    f.platform.queueCancelledFileDialog();
+    QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.fileDialogs.size(), 1);
     QCOMPARE(f.window->session().titles(), QStringLiteral("t1\r\nt2"));
     QCOMPARE(f.window->session().album(), QStringLiteral("Alb"));
@@ -446,7 +447,8 @@ void TestFiles::saveCancelledWritesNothing()
 {
     WindowFixture f;
     fillEdited(f, QString());
-    test::command(*f.window, 4)->click(); // no name queued: cancelled
+    f.platform.queueCancelledFileDialog();
+    test::command(*f.window, 4)->click();
     QCOMPARE(f.platform.fileDialogs.size(), 1);
     QCOMPARE(f.platform.messages.size(), 0);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA"));
@@ -488,9 +490,11 @@ void TestFiles::dialogsShareLastName()
     f.platform.queueFileName(b);
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     // A cancelled dialog keeps the name for the next one.
+    f.platform.queueCancelledFileDialog();
     QVERIFY(triggerAction(*f.window, QStringLiteral("名前を付けて保存")));
     // With every box empty "開く" asks nothing before its dialog.
     f.window->session().setTitles(QString());
+    f.platform.queueCancelledFileDialog();
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
     QCOMPARE(f.platform.fileDialogs.size(), 4);
     QCOMPARE(f.platform.fileDialogs.at(0).startName, QString());

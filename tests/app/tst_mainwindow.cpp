@@ -260,6 +260,11 @@ void TestMainWindow::everyTypedOrPastedBreakIsATitleBreak()
     test::titleBox(w)->paste();
     QCOMPARE(w.session().titles(), QStringLiteral("a\r\nb\r\nc\r\nd"));
     QCOMPARE(w.session().lineCount(), 4);
+    // A command takes the text as last typed: "クリア" keeps it in the snapshot.
+    QTest::keyClicks(test::titleBox(w), QStringLiteral("e"));
+    test::command(w, 3)->click();
+    QCOMPARE(f.readFile(f.tempDat()), QByteArray("a\r\nb\r\nc\r\nde"));
+    QCOMPARE(w.session().titles(), QString());
 }
 
 void TestMainWindow::lineNumbers_data()

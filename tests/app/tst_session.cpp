@@ -127,7 +127,8 @@ void TestSession::commands_data()
 {
     QTest::addColumn<QString>("titles"); // before; album "Alb", artist "Art"
     QTest::addColumn<QList<int>>("answers");
-    QTest::addColumn<QString>("fileName"); // the next file dialog's answer, in the temporary folder
+    QTest::addColumn<QString>("fileName"); // the next file dialog's answer, in the temporary folder;
+                                           // "(cancelled)" cancels it
     QTest::addColumn<Command>("command");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("album");
@@ -150,7 +151,7 @@ void TestSession::commands_data()
                                     << run(&Session::newDocument) << QStringList{ClearBox} << QString()
                                     << QString() << QString() << false << QByteArray("b\r\na");
     QTest::newRow("open, dialog cancelled")
-        << two << QList<int>{CorePlatform::Ok} << QString() << run(&Session::openDocument)
+        << two << QList<int>{CorePlatform::Ok} << QStringLiteral("(cancelled)") << run(&Session::openDocument)
         << QStringList{ClearBox} << QStringLiteral("Alb") << two << QString() << false << none;
     QTest::newRow("open a disc line with edit marks")
         << two << QList<int>{CorePlatform::Ok} << QStringLiteral("in.txt") << run(&Session::openDocument)
@@ -280,7 +281,9 @@ void TestSession::commands()
     f.session.setArtist(QStringLiteral("Art"));
     f.session.setTitles(titles);
     f.expect(boxes, answers);
-    if (!fileName.isEmpty())
+    if (fileName == QLatin1String("(cancelled)"))
+        f.platform.queueCancelledFileDialog();
+    else if (!fileName.isEmpty())
         f.platform.queueFileName(f.path(fileName));
     const QByteArray before = f.read(QStringLiteral("temp.dat"));
     command(f.session, QDir(f.dir.path()));

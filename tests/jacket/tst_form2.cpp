@@ -724,7 +724,8 @@ void TestForm2::cancelledDialogDoesNothing()
     bool chosen = false;
     if (!toPdf)
         m_fx->platform.queuePrinterDialog(false, [&chosen](QPrinter &) { chosen = true; });
-    // A save dialog without a queued name is cancelled.
+    else
+        m_fx->platform.queueCancelledFileDialog();
     QTest::mouseClick(get<QPushButton>(toPdf ? QStringLiteral("Command5") : QStringLiteral("Command4")),
                       Qt::LeftButton);
     QCOMPARE(m_fx->platform.printerDialogs, toPdf ? 0 : 1);

@@ -1,6 +1,7 @@
 // The test double's strictness: each way a test can leave a box unaccounted for fails the test.
 #include "support/ScriptedPlatform.h"
 
+#include <QPrinter>
 #include <QTest>
 
 using namespace velnora;
@@ -34,11 +35,16 @@ void TestScriptedPlatform::faultFailsTheTest_data()
     QTest::addColumn<QString>("expected"); // the scripted text; empty: any text
     QTest::addColumn<int>("answer");       // -1: nothing scripted
     QTest::addColumn<bool>("shown");       // whether the box appears
-    QTest::newRow("box not scripted") << QString() << -1 << true;
-    QTest::newRow("box with other text") << QStringLiteral("保存しますか？") << 0 << true;
-    QTest::newRow("answer the box has no button for") << QString() << int(Platform::Yes) << true;
-    QTest::newRow("answer left unused") << QString() << 0 << false;
-    QTest::newRow("text left unused") << QStringLiteral("ver1.0") << 0 << false;
+    QTest::addColumn<QString>("dialog");   // instead of a box: "save", "printer", or "cancel" scripted
+    QTest::newRow("box not scripted") << QString() << -1 << true << QString();
+    QTest::newRow("box with other text") << QStringLiteral("保存しますか？") << 0 << true << QString();
+    QTest::newRow("answer the box has no button for") << QString() << int(Platform::Yes) << true << QString();
+    QTest::newRow("answer left unused") << QString() << 0 << false << QString();
+    QTest::newRow("text left unused") << QStringLiteral("ver1.0") << 0 << false << QString();
+    QTest::newRow("file dialog not scripted") << QString() << -1 << true << QStringLiteral("save");
+    QTest::newRow("printer dialog not scripted") << QString() << -1 << true << QStringLiteral("printer");
+    QTest::newRow("cancelled file dialog left unused")
+        << QString() << -1 << false << QStringLiteral("cancel");
 }
 
 void TestScriptedPlatform::faultFailsTheTest()
@@ -46,7 +52,10 @@ void TestScriptedPlatform::faultFailsTheTest()
     QFETCH(QString, expected);
     QFETCH(int, answer);
     QFETCH(bool, shown);
+    QFETCH(QString, dialog);
     ScriptedPlatform p;
+    if (dialog == QLatin1String("cancel"))
+        p.queueCancelledFileDialog();
     if (answer >= 0) {
         if (expected.isEmpty())
             p.expectBox(answer);
@@ -54,7 +63,12 @@ void TestScriptedPlatform::faultFailsTheTest()
             p.expectBox(expected, answer);
     }
     QEXPECT_FAIL("", "the double fails the running test", Continue);
-    if (shown)
+    QPrinter printer;
+    if (shown && dialog == QLatin1String("save"))
+        p.saveFileName(QStringLiteral("CD-TEXTファイル(*.cdt)"), QString());
+    else if (shown && dialog == QLatin1String("printer"))
+        p.printerDialog(nullptr, printer);
+    else if (shown)
         p.messageBox(QStringLiteral("ver1.0"), QString(), Platform::Icon::None, Platform::Buttons::Ok);
     else
         p.verifyDone();

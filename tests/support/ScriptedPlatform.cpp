@@ -68,14 +68,24 @@ int ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon
 
 QString ScriptedPlatform::openFileName(const QString &filter, const QString &startName)
 {
-    fileDialogs.append({false, filter, startName});
-    return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
+    return fileName({false, filter, startName});
 }
 
 QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName)
 {
-    fileDialogs.append({true, filter, startName});
-    return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
+    return fileName({true, filter, startName});
+}
+
+QString ScriptedPlatform::fileName(const FileDialog &dialog)
+{
+    fileDialogs.append(dialog);
+    if (m_fileNames.isEmpty()) {
+        fail(QStringLiteral("unexpected %1 dialog (\"%2\", starting at \"%3\")")
+                 .arg(dialog.save ? QStringLiteral("save") : QStringLiteral("open"), dialog.filter,
+                      dialog.startName));
+        return QString();
+    }
+    return m_fileNames.dequeue();
 }
 
 void ScriptedPlatform::queuePrinterDialog(bool accept, std::function<void(QPrinter &)> choose)
@@ -86,8 +96,10 @@ void ScriptedPlatform::queuePrinterDialog(bool accept, std::function<void(QPrint
 bool ScriptedPlatform::printerDialog(QWidget *, QPrinter &printer)
 {
     ++printerDialogs;
-    if (m_printerDialogs.isEmpty())
+    if (m_printerDialogs.isEmpty()) {
+        fail(QStringLiteral("unexpected printer dialog"));
         return false;
+    }
     auto [accept, choose] = m_printerDialogs.dequeue();
     if (accept && choose)
         choose(printer);
@@ -127,7 +139,8 @@ void ScriptedPlatform::verifyDone()
     for (const ExpectedBox &box : std::as_const(m_boxes))
         unused.append(box.text ? QStringLiteral("the box \"%1\"").arg(*box.text) : QStringLiteral("a box"));
     for (const QString &name : std::as_const(m_fileNames))
-        unused.append(QStringLiteral("the file name \"%1\"").arg(name));
+        unused.append(name.isEmpty() ? QStringLiteral("a cancelled file dialog")
+                                     : QStringLiteral("the file name \"%1\"").arg(name));
     if (!m_printerDialogs.isEmpty())
         unused.append(QStringLiteral("%1 printer dialog(s)").arg(m_printerDialogs.size()));
     m_boxes.clear();

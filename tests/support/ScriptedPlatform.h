@@ -51,12 +51,13 @@ public:
     bool removeFile(const QString &path) override;
 
     // The script, answered in order. FirstButton is the box's first button (OK, or Yes on a
-    // question). A file name not queued is a cancelled dialog; a printer dialog not queued is cancelled.
+    // question). A file or printer dialog is scripted like a box: one the test did not queue fails it.
     enum : int { FirstButton = 0 };
     void expectBox(int answer = FirstButton) { m_boxes.enqueue({std::nullopt, answer}); }
     void expectBox(const QString &text, int answer = FirstButton) { m_boxes.enqueue({text, answer}); }
     void queueAnswer(int answer) { expectBox(answer); }
     void queueFileName(const QString &path) { m_fileNames.enqueue(path); }
+    void queueCancelledFileDialog() { m_fileNames.enqueue(QString()); }
     // Called on an accepted printer dialog, to set what the user chose in it.
     void queuePrinterDialog(bool accept, std::function<void(QPrinter &)> choose = {});
     // Runs when a box is shown, before it is answered (to look at the window at that moment).
@@ -88,6 +89,8 @@ private:
         std::optional<QString> text;
         int answer;
     };
+
+    QString fileName(const FileDialog &dialog);
 
     QQueue<ExpectedBox> m_boxes;
     QQueue<QString> m_fileNames;

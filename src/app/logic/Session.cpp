@@ -14,6 +14,8 @@
 #include "text/TextFile.h"
 #include "titles/SortTitles.h"
 
+#include <utility>
+
 namespace velnora
 {
 
@@ -69,14 +71,28 @@ void Session::setArtist(const QString &text)
     emit artistChanged(m_artist);
 }
 
+QString Session::titles() const
+{
+    if (m_typedTitles)
+        m_titles = withCrLf(std::exchange(m_typedTitles, nullptr)());
+    return m_titles;
+}
+
 void Session::setTitles(const QString &text)
 {
     const QString crLf = withCrLf(text);
-    if (crLf == m_titles)
+    if (crLf == titles())
         return;
     m_titles = crLf;
     m_lineCount = m_titles.isEmpty() ? 0 : int(m_titles.count(CrLf)) + 1;
-    emit titlesChanged(m_titles);
+    emit titlesChanged();
+}
+
+void Session::titlesTyped(int lineCount, std::function<QString()> readText)
+{
+    m_typedTitles = std::move(readText);
+    m_lineCount = lineCount;
+    emit titlesChanged();
 }
 
 void Session::setEditType(EditType type)
@@ -116,7 +132,7 @@ bool Session::startUp()
     }
     // 2, 3.
     m_lineStr.clear();
-    m_snapshot.place(m_platform.programFolder(), m_platform.userDataFolder(), m_titles);
+    m_snapshot.place(m_platform.programFolder(), m_platform.userDataFolder(), titles());
     // 4, 5: the group's start configuration; 6: the save commands go with the pre-edit state.
     applyTrackToolSwitch();
     // 7.
@@ -189,14 +205,14 @@ void Session::setSaveCommandsEnabled(bool enabled)
 
 void Session::delHenshumoji()
 {
-    setTitles(removeEditMarks(m_titles));
+    setTitles(removeEditMarks(titles()));
 }
 
 // --- file commands ---
 
 int Session::textAri()
 {
-    if (m_album.isEmpty() && m_artist.isEmpty() && m_titles.isEmpty())
+    if (m_album.isEmpty() && m_artist.isEmpty() && titles().isEmpty())
         return 0;
     return m_platform.messageBox(QStringLiteral("記入済みのデータはクリアされますがよいですか？"),
                                  QStringLiteral("データクリアOK？"), CorePlatform::Icon::Exclamation,
@@ -207,7 +223,7 @@ void Session::clearDocument()
 {
     m_keepAlbum = m_album;
     m_keepArtist = m_artist;
-    m_snapshot.write(m_titles);
+    m_snapshot.write(titles());
     setAlbum(QString());
     setArtist(QString());
     setTitles(QString());
@@ -289,7 +305,7 @@ void Session::saveWithDialog()
 
 bool Session::writeDocument(const QString &path)
 {
-    const SaveOutcome outcome = saveTextFile(path, m_titles);
+    const SaveOutcome outcome = saveTextFile(path, titles());
     if (outcome.ok())
         return true;
     m_platform.messageBox(saveErrorMessage(path, outcome), saveErrorTitle(), CorePlatform::Icon::Stop,
@@ -299,7 +315,7 @@ bool Session::writeDocument(const QString &path)
 
 bool Session::exportCdTextFile()
 {
-    const CdTextFileOutcome check = checkCdTextFile(m_titles);
+    const CdTextFileOutcome check = checkCdTextFile(titles());
     if (!check.ok()) {
         m_platform.messageBox(check.text, check.title, CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
         return false;
@@ -308,7 +324,7 @@ bool Session::exportCdTextFile()
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
         return false;
-    const CdTextFileOutcome outcome = writeCdTextFile(path, m_titles);
+    const CdTextFileOutcome outcome = writeCdTextFile(path, titles());
     m_platform.messageBox(outcome.text, outcome.title,
                           outcome.ok() ? CorePlatform::Icon::Information : CorePlatform::Icon::Stop,
                           CorePlatform::Buttons::Ok);
@@ -319,7 +335,7 @@ bool Session::exportCdTextFile()
 
 bool Session::inputMissing()
 {
-    const InputProblem problem = checkInput(m_album, m_artist, m_titles);
+    const InputProblem problem = checkInput(m_album, m_artist, titles());
     if (problem == InputProblem::None)
         return false;
     m_platform.messageBox(inputProblemText(problem), inputProblemTitle(problem), CorePlatform::Icon::Stop,
@@ -337,7 +353,7 @@ CheckResult Session::hutekisetuchui()
         return answer == CorePlatform::No ? CheckResult::JaDeclined : CheckResult::CheckPassed;
     if (answer == CorePlatform::No)
         return CheckResult::EnDeclined;
-    const auto rejected = scanForEnglish(m_album, m_artist, m_titles);
+    const auto rejected = scanForEnglish(m_album, m_artist, titles());
     if (!rejected)
         return CheckResult::CheckPassed;
     m_platform.messageBox(rejectionText(rejected->character), rejectionTitle(), CorePlatform::Icon::Stop,
@@ -358,9 +374,9 @@ void Session::edit()
     // 5: the replacements stay in the fields.
     setAlbum(replaceQuotes(m_album));
     setArtist(replaceQuotes(m_artist));
-    setTitles(replaceQuotes(m_titles));
+    setTitles(replaceQuotes(titles()));
     // 6: the plain titles; read back as the input of the conversion.
-    m_snapshot.write(m_titles);
+    m_snapshot.write(titles());
     // 8
     m_keepAlbum = keepName(m_album);
     m_keepArtist = keepName(m_artist);
@@ -374,7 +390,7 @@ void Session::edit()
                           QStringLiteral("編集完了"), CorePlatform::Icon::Information,
                           CorePlatform::Buttons::Ok);
     // A layout over a limit of the disc is told now, not first when the export refuses it.
-    if (const QString warning = capacityWarning(m_titles); !warning.isEmpty())
+    if (const QString warning = capacityWarning(titles()); !warning.isEmpty())
         m_platform.messageBox(warning, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
                               CorePlatform::Buttons::Ok);
     // 13: turning the switch off runs its own handling, which returns to the pre-edit state.
@@ -418,7 +434,7 @@ void Session::convertFields(QString (*convert)(const QString &))
 {
     setAlbum(convert(m_album));
     setArtist(convert(m_artist));
-    setTitles(convert(m_titles));
+    setTitles(convert(titles()));
 }
 
 // --- title tools ---
@@ -474,9 +490,9 @@ void Session::setSeparator(const QString &separator)
 
 void Session::highlightTitle(std::optional<int> entry)
 {
-    const Highlight h = velnora::highlightTitle(m_titles, entry);
+    const Highlight h = velnora::highlightTitle(titles(), entry);
     if (h.appendLineBreak) {
-        setTitles(m_titles + CrLf);
+        setTitles(titles() + CrLf);
         return;
     }
     if (h.selection)
@@ -485,7 +501,7 @@ void Session::highlightTitle(std::optional<int> entry)
 
 void Session::moveTitle(std::optional<int> entry, MoveDirection direction)
 {
-    const Move move = velnora::moveTitle(m_titles, entry, direction);
+    const Move move = velnora::moveTitle(titles(), entry, direction);
     switch (move.kind) {
     case Move::Kind::NoChange:
         return;
@@ -503,14 +519,14 @@ void Session::moveTitle(std::optional<int> entry, MoveDirection direction)
 void Session::deleteTrackNumbers()
 {
     delHenshumoji();
-    m_snapshot.write(m_titles);
+    m_snapshot.write(titles());
     setTitles(velnora::deleteTrackNumbers(m_snapshot.lines(), m_tools.counter(), m_tools.numbering()));
 }
 
 void Session::attachTrackNumbers()
 {
     delHenshumoji();
-    m_snapshot.write(m_titles);
+    m_snapshot.write(titles());
     const AttachResult result =
         velnora::attachTrackNumbers(m_snapshot.lines(), m_tools.separator(), m_tools.numbering());
     setTitles(result.text);
@@ -520,9 +536,9 @@ void Session::attachTrackNumbers()
 void Session::sortTitles()
 {
     henshumae();
-    m_snapshot.write(m_titles);
+    m_snapshot.write(titles());
     delHenshumoji();
-    const SortResult result = velnora::sortTitles(m_titles, m_sortFlag, m_collator);
+    const SortResult result = velnora::sortTitles(titles(), m_sortFlag, m_collator);
     setTitles(result.text);
     m_sortFlag = result.sortFlag;
 }
@@ -545,7 +561,7 @@ void Session::appendFileNames(const QStringList &paths)
     QString added;
     for (const QString &path : paths)
         added += titleFromDroppedPath(path) + CrLf;
-    setTitles(m_titles + added);
+    setTitles(titles() + added);
     setCurrentFile(QString());
 }
 
@@ -554,7 +570,7 @@ void Session::openDroppedFile(const QString &path)
     // The size is what is read, not what the file claims: /proc files say 0 and never end. A
     // folder, a file gone since the drag began, one without the right to read it, or a device or
     // pipe: the loader takes none of them, and the titles stay as they were.
-    const QString before = m_titles;
+    const QString before = titles();
     setTitles(QString());
     const LoadResult loaded = loadFile(path, DropSizeLimit);
     if (loaded != LoadResult::Loaded) {

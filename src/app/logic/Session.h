@@ -9,6 +9,7 @@
 
 #include <QCollator>
 #include <QObject>
+#include <functional>
 #include <optional>
 
 namespace velnora
@@ -29,11 +30,14 @@ public:
     // a lone LF alike as a line break.
     QString album() const { return m_album; }
     QString artist() const { return m_artist; }
-    QString titles() const { return m_titles; }
-    Document document() const { return {m_album, m_artist, m_titles}; }
+    QString titles() const;
+    Document document() const { return {m_album, m_artist, titles()}; }
     void setAlbum(const QString &text);
     void setArtist(const QString &text);
     void setTitles(const QString &text);
+    // Typing in the title box: the box gives its line count at once and its text only when titles()
+    // is next read, so a keystroke in a long list costs no pass over the whole text.
+    void titlesTyped(int lineCount, std::function<QString()> readText);
     // The title box's lines: none for an empty text, otherwise one more than its line breaks.
     int lineCount() const { return m_lineCount; }
     // Whether the line-number column and the move buttons may show for so many lines.
@@ -127,7 +131,8 @@ public:
 signals:
     void albumChanged(const QString &text);
     void artistChanged(const QString &text);
-    void titlesChanged(const QString &text);
+    // The title text or its line count changed; titles() gives the text.
+    void titlesChanged();
     void editTypeChanged(EditType type);
     // The edited state, the save commands or the current file changed.
     void stateChanged();
@@ -153,7 +158,9 @@ private:
     CorePlatform &m_platform;
     QString m_album;
     QString m_artist;
-    QString m_titles;
+    // The text as last read; a pending read from the box replaces it on the next titles().
+    mutable QString m_titles;
+    mutable std::function<QString()> m_typedTitles;
     int m_lineCount = 0;
     EditType m_editType = EditType::Ja;
     bool m_edited = false;
