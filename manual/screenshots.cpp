@@ -3,6 +3,7 @@
 #include "ScreenshotPlatform.h"
 #include "app/MainWindow.h"
 #include "platform/JapaneseDesktop.h"
+#include "program/ProgramParts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -62,7 +63,7 @@ int main(int argc, char *argv[])
     ScreenshotPlatform platform(scratch.path());
 
     // Started as the program starts it, so the snapshot file lives in the scratch folder.
-    velnora::MainWindow window(platform);
+    velnora::MainWindow window(platform, velnora::programParts());
     if (!window.startUp())
         return 1;
     window.show();

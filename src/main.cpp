@@ -4,6 +4,7 @@
 #include "platform/DesktopPlatform.h"
 #include "platform/JapaneseDesktop.h"
 #include "platform/ProcessSetup.h"
+#include "program/ProgramParts.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -98,7 +99,7 @@ int main(int argc, char *argv[])
     velnora::JapaneseDesktop::install();
 
     velnora::DesktopPlatform platform;
-    velnora::MainWindow window(platform);
+    velnora::MainWindow window(platform, velnora::programParts());
     if (qEnvironmentVariable("VELNORA_UNATTENDED") == QLatin1String("1"))
         answerStartBoxes();
     if (!window.startUp())

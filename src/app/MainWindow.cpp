@@ -3,10 +3,9 @@
 #include "app/DropController.h"
 #include "app/Form1Controls.h"
 #include "app/TitleToolsController.h"
+#include "app/WindowParts.h"
 #include "app/logic/LayoutRule.h"
 #include "app/logic/Twips.h"
-#include "jacket/Form2.h"
-#include "menu/MenuController.h"
 #include "platform/Platform.h"
 #include "text/Lines.h"
 #include "text/NativePath.h"
@@ -26,6 +25,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace velnora
 {
@@ -48,10 +49,18 @@ QString boxTitles(const QPlainTextEdit *box)
     return raw;
 }
 
+// Characters that the text box, like QTextCursor::insertText, also takes as a paragraph break.
+bool hasOtherBreaks(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+    });
+}
+
 } // namespace
 
-MainWindow::MainWindow(Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_session(platform)
+MainWindow::MainWindow(Platform &platform, WindowParts &parts, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_parts(parts), m_session(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programName());
@@ -71,8 +80,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
 
     new TitleToolsController(client, m_session);
     new DropController(client, m_session);
-    auto *menu = new MenuController(this, m_session, m_platform);
-    connect(menu, &MenuController::jacketRequested, this, &MainWindow::openJacketWindow);
+    m_parts.addMenus(*this);
     bindDocument();
     bindCommands();
     setTabOrder();
@@ -120,15 +128,15 @@ void MainWindow::bindDocument()
     });
     connect(&m_session, &Session::titlesChanged, this, [this] {
         // What the box sent is what it shows: no second reading of a long text per keystroke.
+        // The session tells only of a text that differs from the box's.
         if (!m_typing) {
             const QString text = m_session.titles();
-            if (boxTitles(m_titleBox) != text) {
-                m_showingTitles = true;
-                m_titleBox->setPlainText(withLineFeeds(text));
-                m_showingTitles = false;
-                // The box breaks lines at a paragraph separator too: what it shows is the text.
+            m_showingTitles = true;
+            m_titleBox->setPlainText(withLineFeeds(text));
+            m_showingTitles = false;
+            // The box breaks lines at more characters than CR LF: then what it shows is the text.
+            if (hasOtherBreaks(text))
                 m_session.setTitles(boxTitles(m_titleBox));
-            }
         }
         applyLayoutRule();
     });
@@ -239,16 +247,19 @@ void MainWindow::showRejected(int field, qsizetype start, qsizetype length)
 void MainWindow::openJacketWindow()
 {
     if (!m_jacketWindow) {
-        auto *jacket = new Form2(m_session.document(), m_platform);
-        m_jacketWindow = jacket;
+        m_jacketWindow = m_parts.createJacketWindow(*this);
         // Disabled while the jacket window is open.
-        connect(jacket, &Form2::closed, this, [this] { setEnabled(true); });
-        connect(jacket, &QObject::destroyed, this, [this] { setEnabled(true); });
+        connect(m_jacketWindow, &QObject::destroyed, this, &MainWindow::jacketWindowClosed);
     }
     setEnabled(false);
     m_jacketWindow->show();
     m_jacketWindow->raise();
     m_jacketWindow->activateWindow();
+}
+
+void MainWindow::jacketWindowClosed()
+{
+    setEnabled(true);
 }
 
 void MainWindow::exitProgram()

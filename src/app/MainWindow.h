@@ -14,6 +14,7 @@ namespace velnora
 {
 
 class Platform;
+class WindowParts;
 
 // Form1: a view of the session. It builds its controls from a table, shows the session's state,
 // hands every command to the session, and arranges the controls by the layout rule.
@@ -22,7 +23,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
+    MainWindow(Platform &platform, WindowParts &parts, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: the session's steps with the window's size (step 8) among them. False when another
@@ -40,6 +41,7 @@ public:
     // The jacket window while it is open.
     QWidget *jacketWindow() const { return m_jacketWindow; }
     void openJacketWindow();
+    void jacketWindowClosed();
     // The exit button: closes the jacket window and this one.
     void exitProgram();
     int px(int twips) const;
@@ -61,6 +63,7 @@ private:
     int twips(int pixels) const;
 
     Platform &m_platform;
+    WindowParts &m_parts;
     Session m_session;
     bool m_inLayout = false;
     bool m_typing = false;        // the title box is telling the session its text

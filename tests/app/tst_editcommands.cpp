@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/logic/FileAccess.h"
 #include "platform/JapaneseDesktop.h"
+#include "program/ProgramParts.h"
 #include "text/Cp932.h"
 
 #include <QAction>
@@ -153,7 +154,7 @@ struct UnwritableWindow {
         f.close();
         platform.setProgramFolder(blocker + QStringLiteral("/program"));
         platform.setUserDataFolder(blocker + QStringLiteral("/data"));
-        window = std::make_unique<MainWindow>(platform);
+        window = std::make_unique<MainWindow>(platform, programParts());
         window->startUp();
         window->show();
     }

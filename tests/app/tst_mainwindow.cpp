@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/logic/FileAccess.h"
+#include "program/ProgramParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -241,6 +242,10 @@ void TestMainWindow::titleTextKeepsEveryCharacter()
     w.session().setTitles(special);
     QCOMPARE(w.session().titles(), special);
     QCOMPARE(test::titleBox(w)->document()->blockCount(), 2);
+    // What the box takes as a paragraph break is a line break of the titles too.
+    w.session().setTitles(QStringLiteral("a\u2029b\ufdd0c"));
+    QCOMPARE(w.session().titles(), QStringLiteral("a\r\nb\r\nc"));
+    QCOMPARE(w.session().lineCount(), test::titleBox(w)->document()->blockCount());
 }
 
 void TestMainWindow::everyTypedOrPastedBreakIsATitleBreak()
@@ -439,7 +444,7 @@ void TestMainWindow::secondInstanceIsRefused()
     platform.setProgramFolder(dir.path());
     platform.setOtherInstanceRunning(true);
     platform.expectBox(QStringLiteral("２重起動防止！"));
-    MainWindow w(platform);
+    MainWindow w(platform, programParts());
     QVERIFY(!w.startUp());
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages.constFirst().text, QStringLiteral("２重起動防止！"));
@@ -468,7 +473,7 @@ void TestMainWindow::readOnlyProgramFolderKeepsSnapshot()
     ScriptedPlatform platform;
     platform.setProgramFolder(dir.filePath(QStringLiteral("program/bin")));
     platform.setUserDataFolder(dir.filePath(QStringLiteral("data")));
-    MainWindow w(platform);
+    MainWindow w(platform, programParts());
     QVERIFY(w.startUp());
     QCOMPARE(w.session().snapshot().path(), dir.filePath(QStringLiteral("data/temp.dat")));
     QVERIFY(QFile::exists(w.session().snapshot().path()));
@@ -479,7 +484,7 @@ void TestMainWindow::readOnlyProgramFolderKeepsSnapshot()
     ScriptedPlatform nowhere;
     nowhere.setProgramFolder(dir.filePath(QStringLiteral("program/bin")));
     nowhere.setUserDataFolder(dir.filePath(QStringLiteral("program/data")));
-    MainWindow w2(nowhere);
+    MainWindow w2(nowhere, programParts());
     QVERIFY(w2.startUp());
     w2.session().snapshot().write(QStringLiteral("C\r\n\r\nD\r\n"));
     QCOMPARE(w2.session().snapshot().lines(),
@@ -538,7 +543,7 @@ void TestMainWindow::snapshotNeverGoesThroughWhatIsPlanted()
     ScriptedPlatform platform;
     platform.setProgramFolder(dir.path());
     platform.setUserDataFolder(dir.filePath(QStringLiteral("data")));
-    MainWindow w(platform);
+    MainWindow w(platform, programParts());
     if (beforeStart)
         plant();
     QVERIFY(w.startUp());

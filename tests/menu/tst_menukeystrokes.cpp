@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/JapaneseDesktop.h"
+#include "program/ProgramParts.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -113,7 +114,7 @@ void TestMenuKeystrokes::init()
     JapaneseDesktop::install();
     m_dir = std::make_unique<QTemporaryDir>();
     m_platform = std::make_unique<TestDesktop>(m_dir->path());
-    m_window = std::make_unique<MainWindow>(*m_platform);
+    m_window = std::make_unique<MainWindow>(*m_platform, programParts());
     QVERIFY(m_window->startUp());
     m_window->show();
     m_window->activateWindow();

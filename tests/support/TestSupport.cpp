@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/JapaneseDesktop.h"
+#include "program/ProgramParts.h"
 
 #include <QAction>
 #include <QFile>
@@ -22,7 +23,7 @@ WindowFixture::WindowFixture(const QString &commandLine,
     platform.setUserDataFolder(dir.filePath(QStringLiteral("userdata")));
     platform.setCommandLine(commandLine);
     script(platform);
-    window = std::make_unique<MainWindow>(platform);
+    window = std::make_unique<MainWindow>(platform, programParts());
     window->startUp();
     if (show)
         window->show();
