@@ -15,12 +15,23 @@ const QChar Tab = QLatin1Char('\t');
 void appendBlock(QString &out, const QString &tag, const QString &album, const QString &artist,
                  const QStringList &lines, QString (*convert)(const QString &))
 {
-    out += tag + CrLf;
-    out += QLatin1Char('0') + Tab + convert(album) + Tab + convert(artist) + CrLf;
+    // Appended piece by piece into the reserved text: a chain of + would build a temporary per line.
+    out += tag;
+    out += CrLf;
+    out += QLatin1Char('0');
+    out += Tab;
+    out += convert(album);
+    out += Tab;
+    out += convert(artist);
+    out += CrLf;
     qsizetype number = 1;
     for (const QString &line : lines) {
-        if (!line.isEmpty())
-            out += QString::number(number) + Tab + trimBlanks(convert(line)) + CrLf;
+        if (!line.isEmpty()) {
+            out += QString::number(number);
+            out += Tab;
+            out += trimBlanks(convert(line));
+            out += CrLf;
+        }
         ++number;
     }
 }
