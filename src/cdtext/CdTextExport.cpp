@@ -10,7 +10,7 @@ namespace
 {
 
 // A long list would make the box taller than the screen.
-constexpr qsizetype MaxListedCharacters = 20;
+constexpr qsizetype MaxListedLines = 20;
 
 QString headOf(UnwritableCharacter::Reason reason)
 {
@@ -38,12 +38,12 @@ QStringList unwritableMessage(const QList<UnwritableCharacter> &unwritable)
                 continue;
             if (count == 0)
                 message << headOf(reason);
-            if (count < MaxListedCharacters)
+            if (count < MaxListedLines)
                 message << texts::refusedCharacterLine(u.line, u.character);
             ++count;
         }
-        if (count > MaxListedCharacters)
-            message << texts::moreCharacters(static_cast<int>(count - MaxListedCharacters));
+        if (count > MaxListedLines)
+            message << texts::moreCharacters(static_cast<int>(count - MaxListedLines));
     }
     return message;
 }
@@ -56,7 +56,7 @@ QStringList longTextLines(const QList<CdTextBlock> &blocks)
     const auto check = [&](const QString &tag, int track, bool performer, const QByteArray &text) {
         if (text.size() <= texts::MaxTextBytes)
             return;
-        if (count < MaxListedCharacters)
+        if (count < MaxListedLines)
             lines << texts::longTextLine(tag, track, performer, static_cast<int>(text.size()));
         ++count;
     };
@@ -66,8 +66,8 @@ QStringList longTextLines(const QList<CdTextBlock> &blocks)
         for (qsizetype t = 0; t < block.titles.size(); ++t)
             check(block.tag, static_cast<int>(t + 1), false, block.titles.at(t));
     }
-    if (count > MaxListedCharacters)
-        lines << texts::moreTexts(static_cast<int>(count - MaxListedCharacters));
+    if (count > MaxListedLines)
+        lines << texts::moreTexts(static_cast<int>(count - MaxListedLines));
     return lines;
 }
 
@@ -96,7 +96,7 @@ CdTextExport exportCdText(const QString &layout)
 
     QStringList over;
     for (const CdTextBlock &block : parsed.blocks) {
-        const BlockUse use{block.tag, textPacks(block), textBytes(block)};
+        const BlockUse use{block.tag, textPacks(block)};
         result.use.append(use);
         if (use.textPacks > texts::MaxTextPacks)
             over << texts::overCapacityLine(use.tag, use.textPacks);

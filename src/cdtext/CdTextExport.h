@@ -14,7 +14,6 @@ namespace velnora::cdtext
 struct BlockUse {
     QString tag;
     int textPacks = 0; // without the three size packs; at most 253
-    int textBytes = 0; // the texts with their zero bytes; at most 3,036
 };
 
 // A layout as the binary CD-TEXT file, or the reason it cannot be one. Writes no file: the caller

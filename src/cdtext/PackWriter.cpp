@@ -141,25 +141,25 @@ int textPacks(const CdTextBlock &block)
     return packsFor(titleStream(block).size()) + packsFor(performerStream(block).size());
 }
 
-int textBytes(const CdTextBlock &block)
-{
-    return static_cast<int>(titleStream(block).size() + performerStream(block).size());
-}
-
 QByteArray cdTextFile(const QList<CdTextBlock> &blocks)
 {
     const qsizetype used = qMin<qsizetype>(blocks.size(), MaxBlocks);
     // Every block's size packs name the last sequence number of every block.
+    std::array<QByteArray, MaxBlocks> titles;
+    std::array<QByteArray, MaxBlocks> performers;
     std::array<int, MaxBlocks> lastSequence{};
-    for (qsizetype b = 0; b < used; ++b)
-        lastSequence[b] = textPacks(blocks.at(b)) + SizePacks - 1;
+    for (qsizetype b = 0; b < used; ++b) {
+        titles[b] = titleStream(blocks.at(b));
+        performers[b] = performerStream(blocks.at(b));
+        lastSequence[b] = packsFor(titles[b].size()) + packsFor(performers[b].size()) + SizePacks - 1;
+    }
 
     QByteArray packs;
     for (qsizetype b = 0; b < used; ++b) {
         const CdTextBlock &block = blocks.at(b);
         BlockPacks writer(packs, static_cast<int>(b), block.doubleByte);
-        writer.addTexts(TitlePack, titleStream(block));
-        writer.addTexts(PerformerPack, performerStream(block));
+        writer.addTexts(TitlePack, titles[b]);
+        writer.addTexts(PerformerPack, performers[b]);
 
         QByteArray info(SizePacks * PackTextSize, '\0');
         info[0] = static_cast<char>(block.characterCode);

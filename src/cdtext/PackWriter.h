@@ -23,9 +23,8 @@ quint16 packCrc(QByteArrayView first16);
 QByteArray titleStream(const CdTextBlock &block);
 QByteArray performerStream(const CdTextBlock &block);
 
-// Packs a block's texts take, without its three size packs, and the bytes of its texts with their ends.
+// Packs a block's texts take, without its three size packs.
 int textPacks(const CdTextBlock &block);
-int textBytes(const CdTextBlock &block);
 
 // The binary CD-TEXT file: the 4-byte header and the packs of every block (block number = index),
 // each block ended by its size packs. Every text in full, never the TAB shorthand.

@@ -24,8 +24,11 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
 {
     CdTextFileOutcome outcome;
     outcome.use = cdtext::useLines(result);
-    if (result.ok())
+    outcome.tracks = result.tracks;
+    if (result.ok()) {
+        outcome.bytes = result.bytes;
         return outcome;
+    }
     outcome.status = CdTextFileOutcome::Status::Refused;
     outcome.title =
         overALimit(result.refusal) ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
@@ -55,13 +58,13 @@ CdTextFileOutcome checkCdTextFile(const QString &layout)
     return outcomeOf(cdtext::exportCdText(layout));
 }
 
-CdTextFileOutcome writeCdTextFile(const QString &path, const QString &layout)
+CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &checked)
 {
-    const cdtext::CdTextExport result = cdtext::exportCdText(layout);
-    CdTextFileOutcome outcome = outcomeOf(result);
+    CdTextFileOutcome outcome = checked;
+    outcome.bytes.clear();
     if (!outcome.ok())
         return outcome;
-    const FileError error = writeFileAtomically(path, result.bytes, Links::Follow);
+    const FileError error = writeFileAtomically(path, checked.bytes, Links::Follow);
     if (error.failed()) {
         // Worded as a failed save: the user meets the same reasons there.
         SaveOutcome save;
@@ -75,7 +78,7 @@ CdTextFileOutcome writeCdTextFile(const QString &path, const QString &layout)
     outcome.title = cdtext::texts::exportedTitle();
     // The command names the file alone: it runs in the folder of the audio files it names.
     outcome.text = outcome.use.join(CrLf) + CrLf + CrLf +
-                   cdtext::texts::burnCommand(QFileInfo(path).fileName(), result.tracks);
+                   cdtext::texts::burnCommand(QFileInfo(path).fileName(), checked.tracks);
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -10,9 +11,11 @@ namespace velnora
 struct CdTextFileOutcome {
     enum class Status { Written, Refused, WriteFailed };
     Status status = Status::Written;
-    QString title;   // the box's title
-    QString text;    // the box's text, lines separated by CR LF
-    QStringList use; // "en: 41 / 253 パック", one a block; also when over capacity
+    QString title;    // the box's title
+    QString text;     // the box's text, lines separated by CR LF
+    QStringList use;  // "en: 41 / 253 パック", one a block; also when over capacity
+    QByteArray bytes; // the file to write, once checked and not refused
+    int tracks = 0;
     bool ok() const { return status == Status::Written; }
 };
 
@@ -21,10 +24,10 @@ struct CdTextFileOutcome {
 QString cdTextFileName(const QString &documentFile);
 QString cdTextFileFilter();
 
-// The layout's blocks, or why it cannot be CD-TEXT, before any file name is asked for.
+// The layout as CD-TEXT, or why it cannot be, before any file name is asked for.
 CdTextFileOutcome checkCdTextFile(const QString &layout);
-// Writes the layout's binary CD-TEXT to path through the atomic writer; writes nothing when refused.
-CdTextFileOutcome writeCdTextFile(const QString &path, const QString &layout);
+// Writes a checked export to path through the atomic writer; writes nothing when it was refused.
+CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &checked);
 
 // The box after "編集" for a layout over a limit of the disc (packs of a block, tracks): the same
 // words the export refuses with. Empty when the layout fits, or cannot be CD-TEXT for another reason.

@@ -324,7 +324,7 @@ bool Session::exportCdTextFile()
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
         return false;
-    const CdTextFileOutcome outcome = writeCdTextFile(path, titles());
+    const CdTextFileOutcome outcome = writeCdTextFile(path, check);
     m_platform.messageBox(outcome.text, outcome.title,
                           outcome.ok() ? CorePlatform::Icon::Information : CorePlatform::Icon::Stop,
                           CorePlatform::Buttons::Ok);
