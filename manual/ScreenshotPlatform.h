@@ -11,7 +11,7 @@ class ScreenshotPlatform : public velnora::DesktopPlatform
 public:
     explicit ScreenshotPlatform(const QString &folder) : m_folder(folder) {}
 
-    int messageBox(const QString &text, const QString &title, Icon, Buttons buttons) override
+    velnora::Answer messageBox(const QString &text, const QString &title, Icon, Buttons buttons) override
     {
         messages.append(title + QStringLiteral(": ") + text);
         return buttons == Buttons::YesNo ? Yes : Ok;

@@ -6,7 +6,8 @@ file(GLOB_RECURSE VELNORA_CORE_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/titles/*.cpp ${CMAKE_CURRENT_LIST_DIR}/titles/*.h
   ${CMAKE_CURRENT_LIST_DIR}/jacket/logic/*.cpp ${CMAKE_CURRENT_LIST_DIR}/jacket/logic/*.h
   ${CMAKE_CURRENT_LIST_DIR}/app/logic/*.cpp ${CMAKE_CURRENT_LIST_DIR}/app/logic/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/cdtext/*.cpp ${CMAKE_CURRENT_LIST_DIR}/cdtext/*.h)
+  ${CMAKE_CURRENT_LIST_DIR}/cdtext/*.cpp ${CMAKE_CURRENT_LIST_DIR}/cdtext/*.h
+  ${CMAKE_CURRENT_LIST_DIR}/messages/*.cpp ${CMAKE_CURRENT_LIST_DIR}/messages/*.h)
 add_library(velnora_core STATIC ${VELNORA_CORE_SOURCES})
 set_target_properties(velnora_core PROPERTIES AUTOMOC ON)
 target_include_directories(velnora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -1,6 +1,7 @@
 #include "app/DropController.h"
 
 #include "app/logic/DropContents.h"
+#include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Session.h"
 #include "text/Lines.h"
 
@@ -30,8 +31,9 @@ bool acceptable(const QMimeData *data)
 
 } // namespace
 
-DropController::DropController(QWidget *form, Session &session)
-    : QObject(form), m_session(session), m_albumBox(form->findChild<QLineEdit *>(QStringLiteral("Text1(1)"))),
+DropController::DropController(QWidget *form, Session &session, CorePlatform &platform)
+    : QObject(form), m_session(session), m_platform(platform),
+      m_albumBox(form->findChild<QLineEdit *>(QStringLiteral("Text1(1)"))),
       m_artistBox(form->findChild<QLineEdit *>(QStringLiteral("Text1(2)"))),
       m_titleBox(form->findChild<QPlainTextEdit *>(QStringLiteral("Text1(3)"))),
       m_titleViewport(m_titleBox->viewport())
@@ -94,7 +96,7 @@ void DropController::drop(int index, const QMimeData &data)
     const DropContents contents = contentsOf(data);
     if (contents.ignored)
         return;
-    m_session.dropFiles(contents.files);
+    showOutcome(m_platform, m_session.dropFiles(contents.files));
     if (!contents.text.isEmpty())
         insertText(index, contents.text);
 }

@@ -10,6 +10,7 @@ class QWidget;
 namespace velnora
 {
 
+class CorePlatform;
 class Session;
 
 // Files and text dropped on the three document boxes: the files go to the session, the text
@@ -19,7 +20,7 @@ class DropController : public QObject
     Q_OBJECT
 
 public:
-    DropController(QWidget *form, Session &session);
+    DropController(QWidget *form, Session &session, CorePlatform &platform);
 
     // The drop of data on Text1(index).
     void drop(int index, const QMimeData &data);
@@ -32,6 +33,7 @@ private:
     void insertText(int index, const QString &text);
 
     Session &m_session;
+    CorePlatform &m_platform;
     QLineEdit *m_albumBox;
     QLineEdit *m_artistBox;
     QPlainTextEdit *m_titleBox;

@@ -5,6 +5,7 @@
 #include "app/TitleToolsController.h"
 #include "app/WindowParts.h"
 #include "app/logic/LayoutRule.h"
+#include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Twips.h"
 #include "platform/Platform.h"
 #include "text/Lines.h"
@@ -27,6 +28,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <functional>
 
 namespace velnora
 {
@@ -79,7 +81,7 @@ MainWindow::MainWindow(Platform &platform, WindowParts &parts, QWidget *parent)
     }
 
     new TitleToolsController(client, m_session);
-    new DropController(client, m_session);
+    new DropController(client, m_session, m_platform);
     m_parts.addMenus(*this);
     bindDocument();
     bindCommands();
@@ -166,13 +168,13 @@ void MainWindow::bindCommands()
 {
     const struct {
         const char *name;
-        void (Session::*command)();
-    } buttons[] = {{"Command1", &Session::edit},
-                   {"Command2", &Session::cancel},
-                   {"Command3", &Session::clearDocument},
-                   {"Command4", &Session::save}};
+        std::function<void()> command;
+    } buttons[] = {{"Command1", [this] { showOutcome(m_platform, m_session.edit()); }},
+                   {"Command2", [this] { m_session.cancel(); }},
+                   {"Command3", [this] { m_session.clearDocument(); }},
+                   {"Command4", [this] { showOutcome(m_platform, m_session.save()); }}};
     for (const auto &b : buttons)
-        connect(control<QPushButton>(QLatin1String(b.name)), &QPushButton::clicked, &m_session, b.command);
+        connect(control<QPushButton>(QLatin1String(b.name)), &QPushButton::clicked, this, b.command);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
     m_exitButton->installEventFilter(this);
 }
@@ -193,7 +195,9 @@ bool MainWindow::startUp()
 {
     // 8. The minimum-size rule raises it at once.
     setOuterSizeTwips(outerWidthTwips(), 8200);
-    return m_session.startUp();
+    const Outcome outcome = m_session.startUp();
+    showOutcome(m_platform, outcome);
+    return outcome.refusal != Outcome::Refusal::OtherInstance;
 }
 
 void MainWindow::showState()

@@ -18,7 +18,7 @@ void ConsoleHost::appendToLastLine(const QString &text)
         m_lines.last() += text;
 }
 
-int ConsoleHost::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
+Answer ConsoleHost::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
     // Questions and the notes of success say nothing a script needs; problems are told.
     if (icon != Icon::Question && icon != Icon::Information) {
@@ -32,6 +32,11 @@ int ConsoleHost::messageBox(const QString &text, const QString &title, Icon icon
             m_lines << line;
     }
     return buttons == Buttons::YesNo ? Yes : Ok;
+}
+
+Answer ConsoleHost::ask(Question question)
+{
+    return question == Question::ClearFilled ? Ok : Yes;
 }
 
 QString ConsoleHost::openFileName(const QString &, const QString &)

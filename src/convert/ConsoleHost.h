@@ -22,7 +22,8 @@ public:
     // Adds text to the last line (where a rejected character stands).
     void appendToLastLine(const QString &text);
 
-    int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
     QString saveFileName(const QString &filter, const QString &startName) override;
     QString programFolder() const override;

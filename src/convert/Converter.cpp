@@ -2,6 +2,7 @@
 
 #include "app/logic/CdTextFile.h"
 #include "app/logic/FileAccess.h"
+#include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Session.h"
 #include "app/logic/TextSave.h"
 #include "edit/EditMarks.h"
@@ -75,7 +76,7 @@ Converter::Result Converter::run(const ConvertOptions &options)
     });
 
     host.setOpenName(options.input);
-    session.openDocument();
+    showOutcome(host, session.openDocument());
     if (session.currentFile() != options.input) {
         QStringList error = host.takeLines();
         if (error.isEmpty())
@@ -88,7 +89,7 @@ Converter::Result Converter::run(const ConvertOptions &options)
         session.setArtist(*options.artist);
     session.setEditType(*type);
 
-    session.edit();
+    showOutcome(host, session.edit());
     if (!rejectedAt.isEmpty())
         host.appendToLastLine(rejectedAt);
     if (!session.isEdited())
@@ -97,10 +98,13 @@ Converter::Result Converter::run(const ConvertOptions &options)
     host.setSaveName(options.output);
     bool written = false;
     if (isCdTextName(options.output)) {
-        written = session.exportCdTextFile();
+        const Outcome exported = session.exportCdTextFile();
+        showOutcome(host, exported);
+        written = exported.done();
     } else {
-        session.saveAs();
-        written = session.currentFile() == options.output;
+        const Outcome saved = session.saveAs();
+        showOutcome(host, saved);
+        written = saved.done();
     }
     Result result;
     result.error = host.takeLines();

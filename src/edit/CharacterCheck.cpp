@@ -60,35 +60,4 @@ std::optional<RejectedCharacter> scanForEnglish(const QString &album, const QStr
     return scanField(3, titles);
 }
 
-QString confirmationText(EditType type)
-{
-    switch (type) {
-    case EditType::En:
-        return QStringLiteral("en 編集でよいですか？");
-    case EditType::EnJa:
-        return QStringLiteral("en + ja 編集でよいですか？");
-    case EditType::Ja:
-        break;
-    }
-    return QStringLiteral("ja 編集でよいですか？");
-}
-
-QString confirmationTitle()
-{
-    return QStringLiteral("編集種類確認");
-}
-
-QString rejectionText(const QString &character)
-{
-    return QStringLiteral("下記の不適切な日本語全角文字を修正してください\r\n"
-                          "または 編集種類をja にしてください\r\n\r\n"
-                          "不適切文字は【 ") +
-           character + QStringLiteral(" 】です");
-}
-
-QString rejectionTitle()
-{
-    return QStringLiteral("編集中断");
-}
-
 } // namespace velnora

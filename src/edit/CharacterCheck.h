@@ -23,12 +23,4 @@ bool acceptedInEnglish(const QString &character);
 std::optional<RejectedCharacter> scanForEnglish(const QString &album, const QString &artist,
                                                 const QString &titles);
 
-// The question that confirms the edit type ("編集種類確認", question icon, Yes and No).
-QString confirmationText(EditType type);
-QString confirmationTitle();
-
-// The report of a rejected character ("編集中断", stop icon, OK).
-QString rejectionText(const QString &character);
-QString rejectionTitle();
-
 } // namespace velnora

@@ -25,36 +25,4 @@ InputProblem checkInput(const QString &album, const QString &artist, const QStri
     return missing != InputProblem::None ? missing : firstLineRule(titles);
 }
 
-QString inputProblemText(InputProblem problem)
-{
-    switch (problem) {
-    case InputProblem::MissingAlbum:
-        return QStringLiteral("アルバム名が入力されていません");
-    case InputProblem::MissingArtist:
-        return QStringLiteral("アーティスト名が入力されていません");
-    case InputProblem::MissingTitles:
-        return QStringLiteral("曲名が入力されていません");
-    case InputProblem::EmptyFirstLine:
-        return QStringLiteral("曲名の一行目は改行しちゃダメ");
-    case InputProblem::None:
-        break;
-    }
-    return QString();
-}
-
-QString inputProblemTitle(InputProblem problem)
-{
-    switch (problem) {
-    case InputProblem::MissingAlbum:
-    case InputProblem::MissingArtist:
-    case InputProblem::MissingTitles:
-        return QStringLiteral("入力漏れ");
-    case InputProblem::EmptyFirstLine:
-        return QStringLiteral("改行禁止");
-    case InputProblem::None:
-        break;
-    }
-    return QString();
-}
-
 } // namespace velnora

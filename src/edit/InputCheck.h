@@ -18,8 +18,4 @@ InputProblem firstLineRule(const QString &titles);
 // Both checks in the order the edit command runs them.
 InputProblem checkInput(const QString &album, const QString &artist, const QString &titles);
 
-// The message box for a problem (stop icon, OK button); empty for None.
-QString inputProblemText(InputProblem problem);
-QString inputProblemTitle(InputProblem problem);
-
 } // namespace velnora

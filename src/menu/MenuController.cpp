@@ -1,8 +1,10 @@
 #include "menu/MenuController.h"
 
 #include "app/logic/HelpLocation.h"
+#include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Session.h"
 #include "menu/MenuTexts.h"
+#include "messages/Messages.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -28,11 +30,11 @@ MenuController::MenuController(QMainWindow *window, Session &session, Platform &
         const char16_t *name;
         std::function<void()> run;
     } commands[] = {
-        {u"新規", [this] { m_session.newDocument(); }},
-        {u"開く", [this] { m_session.openDocument(); }},
-        {u"上書き保存", [this] { m_session.saveOverwrite(); }},
-        {u"名前を付けて保存", [this] { m_session.saveAs(); }},
-        {u"CDTEXT書き出し", [this] { m_session.exportCdTextFile(); }},
+        {u"新規", [this] { showOutcome(m_platform, m_session.newDocument()); }},
+        {u"開く", [this] { showOutcome(m_platform, m_session.openDocument()); }},
+        {u"上書き保存", [this] { showOutcome(m_platform, m_session.saveOverwrite()); }},
+        {u"名前を付けて保存", [this] { showOutcome(m_platform, m_session.saveAs()); }},
+        {u"CDTEXT書き出し", [this] { showOutcome(m_platform, m_session.exportCdTextFile()); }},
         {u"常に手前に表示", [this] { toggleStayOnTop(); }},
         {u"印刷", [this] { emit jacketRequested(); }},
         {u"終了", [this] { m_window->close(); }},
@@ -206,8 +208,8 @@ void MenuController::openHelpFile()
 
 void MenuController::showVersion()
 {
-    m_platform.messageBox(menutexts::versionText(), QStringLiteral("バージョン情報"),
-                          CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
+    m_platform.messageBox(menutexts::versionText(), messages::versionTitle(), CorePlatform::Icon::None,
+                          CorePlatform::Buttons::Ok);
 }
 
 } // namespace velnora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/Box.h"
+#include "messages/Question.h"
 #include "platform/ProgramName.h"
 
 #include <QString>
@@ -12,15 +14,17 @@ namespace velnora
 class CorePlatform
 {
 public:
-    enum class Icon { None, Stop, Question, Exclamation, Information };
-    enum class Buttons { Ok, OkCancel, YesNo };
-    // The answers keep the classic codes, since the program's logic compares against them.
-    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+    using Icon = BoxIcon;
+    using Buttons = BoxButtons;
+    using enum Answer;
 
     virtual ~CorePlatform() = default;
 
     // A box without a title of its own shows the program's name.
-    virtual int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) = 0;
+    virtual Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) = 0;
+    Answer show(const Box &box) { return messageBox(box.text, box.title, box.icon, box.buttons); }
+    // A question, worded from the program's catalogue.
+    virtual Answer ask(Question question) = 0;
 
     // Filters in Qt's form ("テキストファイル(*.txt);;すべてのファイル(*.*)"). An empty result means
     // the user cancelled.

@@ -1,5 +1,6 @@
 #include "platform/DesktopPlatform.h"
 
+#include "messages/Messages.h"
 #include "platform/ProcessSetup.h"
 #include "text/NativePath.h"
 
@@ -77,7 +78,7 @@ QWidget *DesktopPlatform::dialogParent() const
     return m_dialogParent.data();
 }
 
-int DesktopPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
+Answer DesktopPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
     QMessageBox box(dialogParent());
     box.setWindowTitle(title.isEmpty() ? programName() : title);
@@ -122,6 +123,11 @@ int DesktopPlatform::messageBox(const QString &text, const QString &title, Icon 
     case QMessageBox::Ok:
         return Ok;
     }
+}
+
+Answer DesktopPlatform::ask(Question question)
+{
+    return show(messages::question(question));
 }
 
 void DesktopPlatform::setDialogFilters(QFileDialog &dialog, const QString &filter)

@@ -17,7 +17,8 @@ public:
     DesktopPlatform();
     ~DesktopPlatform() override;
 
-    int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
     QString saveFileName(const QString &filter, const QString &startName) override;
     void setDialogParent(QWidget *parent) override;

@@ -149,7 +149,7 @@ void TestFiles::newAsksBeforeClearing()
     const QString file = f.path(QStringLiteral("doc.txt"));
     f.window->session().setArtist(QStringLiteral("only the artist"));
     f.window->session().setCurrentFile(file);
-    f.platform.queueAnswer(answer);
+    f.platform.queueAnswer(Answer(answer));
     QVERIFY(triggerAction(*f.window, QStringLiteral("新規")));
     QCOMPARE(f.platform.messages.size(), 1);
     expectClearQuestion(f.platform.messages.at(0));
@@ -193,7 +193,7 @@ void TestFiles::openAfterQuestion()
     const QString file = f.path(QStringLiteral("in.txt"));
     f.writeFile(QStringLiteral("in.txt"), QByteArray("new1\r\nnew2\r\n"));
     fillEdited(f, f.path(QStringLiteral("old.txt")));
-    f.platform.expectBox(ClearQuestion, answer);
+    f.platform.expectBox(ClearQuestion, Answer(answer));
     if (opened)
         f.platform.queueFileName(file);
     QVERIFY(triggerAction(*f.window, QStringLiteral("開く")));
@@ -395,7 +395,7 @@ void TestFiles::saveTitleTable()
     f.writeFile(QStringLiteral("current.txt"), QByteArray("old"));
     fillEdited(f, hasFile ? current : QString());
     if (answer)
-        f.platform.expectBox(QStringLiteral("上書き保存をしますか？"), answer);
+        f.platform.expectBox(QStringLiteral("上書き保存をしますか？"), Answer(answer));
     if (dialog)
         f.platform.queueFileName(chosen);
     bool flagsDuringRun[2] = {false, false};
@@ -721,7 +721,7 @@ void TestFiles::exitReleaseAsksAboutSaving()
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         WindowFixture f;
         f.window->session().setSaveCommandsEnabled(startEnabled);
-        f.platform.queueAnswer(answer);
+        f.platform.queueAnswer(Answer(answer));
         QTest::mouseClick(test::command(*f.window, 5), button);
         QCOMPARE(f.platform.messages.size(), 1);
         expectMessage(f.platform.messages.at(0), QStringLiteral("保存ボタンを有効にしますか？"),

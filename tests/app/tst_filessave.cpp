@@ -157,7 +157,7 @@ void TestFilesSave::writeFailureKeepsOldFile()
     const QByteArray before = pipe ? QByteArray() : read(path); // reading a pipe would wait
     const SaveOutcome outcome = saveTextFile(path, QStringLiteral("new text"));
     QCOMPARE(outcome.status, SaveOutcome::Status::WriteFailed);
-    QVERIFY(!outcome.reason.isEmpty());
+    QVERIFY(!outcome.error.reason.isEmpty());
     if (pipe) {
         struct stat st = {};
         QVERIFY(::stat(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), &st) == 0);
@@ -186,7 +186,7 @@ void TestFilesSave::fullDiskKeepsOldFile()
     std::signal(SIGXFSZ, previousHandler);
     QCOMPARE(outcome.status, SaveOutcome::Status::WriteFailed);
     // The system's reason in the user's language (the tests run in ja_JP.UTF-8), not Qt's English.
-    QCOMPARE(outcome.reason, QStringLiteral("ファイルが大きすぎます"));
+    QCOMPARE(outcome.error.reason, QStringLiteral("ファイルが大きすぎます"));
     QCOMPARE(read(path), QByteArray("old titles\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
 }
@@ -217,7 +217,7 @@ void TestFilesSave::messages_data()
     QTest::addColumn<QString>("message");
     SaveOutcome failed;
     failed.status = SaveOutcome::Status::WriteFailed;
-    failed.reason = QStringLiteral("Permission denied");
+    failed.error.reason = QStringLiteral("Permission denied");
     QTest::newRow("write failure names file and reason")
         << failed << QStringLiteral("保存できませんでした。\r\n/d/a.txt\r\nPermission denied");
     SaveOutcome refused;

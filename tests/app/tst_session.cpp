@@ -1,5 +1,6 @@
 #include "support/ScriptedPlatform.h"
 
+#include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Session.h"
 #include "text/Cp932.h"
 
@@ -17,7 +18,8 @@ namespace
 {
 
 // A command run on the session; dir is the temporary folder.
-using Command = std::function<void(Session &, const QDir &dir)>;
+// A command of a row; what it returns is shown as the window shows it.
+using Command = std::function<void(Session &, const QDir &dir, CorePlatform &platform)>;
 
 QString iconName(CorePlatform::Icon icon)
 {
@@ -88,11 +90,19 @@ struct Fixture {
     }
     // Expects the boxes of a row ("title | text | icon | buttons"), the first ones answered as given,
     // the others with their first button.
-    void expect(const QStringList &boxes, const QList<int> &answers)
+    void expect(const QStringList &boxes, const QList<Answer> &answers)
     {
         for (qsizetype i = 0; i < boxes.size(); ++i)
             platform.expectBox(boxes.at(i).split(QStringLiteral(" | ")).at(1),
-                               i < answers.size() ? answers.at(i) : int(ScriptedPlatform::FirstButton));
+                               i < answers.size() ? std::optional(answers.at(i))
+                                                  : ScriptedPlatform::FirstButton);
+    }
+    // Start-up as the window runs it: its boxes shown, false when another instance runs.
+    bool startUp()
+    {
+        const Outcome outcome = session.startUp();
+        showOutcome(platform, outcome);
+        return outcome.refusal != Outcome::Refusal::OtherInstance;
     }
     QStringList boxes() const
     {
@@ -126,7 +136,7 @@ private slots:
 void TestSession::commands_data()
 {
     QTest::addColumn<QString>("titles"); // before; album "Alb", artist "Art"
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<Answer>>("answers");
     QTest::addColumn<QString>("fileName"); // the next file dialog's answer, in the temporary folder;
                                            // "(cancelled)" cancels it
     QTest::addColumn<Command>("command");
@@ -139,42 +149,50 @@ void TestSession::commands_data()
 
     const QString two = QStringLiteral("b\r\na");
     const QByteArray none = QByteArray();
-    auto run = [](void (Session::*m)()) { return Command([m](Session &s, const QDir &) { (s.*m)(); }); };
+    auto run = [](auto m) {
+        return Command([m](Session &s, const QDir &, CorePlatform &p) {
+            if constexpr (std::is_same_v<decltype((s.*m)()), Outcome>)
+                showOutcome(p, (s.*m)());
+            else
+                (s.*m)();
+        });
+    };
 
     QTest::newRow("clear keeps the titles in the snapshot")
-        << two << QList<int>{} << QString() << run(&Session::clearDocument) << QStringList{} << QString()
+        << two << QList<Answer>{} << QString() << run(&Session::clearDocument) << QStringList{} << QString()
         << QString() << QString() << false << QByteArray("b\r\na");
-    QTest::newRow("new, cancelled") << two << QList<int>{CorePlatform::Cancel} << QString()
+    QTest::newRow("new, cancelled") << two << QList<Answer>{CorePlatform::Cancel} << QString()
                                     << run(&Session::newDocument) << QStringList{ClearBox}
                                     << QStringLiteral("Alb") << two << QString() << false << none;
-    QTest::newRow("new, confirmed") << two << QList<int>{CorePlatform::Ok} << QString()
+    QTest::newRow("new, confirmed") << two << QList<Answer>{CorePlatform::Ok} << QString()
                                     << run(&Session::newDocument) << QStringList{ClearBox} << QString()
                                     << QString() << QString() << false << QByteArray("b\r\na");
     QTest::newRow("open, dialog cancelled")
-        << two << QList<int>{CorePlatform::Ok} << QStringLiteral("(cancelled)") << run(&Session::openDocument)
-        << QStringList{ClearBox} << QStringLiteral("Alb") << two << QString() << false << none;
+        << two << QList<Answer>{CorePlatform::Ok} << QStringLiteral("(cancelled)")
+        << run(&Session::openDocument) << QStringList{ClearBox} << QStringLiteral("Alb") << two << QString()
+        << false << none;
     QTest::newRow("open a disc line with edit marks")
-        << two << QList<int>{CorePlatform::Ok} << QStringLiteral("in.txt") << run(&Session::openDocument)
+        << two << QList<Answer>{CorePlatform::Ok} << QStringLiteral("in.txt") << run(&Session::openDocument)
         << QStringList{ClearBox} << QStringLiteral("New") << QStringLiteral("x\r\n0\tNew\tOne\r\n")
         << QStringLiteral("in.txt") << false << QByteArray("b\r\na");
     QTest::newRow("save without a file asks for a name")
-        << two << QList<int>{} << QStringLiteral("out.txt") << run(&Session::save) << QStringList{}
+        << two << QList<Answer>{} << QStringLiteral("out.txt") << run(&Session::save) << QStringList{}
         << QStringLiteral("Alb") << two << QStringLiteral("out.txt") << false << none;
-    QTest::newRow("sort ascending") << two << QList<int>{} << QString() << run(&Session::sortTitles)
+    QTest::newRow("sort ascending") << two << QList<Answer>{} << QString() << run(&Session::sortTitles)
                                     << QStringList{} << QStringLiteral("Alb") << QStringLiteral("a\r\nb\r\n")
                                     << QString() << false << QByteArray("b\r\na");
-    QTest::newRow("attach numbers") << two << QList<int>{} << QString() << run(&Session::attachTrackNumbers)
-                                    << QStringList{} << QStringLiteral("Alb")
-                                    << QStringLiteral("01-b\r\n02-a\r\n") << QString() << false
-                                    << QByteArray("b\r\na");
-    QTest::newRow("delete numbers") << QStringLiteral("01 b\r\n02 a") << QList<int>{} << QString()
-                                    << Command([](Session &s, const QDir &) {
+    QTest::newRow("attach numbers") << two << QList<Answer>{} << QString()
+                                    << run(&Session::attachTrackNumbers) << QStringList{}
+                                    << QStringLiteral("Alb") << QStringLiteral("01-b\r\n02-a\r\n")
+                                    << QString() << false << QByteArray("b\r\na");
+    QTest::newRow("delete numbers") << QStringLiteral("01 b\r\n02 a") << QList<Answer>{} << QString()
+                                    << Command([](Session &s, const QDir &, CorePlatform &) {
                                            s.setCounter(3);
                                            s.deleteTrackNumbers();
                                        })
                                     << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b\r\na\r\n")
                                     << QString() << false << QByteArray("01 b\r\n02 a");
-    QTest::newRow("edit ja") << two << QList<int>{CorePlatform::Yes} << QString() << run(&Session::edit)
+    QTest::newRow("edit ja") << two << QList<Answer>{CorePlatform::Yes} << QString() << run(&Session::edit)
                              << QStringList{box(QStringLiteral("編集種類確認"),
                                                 QStringLiteral("ja 編集でよいですか？"),
                                                 QStringLiteral("question"), QStringLiteral("yes no")),
@@ -183,43 +201,47 @@ void TestSession::commands_data()
                              << QStringLiteral("ja\r\n0\tＡｌｂ\tＡｒｔ\r\n1\tｂ\r\n2\tａ\r\n") << QString()
                              << true << QByteArray("b\r\na");
     QTest::newRow("edit with an empty first line stops")
-        << QStringLiteral("\r\na") << QList<int>{} << QString() << run(&Session::edit)
+        << QStringLiteral("\r\na") << QList<Answer>{} << QString() << run(&Session::edit)
         << QStringList{box(QStringLiteral("改行禁止"), QStringLiteral("曲名の一行目は改行しちゃダメ"),
                            QStringLiteral("stop"), QStringLiteral("ok"))}
         << QStringLiteral("Alb") << QStringLiteral("\r\na") << QString() << false << none;
     QTest::newRow("cancel after clear brings back titles and names")
-        << two << QList<int>{} << QString() << Command([](Session &s, const QDir &) {
+        << two << QList<Answer>{} << QString() << Command([](Session &s, const QDir &, CorePlatform &) {
                s.clearDocument();
                s.cancel();
            })
         << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b\r\na\r\n") << QString() << false
         << QByteArray("b\r\na");
     QTest::newRow("en double click narrows")
-        << QStringLiteral(" ｂ ") << QList<int>{} << QString() << run(&Session::convertToEnglish)
+        << QStringLiteral(" ｂ ") << QList<Answer>{} << QString() << run(&Session::convertToEnglish)
         << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b") << QString() << false << none;
     QTest::newRow("file names dropped")
-        << two << QList<int>{} << QString() << Command([](Session &s, const QDir &) {
+        << two << QList<Answer>{} << QString() << Command([](Session &s, const QDir &, CorePlatform &p) {
                s.setFileNameDrop(true);
-               s.dropFiles({QStringLiteral("/music/01 Intro.flac"), QStringLiteral("/music/02.live.mp3")});
+               showOutcome(p, s.dropFiles({QStringLiteral("/music/01 Intro.flac"),
+                                           QStringLiteral("/music/02.live.mp3")}));
            })
         << QStringList{} << QStringLiteral("Alb") << QStringLiteral("b\r\na01 Intro\r\n02.live\r\n")
         << QString() << false << none;
     QTest::newRow("dropped folder cannot be opened")
-        << two << QList<int>{} << QString()
-        << Command([](Session &s, const QDir &) { s.dropFiles({QStringLiteral("/")}); })
+        << two << QList<Answer>{} << QString() << Command([](Session &s, const QDir &, CorePlatform &p) {
+               showOutcome(p, s.dropFiles({QStringLiteral("/")}));
+           })
         << QStringList{box(QStringLiteral("VELNORA"), QStringLiteral("開けません！"), QStringLiteral("none"),
                            QStringLiteral("ok"))}
         << QStringLiteral("Alb") << two << QString() << false << none;
     QTest::newRow("dropped file replaces the titles")
-        << two << QList<int>{} << QString()
-        << Command([](Session &s, const QDir &dir) { s.dropFiles({dir.filePath(QStringLiteral("in.txt"))}); })
+        << two << QList<Answer>{} << QString() << Command([](Session &s, const QDir &dir, CorePlatform &p) {
+               showOutcome(p, s.dropFiles({dir.filePath(QStringLiteral("in.txt"))}));
+           })
         << QStringList{} << QStringLiteral("New") << QStringLiteral("x\r\n0\tNew\tOne\r\n")
         << QStringLiteral("in.txt") << false << none;
     QTest::newRow("label double click clears the titles")
-        << two << QList<int>{} << QString() << Command([](Session &s, const QDir &) { s.clearField(3); })
-        << QStringList{} << QStringLiteral("Alb") << QString() << QString() << false << none;
-    QTest::newRow("sample") << two << QList<int>{} << QString() << run(&Session::pasteSample) << QStringList{}
-                            << QStringLiteral("Album")
+        << two << QList<Answer>{} << QString()
+        << Command([](Session &s, const QDir &, CorePlatform &) { s.clearField(3); }) << QStringList{}
+        << QStringLiteral("Alb") << QString() << QString() << false << none;
+    QTest::newRow("sample") << two << QList<Answer>{} << QString() << run(&Session::pasteSample)
+                            << QStringList{} << QStringLiteral("Album")
                             << QStringLiteral(
                                    "    FirstTitle\r\nSecondTitle \u25CF\r\n         ThirdTitle\r\n"
                                    "FourthTitle\r\nFifthTitle\r\nSixthTitle\r\n   SeventhTitle\r\n"
@@ -228,12 +250,12 @@ void TestSession::commands_data()
                             << QString() << false << none;
     const QString jaConfirm = box(QStringLiteral("編集種類確認"), QStringLiteral("ja 編集でよいですか？"),
                                   QStringLiteral("question"), QStringLiteral("yes no"));
-    auto editAndExport = Command([](Session &s, const QDir &) {
-        s.edit();
-        s.exportCdTextFile();
+    auto editAndExport = Command([](Session &s, const QDir &, CorePlatform &p) {
+        showOutcome(p, s.edit());
+        showOutcome(p, s.exportCdTextFile());
     });
     QTest::newRow("export after the edit: the use and the burn command")
-        << two << QList<int>{CorePlatform::Yes} << QStringLiteral("out.cdt") << editAndExport
+        << two << QList<Answer>{CorePlatform::Yes} << QStringLiteral("out.cdt") << editAndExport
         << QStringList{jaConfirm, DoneBox,
                        box(QStringLiteral("CD-TEXT書き出し完了"),
                            QStringLiteral(
@@ -250,8 +272,8 @@ void TestSession::commands_data()
         QStringLiteral("CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。"
                        "\r\nja ブロック: 527 / 253 パック");
     QTest::newRow("over capacity: a box after the edit, the export refuses with its words")
-        << QStringList(30, long30).join(QStringLiteral("\r\n")) << QList<int>{CorePlatform::Yes} << QString()
-        << editAndExport
+        << QStringList(30, long30).join(QStringLiteral("\r\n")) << QList<Answer>{CorePlatform::Yes}
+        << QString() << editAndExport
         << QStringList{jaConfirm, DoneBox,
                        box(QStringLiteral("CD-TEXT容量超過"), overCapacity, QStringLiteral("exclamation"),
                            QStringLiteral("ok")),
@@ -260,7 +282,7 @@ void TestSession::commands_data()
         << QStringLiteral("Alb") << longLayout << QString() << true
         << QStringList(30, long30).join(QStringLiteral("\r\n")).toLatin1();
     QTest::newRow("exit question enables saving")
-        << two << QList<int>{CorePlatform::Yes} << QString() << run(&Session::askSaveCommands)
+        << two << QList<Answer>{CorePlatform::Yes} << QString() << run(&Session::askSaveCommands)
         << QStringList{box(QStringLiteral("VELNORA"), QStringLiteral("保存ボタンを有効にしますか？"),
                            QStringLiteral("none"), QStringLiteral("yes no"))}
         << QStringLiteral("Alb") << two << QString() << false << none;
@@ -269,13 +291,13 @@ void TestSession::commands_data()
 void TestSession::commands()
 {
     QFETCH(QString, titles);
-    QFETCH(QList<int>, answers);
+    QFETCH(QList<Answer>, answers);
     QFETCH(QString, fileName);
     QFETCH(Command, command);
     QFETCH(QStringList, boxes);
 
     Fixture f;
-    QVERIFY(f.session.startUp());
+    QVERIFY(f.startUp());
     f.write(QStringLiteral("in.txt"), "x\r\n0\tNew\tOne\r\n");
     f.session.setAlbum(QStringLiteral("Alb"));
     f.session.setArtist(QStringLiteral("Art"));
@@ -286,7 +308,7 @@ void TestSession::commands()
     else if (!fileName.isEmpty())
         f.platform.queueFileName(f.path(fileName));
     const QByteArray before = f.read(QStringLiteral("temp.dat"));
-    command(f.session, QDir(f.dir.path()));
+    command(f.session, QDir(f.dir.path()), f.platform);
 
     QTEST(f.boxes(), "boxes");
     QTEST(f.session.album(), "album");
@@ -351,7 +373,7 @@ void TestSession::startUp()
 
     QFETCH(QStringList, boxes);
     f.expect(boxes, {});
-    QTEST(f.session.startUp(), "started");
+    QTEST(f.startUp(), "started");
     QTEST(f.boxes(), "boxes");
     QTEST(f.session.titles(), "titles");
     QCOMPARE(f.session.currentFile(), f.path(commandLine));
@@ -366,7 +388,7 @@ void TestSession::startUp()
 void TestSession::rejectedCharacterIsShownWhereItStands()
 {
     Fixture f;
-    QVERIFY(f.session.startUp());
+    QVERIFY(f.startUp());
     f.session.setEditType(EditType::En);
     f.session.setAlbum(QStringLiteral("Alb"));
     f.session.setArtist(QStringLiteral("Art"));
@@ -374,7 +396,13 @@ void TestSession::rejectedCharacterIsShownWhereItStands()
     QSignalSpy rejected(&f.session, &Session::characterRejected);
     f.platform.expectBox(QStringLiteral("en 編集でよいですか？"), CorePlatform::Yes);
     f.platform.expectBox(); // the refusal, checked below
-    f.session.edit();
+    const Outcome outcome = f.session.edit();
+    showOutcome(f.platform, outcome);
+    // The place as a person counts it, for a face that cannot select it.
+    QCOMPARE(outcome.refusal, Outcome::Refusal::CharacterRejected);
+    QCOMPARE(outcome.rejected->character.character, QStringLiteral("☆"));
+    QCOMPARE(outcome.rejected->line, 2);
+    QCOMPARE(outcome.rejected->column, qsizetype(2));
     QCOMPARE(rejected.size(), 1);
     QCOMPARE(rejected.at(0).at(0).toInt(), 3);
     QCOMPARE(rejected.at(0).at(1).value<qsizetype>(), 5); // a CR LF counts two
@@ -386,7 +414,7 @@ void TestSession::rejectedCharacterIsShownWhereItStands()
 void TestSession::movedTitleSelectsItsEntry()
 {
     Fixture f;
-    QVERIFY(f.session.startUp());
+    QVERIFY(f.startUp());
     f.session.setTitles(QStringLiteral("a\r\nb\r\nc\r\n"));
     QSignalSpy entry(&f.session, &Session::entrySelected);
     QSignalSpy selected(&f.session, &Session::titleSelected);
@@ -402,7 +430,7 @@ void TestSession::movedTitleSelectsItsEntry()
 void TestSession::endRemovesSnapshot()
 {
     Fixture f;
-    QVERIFY(f.session.startUp());
+    QVERIFY(f.startUp());
     QVERIFY(QFile::exists(f.path(QStringLiteral("temp.dat"))));
     f.session.end();
     QVERIFY(!QFile::exists(f.path(QStringLiteral("temp.dat"))));

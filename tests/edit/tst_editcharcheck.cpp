@@ -1,4 +1,5 @@
 #include "edit/CharacterCheck.h"
+#include "messages/Messages.h"
 
 #include <QTest>
 
@@ -79,11 +80,11 @@ void TestEditCharCheck::scan()
 
 void TestEditCharCheck::messages()
 {
-    QCOMPARE(confirmationText(EditType::En), QStringLiteral("en 編集でよいですか？"));
-    QCOMPARE(confirmationText(EditType::EnJa), QStringLiteral("en + ja 編集でよいですか？"));
-    QCOMPARE(confirmationText(EditType::Ja), QStringLiteral("ja 編集でよいですか？"));
+    QCOMPARE(messages::question(Question::EditTypeEn).text, QStringLiteral("en 編集でよいですか？"));
+    QCOMPARE(messages::question(Question::EditTypeEnJa).text, QStringLiteral("en + ja 編集でよいですか？"));
+    QCOMPARE(messages::question(Question::EditTypeJa).text, QStringLiteral("ja 編集でよいですか？"));
     QCOMPARE(
-        rejectionText(QStringLiteral("あ")),
+        messages::rejectionText(QStringLiteral("あ")),
         QStringLiteral("下記の不適切な日本語全角文字を修正してください\r\nまたは 編集種類をja にしてください"
                        "\r\n\r\n不適切文字は【 あ 】です"));
 }

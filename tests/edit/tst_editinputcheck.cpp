@@ -1,4 +1,5 @@
 #include "edit/InputCheck.h"
+#include "messages/Messages.h"
 
 #include <QTest>
 
@@ -59,8 +60,8 @@ void TestEditInputCheck::checks()
     QFETCH(QString, title);
     const InputProblem problem = checkInput(album, artist, titles);
     QCOMPARE(problem == InputProblem::None, text.isEmpty());
-    QCOMPARE(inputProblemText(problem), text);
-    QCOMPARE(inputProblemTitle(problem), title);
+    QCOMPARE(messages::inputProblemText(problem), text);
+    QCOMPARE(messages::inputProblemTitle(problem), title);
 }
 
 QTEST_GUILESS_MAIN(TestEditInputCheck)

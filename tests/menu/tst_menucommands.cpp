@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/logic/OutcomeBoxes.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -590,7 +591,7 @@ void TestMenuCommands::exportCdTextFile()
     m_f->expectEdit();
     if (!written)
         m_f->platform.expectBox(); // the edit's warning that the text is over capacity
-    m_f->window->session().edit();
+    showOutcome(m_f->platform, m_f->window->session().edit()); // as "編集" shows it
     m_f->window->session().setCurrentFile(m_f->path(u"album.txt"_qs));
     m_f->platform.clear();
     const QString cdt = m_f->path(u"album.cdt"_qs);

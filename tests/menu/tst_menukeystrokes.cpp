@@ -30,7 +30,7 @@ public:
     explicit TestDesktop(const QString &folder) : m_folder(folder) {}
 
     // No keystroke asks anything: any box is a fault.
-    int messageBox(const QString &text, const QString &, Icon, Buttons) override
+    Answer messageBox(const QString &text, const QString &, Icon, Buttons) override
     {
         messages.append(text);
         QTest::qFail(qPrintable(QStringLiteral("unexpected box \"%1\"").arg(text)), __FILE__, __LINE__);

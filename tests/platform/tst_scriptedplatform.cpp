@@ -23,17 +23,17 @@ void TestScriptedPlatform::scriptedBoxPasses()
     p.expectBox();
     QCOMPARE(p.messageBox(QStringLiteral("続けますか？"), QString(), Platform::Icon::Question,
                           Platform::Buttons::YesNo),
-             int(Platform::No));
+             Platform::No);
     QCOMPARE(
         p.messageBox(QStringLiteral("ver1.0"), QString(), Platform::Icon::None, Platform::Buttons::OkCancel),
-        int(Platform::Ok));
+        Platform::Ok);
     QCOMPARE(p.takeLastMessage().title, QStringLiteral("VELNORA"));
 }
 
 void TestScriptedPlatform::faultFailsTheTest_data()
 {
     QTest::addColumn<QString>("expected"); // the scripted text; empty: any text
-    QTest::addColumn<int>("answer");       // -1: nothing scripted
+    QTest::addColumn<int>("answer");       // -1: nothing scripted; 0: the first button
     QTest::addColumn<bool>("shown");       // whether the box appears
     QTest::addColumn<QString>("dialog");   // instead of a box: "save", "printer", or "cancel" scripted
     QTest::newRow("box not scripted") << QString() << -1 << true << QString();
@@ -57,10 +57,12 @@ void TestScriptedPlatform::faultFailsTheTest()
     if (dialog == QLatin1String("cancel"))
         p.queueCancelledFileDialog();
     if (answer >= 0) {
+        const std::optional<Answer> scripted =
+            answer == 0 ? ScriptedPlatform::FirstButton : std::optional(Answer(answer));
         if (expected.isEmpty())
-            p.expectBox(answer);
+            p.expectBox(scripted);
         else
-            p.expectBox(expected, answer);
+            p.expectBox(expected, scripted);
     }
     QEXPECT_FAIL("", "the double fails the running test", Continue);
     QPrinter printer;

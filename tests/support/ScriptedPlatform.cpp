@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include "messages/Messages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -40,13 +42,13 @@ ScriptedPlatform::~ScriptedPlatform()
     verifyDone();
 }
 
-int ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
+Answer ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
     Message m{text, title.isEmpty() ? programName() : title, icon, buttons};
     messages.append(m);
     if (onMessage)
         onMessage(m);
-    const int first = buttons == Buttons::YesNo ? Yes : Ok;
+    const Answer first = buttons == Buttons::YesNo ? Yes : Ok;
     const QString shown = QStringLiteral("\"%1\" (%2, %3)").arg(text, m.title, buttonsName(buttons));
     if (m_boxes.isEmpty()) {
         fail(QStringLiteral("unexpected box ") + shown);
@@ -55,15 +57,20 @@ int ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon
     const ExpectedBox expected = m_boxes.dequeue();
     if (expected.text && *expected.text != text)
         fail(QStringLiteral("expected the box \"%1\", got %2").arg(*expected.text, shown));
-    if (expected.answer == FirstButton)
+    if (!expected.answer)
         return first;
     // An answer the box has no button for would take a path the user cannot take.
-    const bool offered = expected.answer == first ||
-                         (buttons == Buttons::OkCancel && expected.answer == Cancel) ||
-                         (buttons == Buttons::YesNo && expected.answer == No);
+    const Answer answer = *expected.answer;
+    const bool offered = answer == first || (buttons == Buttons::OkCancel && answer == Cancel) ||
+                         (buttons == Buttons::YesNo && answer == No);
     if (!offered)
-        fail(QStringLiteral("the answer %1 is not a button of the box %2").arg(expected.answer).arg(shown));
-    return expected.answer;
+        fail(QStringLiteral("the answer %1 is not a button of the box %2").arg(int(answer)).arg(shown));
+    return answer;
+}
+
+Answer ScriptedPlatform::ask(Question question)
+{
+    return show(messages::question(question));
 }
 
 QString ScriptedPlatform::openFileName(const QString &filter, const QString &startName)

@@ -34,7 +34,8 @@ public:
     ScriptedPlatform &operator=(const ScriptedPlatform &) = delete;
     ~ScriptedPlatform() override;
 
-    int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
     QString saveFileName(const QString &filter, const QString &startName) override;
     void setDialogParent(QWidget *) override {}
@@ -52,10 +53,13 @@ public:
 
     // The script, answered in order. FirstButton is the box's first button (OK, or Yes on a
     // question). A file or printer dialog is scripted like a box: one the test did not queue fails it.
-    enum : int { FirstButton = 0 };
-    void expectBox(int answer = FirstButton) { m_boxes.enqueue({std::nullopt, answer}); }
-    void expectBox(const QString &text, int answer = FirstButton) { m_boxes.enqueue({text, answer}); }
-    void queueAnswer(int answer) { expectBox(answer); }
+    static constexpr std::optional<Answer> FirstButton = std::nullopt;
+    void expectBox(std::optional<Answer> answer = FirstButton) { m_boxes.enqueue({std::nullopt, answer}); }
+    void expectBox(const QString &text, std::optional<Answer> answer = FirstButton)
+    {
+        m_boxes.enqueue({text, answer});
+    }
+    void queueAnswer(Answer answer) { expectBox(answer); }
     void queueFileName(const QString &path) { m_fileNames.enqueue(path); }
     void queueCancelledFileDialog() { m_fileNames.enqueue(QString()); }
     // Called on an accepted printer dialog, to set what the user chose in it.
@@ -87,7 +91,7 @@ public:
 private:
     struct ExpectedBox {
         std::optional<QString> text;
-        int answer;
+        std::optional<Answer> answer;
     };
 
     QString fileName(const FileDialog &dialog);

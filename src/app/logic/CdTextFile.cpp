@@ -30,8 +30,8 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
         return outcome;
     }
     outcome.status = CdTextFileOutcome::Status::Refused;
-    outcome.title =
-        overALimit(result.refusal) ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
+    outcome.overLimit = overALimit(result.refusal);
+    outcome.title = outcome.overLimit ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
     outcome.text = result.message.join(CrLf);
     return outcome;
 }
@@ -69,8 +69,9 @@ CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &
         // Worded as a failed save: the user meets the same reasons there.
         SaveOutcome save;
         save.status = SaveOutcome::Status::WriteFailed;
-        save.reason = error.reason;
+        save.error = error;
         outcome.status = CdTextFileOutcome::Status::WriteFailed;
+        outcome.error = error;
         outcome.title = saveErrorTitle();
         outcome.text = saveErrorMessage(path, save);
         return outcome;
@@ -80,17 +81,6 @@ CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &
     outcome.text = outcome.use.join(CrLf) + CrLf + CrLf +
                    cdtext::texts::burnCommand(QFileInfo(path).fileName(), checked.tracks);
     return outcome;
-}
-
-QString capacityWarning(const QString &layout)
-{
-    const cdtext::CdTextExport result = cdtext::exportCdText(layout);
-    return overALimit(result.refusal) ? result.message.join(CrLf) : QString();
-}
-
-QString capacityWarningTitle()
-{
-    return cdtext::texts::capacityTitle();
 }
 
 } // namespace velnora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/logic/FileAccess.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,10 +13,12 @@ namespace velnora
 struct CdTextFileOutcome {
     enum class Status { Written, Refused, WriteFailed };
     Status status = Status::Written;
-    QString title;    // the box's title
-    QString text;     // the box's text, lines separated by CR LF
-    QStringList use;  // "en: 41 / 253 パック", one a block; also when over capacity
-    QByteArray bytes; // the file to write, once checked and not refused
+    bool overLimit = false; // refused for the disc's capacity (packs of a block, tracks)
+    FileError error;        // for WriteFailed
+    QString title;          // the box's title
+    QString text;           // the box's text, lines separated by CR LF
+    QStringList use;        // "en: 41 / 253 パック", one a block; also when over capacity
+    QByteArray bytes;       // the file to write, once checked and not refused
     int tracks = 0;
     bool ok() const { return status == Status::Written; }
 };
@@ -28,10 +32,5 @@ QString cdTextFileFilter();
 CdTextFileOutcome checkCdTextFile(const QString &layout);
 // Writes a checked export to path through the atomic writer; writes nothing when it was refused.
 CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &checked);
-
-// The box after "編集" for a layout over a limit of the disc (packs of a block, tracks): the same
-// words the export refuses with. Empty when the layout fits, or cannot be CD-TEXT for another reason.
-QString capacityWarning(const QString &layout);
-QString capacityWarningTitle();
 
 } // namespace velnora

@@ -9,6 +9,7 @@
 #include "edit/CharacterCheck.h"
 #include "edit/EditMarks.h"
 #include "edit/InputCheck.h"
+#include "messages/Messages.h"
 #include "platform/CorePlatform.h"
 #include "text/Lines.h"
 #include "text/TextFile.h"
@@ -25,14 +26,17 @@ namespace
 constexpr qint64 DropSizeLimit = 100000;
 const QString CrLf = QStringLiteral("\r\n");
 
-QString openFilter()
+Question editTypeQuestion(EditType type)
 {
-    return QStringLiteral("テキストファイル(*.txt);;すべてのファイル(*.*)");
-}
-
-QString saveFilter()
-{
-    return QStringLiteral("テキストファイル(*.txt)");
+    switch (type) {
+    case EditType::En:
+        return Question::EditTypeEn;
+    case EditType::EnJa:
+        return Question::EditTypeEnJa;
+    case EditType::Ja:
+        break;
+    }
+    return Question::EditTypeJa;
 }
 
 // Raises a flag for the duration of one command, even if it returns early.
@@ -51,8 +55,17 @@ private:
 } // namespace
 
 Session::Session(CorePlatform &platform, QObject *parent)
-    : QObject(parent), m_platform(platform), m_collator(titleCollator())
+    : QObject(parent), m_platform(&platform), m_collator(titleCollator())
 {
+}
+
+Session::Session(QObject *parent) : QObject(parent), m_collator(titleCollator()) {}
+
+Answer Session::ask(Question question)
+{
+    // A session without a platform runs only the commands that ask nothing.
+    Q_ASSERT(m_platform);
+    return m_platform ? m_platform->ask(question) : Answer::Cancel;
 }
 
 void Session::setAlbum(const QString &text)
@@ -122,60 +135,63 @@ void Session::setCurrentFile(const QString &path)
 
 // --- start and end ---
 
-bool Session::startUp()
+Outcome Session::startUp()
 {
     // 1. One running instance owns temp.dat.
-    if (!m_platform.acquireSingleInstance()) {
-        m_platform.messageBox(QStringLiteral("２重起動防止！"), programName(), CorePlatform::Icon::None,
-                              CorePlatform::Buttons::Ok);
-        return false;
-    }
+    if (!m_platform->acquireSingleInstance())
+        return Outcome::refusedBy(Outcome::Command::StartUp, Outcome::Refusal::OtherInstance);
     // 2, 3.
     m_lineStr.clear();
-    m_snapshot.place(m_platform.programFolder(), m_platform.userDataFolder(), titles());
+    m_snapshot.place(m_platform->programFolder(), m_platform->userDataFolder(), titles());
     // 4, 5: the group's start configuration; 6: the save commands go with the pre-edit state.
     applyTrackToolSwitch();
     // 7.
     m_sortFlag = true;
     // 9. The title names the file even when it cannot be read.
-    const QString commandLine = m_platform.commandLine();
-    if (!commandLine.isEmpty()) {
-        const QString path = commandLinePath(commandLine);
-        setCurrentFile(path);
-        const LoadResult loaded = loadFile(path, OpenSizeCap);
-        if (loaded != LoadResult::Loaded) {
-            const QString reason = loaded == LoadResult::TooLarge
-                                       ? overCapReason()
-                                       : QStringLiteral("ファイルでない可能性があります。");
-            m_platform.messageBox(QStringLiteral("開けません！\r\n") + reason, programName(),
-                                  CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
-            return true;
-        }
+    const QString commandLine = m_platform->commandLine();
+    if (commandLine.isEmpty())
+        return Outcome::of(Outcome::Kind::Done, Outcome::Command::StartUp);
+    const QString path = commandLinePath(commandLine);
+    setCurrentFile(path);
+    Outcome loaded = load(Outcome::Command::StartUp, path, OpenSizeCap);
+    if (loaded.done())
         delHenshumoji();
-    }
-    return true;
+    return loaded;
 }
 
 void Session::end()
 {
-    if (!m_snapshot.path().isEmpty())
-        m_platform.removeFile(m_snapshot.path());
+    if (m_platform && !m_snapshot.path().isEmpty())
+        m_platform->removeFile(m_snapshot.path());
 }
 
 Session::LoadResult Session::loadFile(const QString &path, qint64 cap)
 {
+    const Outcome loaded = load(Outcome::Command::Open, path, cap);
+    if (loaded.done())
+        return LoadResult::Loaded;
+    return loaded.refusal == Outcome::Refusal::TooLarge ? LoadResult::TooLarge : LoadResult::Failed;
+}
+
+Outcome Session::load(Outcome::Command command, const QString &path, qint64 cap)
+{
     // Only regular files: a folder has no lines and a device or pipe never ends.
     const FileRead read = readFileBounded(path, cap, Links::Follow);
-    if (read.tooLarge)
-        return LoadResult::TooLarge;
+    if (read.tooLarge) {
+        Outcome refused = Outcome::refusedBy(command, Outcome::Refusal::TooLarge);
+        refused.file = path;
+        return refused;
+    }
     if (!read.ok())
-        return LoadResult::Failed;
+        return Outcome::failedBy(command, path, read.error);
     Document doc = document();
     loadLines(doc, readLines(decodeFileBytes(read.bytes)));
     setAlbum(doc.album);
     setArtist(doc.artist);
     setTitles(doc.titles);
-    return LoadResult::Loaded;
+    Outcome done = Outcome::of(Outcome::Kind::Done, command);
+    done.file = path;
+    return done;
 }
 
 // --- states ---
@@ -193,9 +209,7 @@ void Session::enterEditedState()
 
 void Session::askSaveCommands()
 {
-    const int answer = m_platform.messageBox(QStringLiteral("保存ボタンを有効にしますか？"), programName(),
-                                             CorePlatform::Icon::None, CorePlatform::Buttons::YesNo);
-    setSaveCommandsEnabled(answer == CorePlatform::Yes);
+    setSaveCommandsEnabled(ask(Question::EnableSave) == Answer::Yes);
 }
 
 void Session::setSaveCommandsEnabled(bool enabled)
@@ -210,13 +224,11 @@ void Session::delHenshumoji()
 
 // --- file commands ---
 
-int Session::textAri()
+std::optional<Answer> Session::textAri()
 {
     if (m_album.isEmpty() && m_artist.isEmpty() && titles().isEmpty())
-        return 0;
-    return m_platform.messageBox(QStringLiteral("記入済みのデータはクリアされますがよいですか？"),
-                                 QStringLiteral("データクリアOK？"), CorePlatform::Icon::Exclamation,
-                                 CorePlatform::Buttons::OkCancel);
+        return std::nullopt;
+    return ask(Question::ClearFilled);
 }
 
 void Session::clearDocument()
@@ -230,145 +242,181 @@ void Session::clearDocument()
     henshumae();
 }
 
-void Session::newDocument()
+Outcome Session::newDocument()
 {
-    if (textAri() != CorePlatform::Ok)
-        return;
+    // Nothing filled: nothing to clear either.
+    if (textAri() != Answer::Ok)
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Open);
     clearDocument();
+    return Outcome::of(Outcome::Kind::Done, Outcome::Command::Open);
 }
 
-void Session::openDocument()
+Outcome Session::openDocument()
 {
-    const int answer = textAri();
-    if (answer != 0 && answer != CorePlatform::Ok)
-        return;
-    const QString path = m_platform.openFileName(openFilter(), m_lastFileName);
+    const std::optional<Answer> answer = textAri();
+    if (answer && answer != Answer::Ok)
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Open);
+    const QString path = m_platform->openFileName(messages::openFilter(), m_lastFileName);
     // A cancelled dialog leaves the document as it was.
     if (path.isEmpty())
-        return;
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Open);
+    return openFile(path);
+}
+
+Outcome Session::openFile(const QString &path)
+{
     m_lastFileName = path;
     clearDocument();
-    // A file that cannot be read ends the command silently; one over the cap is said, since it is
-    // there and readable.
-    const LoadResult loaded = loadFile(path, OpenSizeCap);
-    if (loaded == LoadResult::TooLarge)
-        m_platform.messageBox(QStringLiteral("開けません！\r\n") + overCapReason(), programName(),
-                              CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
-    if (loaded != LoadResult::Loaded)
-        return;
+    const Outcome loaded = load(Outcome::Command::Open, path, OpenSizeCap);
+    if (!loaded.done())
+        return loaded;
     delHenshumoji();
     henshumae();
     setCurrentFile(path);
+    return loaded;
 }
 
-void Session::save()
+Outcome Session::save()
 {
-    if (m_currentFile.isEmpty() || m_saveAsFlag) {
-        saveWithDialog();
-        return;
-    }
-    if (m_overwriteFlag) {
-        writeDocument(m_currentFile);
-        return;
-    }
-    const int answer =
-        m_platform.messageBox(QStringLiteral("上書き保存をしますか？"), QStringLiteral("上書き保存"),
-                              CorePlatform::Icon::Exclamation, CorePlatform::Buttons::YesNo);
-    if (answer == CorePlatform::Yes)
-        writeDocument(m_currentFile);
-    else
-        saveWithDialog();
+    if (m_currentFile.isEmpty() || m_saveAsFlag)
+        return saveWithDialog();
+    if (m_overwriteFlag)
+        return writeDocument(m_currentFile);
+    if (ask(Question::Overwrite) == Answer::Yes)
+        return writeDocument(m_currentFile);
+    return saveWithDialog();
 }
 
-void Session::saveOverwrite()
+Outcome Session::saveOverwrite()
 {
     FlagRaiser raised(m_overwriteFlag);
-    save();
+    return save();
 }
 
-void Session::saveAs()
+Outcome Session::saveAs()
 {
     FlagRaiser raised(m_saveAsFlag);
-    save();
+    return save();
 }
 
-void Session::saveWithDialog()
+Outcome Session::saveWithDialog()
 {
-    const QString path = m_platform.saveFileName(saveFilter(), m_lastFileName);
+    const QString path = m_platform->saveFileName(messages::saveFilter(), m_lastFileName);
     // A cancelled dialog writes nothing and keeps the current file.
     if (path.isEmpty())
-        return;
-    m_lastFileName = path;
-    if (writeDocument(path))
-        setCurrentFile(path);
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Save);
+    return saveTo(path);
 }
 
-bool Session::writeDocument(const QString &path)
+Outcome Session::saveTo(const QString &path)
 {
-    const SaveOutcome outcome = saveTextFile(path, titles());
-    if (outcome.ok())
-        return true;
-    m_platform.messageBox(saveErrorMessage(path, outcome), saveErrorTitle(), CorePlatform::Icon::Stop,
-                          CorePlatform::Buttons::Ok);
-    return false;
+    m_lastFileName = path;
+    Outcome written = writeDocument(path);
+    if (written.done())
+        setCurrentFile(path);
+    return written;
 }
 
-bool Session::exportCdTextFile()
+Outcome Session::writeDocument(const QString &path)
+{
+    const SaveOutcome saved = saveTextFile(path, titles());
+    switch (saved.status) {
+    case SaveOutcome::Status::Saved:
+        break;
+    case SaveOutcome::Status::Unencodable: {
+        Outcome refused = Outcome::refusedBy(Outcome::Command::Save, Outcome::Refusal::Unencodable);
+        refused.file = path;
+        refused.unencodable = saved.refused;
+        return refused;
+    }
+    case SaveOutcome::Status::WriteFailed:
+        return Outcome::failedBy(Outcome::Command::Save, path, saved.error);
+    }
+    Outcome done = Outcome::of(Outcome::Kind::Done, Outcome::Command::Save);
+    done.file = path;
+    return done;
+}
+
+Outcome Session::exportCdTextFile()
 {
     const CdTextFileOutcome check = checkCdTextFile(titles());
-    if (!check.ok()) {
-        m_platform.messageBox(check.text, check.title, CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
-        return false;
-    }
-    const QString path = m_platform.saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
+    if (!check.ok())
+        return exportChecked(QString(), check);
+    const QString path = m_platform->saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
-        return false;
-    const CdTextFileOutcome outcome = writeCdTextFile(path, check);
-    m_platform.messageBox(outcome.text, outcome.title,
-                          outcome.ok() ? CorePlatform::Icon::Information : CorePlatform::Icon::Stop,
-                          CorePlatform::Buttons::Ok);
-    return outcome.ok();
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Export);
+    return exportChecked(path, check);
+}
+
+Outcome Session::exportCdTextFileTo(const QString &path)
+{
+    return exportChecked(path, checkCdTextFile(titles()));
+}
+
+Outcome Session::exportChecked(const QString &path, const CdTextFileOutcome &check)
+{
+    Outcome outcome;
+    outcome.command = Outcome::Command::Export;
+    outcome.file = path;
+    if (!check.ok()) {
+        outcome.kind = Outcome::Kind::Refused;
+        outcome.refusal = Outcome::Refusal::NotCdText;
+        outcome.cdText = check;
+        return outcome;
+    }
+    outcome.cdText = writeCdTextFile(path, check);
+    if (outcome.cdText.status == CdTextFileOutcome::Status::WriteFailed) {
+        outcome.kind = Outcome::Kind::Failed;
+        outcome.error = outcome.cdText.error;
+    }
+    return outcome;
 }
 
 // --- edit commands ---
 
-bool Session::inputMissing()
+// Hutekisetuchui (unsuitable-character check): takes the answer to the edit type's question and,
+// for "en" and "en + ja", scans every character of the three fields.
+CheckResult Session::hutekisetuchui(Answer confirmation, std::optional<RejectedCharacter> &rejected)
 {
-    const InputProblem problem = checkInput(m_album, m_artist, titles());
-    if (problem == InputProblem::None)
-        return false;
-    m_platform.messageBox(inputProblemText(problem), inputProblemTitle(problem), CorePlatform::Icon::Stop,
-                          CorePlatform::Buttons::Ok);
-    return true;
-}
-
-// Hutekisetuchui (unsuitable-character check): confirms the edit type and, for "en" and
-// "en + ja", scans every character of the three fields.
-CheckResult Session::hutekisetuchui()
-{
-    const int answer = m_platform.messageBox(confirmationText(m_editType), confirmationTitle(),
-                                             CorePlatform::Icon::Question, CorePlatform::Buttons::YesNo);
     if (m_editType == EditType::Ja)
-        return answer == CorePlatform::No ? CheckResult::JaDeclined : CheckResult::CheckPassed;
-    if (answer == CorePlatform::No)
+        return confirmation == Answer::No ? CheckResult::JaDeclined : CheckResult::CheckPassed;
+    if (confirmation == Answer::No)
         return CheckResult::EnDeclined;
-    const auto rejected = scanForEnglish(m_album, m_artist, titles());
-    if (!rejected)
-        return CheckResult::CheckPassed;
-    m_platform.messageBox(rejectionText(rejected->character), rejectionTitle(), CorePlatform::Icon::Stop,
-                          CorePlatform::Buttons::Ok);
-    emit characterRejected(rejected->field, rejected->position, rejected->character.size());
-    return CheckResult::CharacterRejected;
+    rejected = scanForEnglish(m_album, m_artist, titles());
+    return rejected ? CheckResult::CharacterRejected : CheckResult::CheckPassed;
 }
 
-void Session::edit()
+Outcome Session::edit()
+{
+    // 1-2 before the question; the rest once it is answered.
+    if (checkInput(m_album, m_artist, titles()) != InputProblem::None)
+        return editConfirmed();
+    if (ask(editTypeQuestion(m_editType)) == Answer::No)
+        return Outcome::refusedBy(Outcome::Command::Edit, Outcome::Refusal::EditDeclined);
+    return editConfirmed();
+}
+
+Outcome Session::editConfirmed()
 {
     // 1-3: nothing changes before these pass.
-    if (inputMissing())
-        return;
-    if (!editMayGoOn(hutekisetuchui()))
-        return;
+    if (const InputProblem problem = checkInput(m_album, m_artist, titles()); problem != InputProblem::None) {
+        Outcome refused = Outcome::refusedBy(Outcome::Command::Edit, Outcome::Refusal::InputMissing);
+        refused.input = problem;
+        return refused;
+    }
+    std::optional<RejectedCharacter> rejected;
+    if (!editMayGoOn(hutekisetuchui(Answer::Yes, rejected))) {
+        Outcome refused = Outcome::refusedBy(Outcome::Command::Edit, Outcome::Refusal::CharacterRejected);
+        const QString field = rejected->field == 1 ? m_album : rejected->field == 2 ? m_artist : titles();
+        const int line = lineOfPosition(field, rejected->position);
+        const qsizetype lineStart =
+            line == 1 ? 0 : field.lastIndexOf(CrLf, rejected->position - 1) + CrLf.size();
+        const qsizetype column = field.mid(lineStart, rejected->position - lineStart).toUcs4().size() + 1;
+        refused.rejected = RejectedPlace{*rejected, line, column};
+        emit characterRejected(rejected->field, rejected->position, rejected->character.size());
+        return refused;
+    }
     // 4
     delHenshumoji();
     // 5: the replacements stay in the fields.
@@ -385,19 +433,17 @@ void Session::edit()
     if (!lines.isEmpty())
         m_lineStr = lines.constLast();
     setTitles(cdTextLayout(m_editType, m_keepAlbum, m_keepArtist, lines));
-    // 12
-    m_platform.messageBox(QStringLiteral("編集処理は完了しました。\r\n保存ボタンを押してください"),
-                          QStringLiteral("編集完了"), CorePlatform::Icon::Information,
-                          CorePlatform::Buttons::Ok);
-    // A layout over a limit of the disc is told now, not first when the export refuses it.
-    if (const QString warning = capacityWarning(titles()); !warning.isEmpty())
-        m_platform.messageBox(warning, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
-                              CorePlatform::Buttons::Ok);
+    // 12: the face tells the edit is done; a layout over a limit of the disc is told now, not
+    // first when the export refuses it.
+    Outcome done = Outcome::of(Outcome::Kind::Done, Outcome::Command::Edit);
+    done.cdText = checkCdTextFile(titles());
+    done.cdText.bytes.clear();
     // 13: turning the switch off runs its own handling, which returns to the pre-edit state.
     if (m_tools.switchOn())
         setTrackToolSwitch(false);
     // 14
     enterEditedState();
+    return done;
 }
 
 void Session::cancel()
@@ -545,15 +591,16 @@ void Session::sortTitles()
 
 // --- drops and small commands ---
 
-void Session::dropFiles(const QStringList &paths)
+Outcome Session::dropFiles(const QStringList &paths)
 {
     henshumae();
     if (paths.isEmpty())
-        return;
-    if (m_fileNameDrop)
+        return Outcome::of(Outcome::Kind::Done, Outcome::Command::Drop);
+    if (m_fileNameDrop) {
         appendFileNames(paths);
-    else
-        openDroppedFile(paths.constFirst());
+        return Outcome::of(Outcome::Kind::Done, Outcome::Command::Drop);
+    }
+    return openDroppedFile(paths.constFirst());
 }
 
 void Session::appendFileNames(const QStringList &paths)
@@ -565,23 +612,21 @@ void Session::appendFileNames(const QStringList &paths)
     setCurrentFile(QString());
 }
 
-void Session::openDroppedFile(const QString &path)
+Outcome Session::openDroppedFile(const QString &path)
 {
     // The size is what is read, not what the file claims: /proc files say 0 and never end. A
     // folder, a file gone since the drag began, one without the right to read it, or a device or
     // pipe: the loader takes none of them, and the titles stay as they were.
     const QString before = titles();
     setTitles(QString());
-    const LoadResult loaded = loadFile(path, DropSizeLimit);
-    if (loaded != LoadResult::Loaded) {
+    const Outcome loaded = load(Outcome::Command::Drop, path, DropSizeLimit);
+    if (!loaded.done()) {
         setTitles(before);
-        m_platform.messageBox(loaded == LoadResult::TooLarge ? QStringLiteral("100KBを超えています！")
-                                                             : QStringLiteral("開けません！"),
-                              programName(), CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
-        return;
+        return loaded;
     }
     delHenshumoji();
     setCurrentFile(path);
+    return loaded;
 }
 
 void Session::clearField(int field)

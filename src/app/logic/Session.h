@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/logic/Document.h"
+#include "app/logic/Outcome.h"
 #include "app/logic/Snapshot.h"
 #include "app/logic/TrackTools.h"
 #include "edit/CheckResult.h"
 #include "edit/EditType.h"
+#include "messages/Box.h"
+#include "messages/Question.h"
 #include "titles/TitleList.h"
 
 #include <QCollator>
@@ -18,13 +21,17 @@ namespace velnora
 class CorePlatform;
 
 // The document and every command on it. The windows show its state and call its commands; it
-// asks the user through CorePlatform and knows no window, so it runs the same under a test.
+// asks the user through CorePlatform and knows no window, so it runs the same under a test. Each
+// command that can go otherwise than done returns what happened; the face words it.
 class Session : public QObject
 {
     Q_OBJECT
 
 public:
     explicit Session(CorePlatform &platform, QObject *parent = nullptr);
+    // Without a platform: only the commands that take a path and ask nothing (openFile,
+    // editConfirmed, saveTo, exportCdTextFileTo and those that never ask).
+    explicit Session(QObject *parent = nullptr);
 
     // The document. The title text separates lines by CR LF; setTitles() takes CR LF, a lone CR and
     // a lone LF alike as a line break.
@@ -77,26 +84,30 @@ public:
     bool fileNameDrop() const { return m_fileNameDrop; }
     void setFileNameDrop(bool on) { m_fileNameDrop = on; }
 
-    // Start-up steps 1 to 7 and 9. False when another instance runs: the caller ends the process.
-    bool startUp();
+    // Start-up steps 1 to 7 and 9. Refused OtherInstance when another instance runs: the caller
+    // ends the process. Otherwise done, or what became of the file the command line named.
+    Outcome startUp();
     // Removes temp.dat when the program ends.
     void end();
 
     // The file commands.
-    int textAri();          // the question before clearing: 0 when nothing is filled, else the answer
-    void clearDocument();   // "クリア"
-    void newDocument();     // 新規
-    void openDocument();    // 開く
-    void save();            // "保存" and, with their flag raised, the two save menu commands
-    void saveOverwrite();   // 上書き保存
-    void saveAs();          // 名前を付けて保存
-    void askSaveCommands(); // the question on releasing a mouse button over "終了"
-    // "CD-TEXTファイルに書き出し": the layout as a binary CD-TEXT file, under a name asked for. True
-    // when written; a layout that cannot be CD-TEXT is refused before a name is asked.
-    bool exportCdTextFile();
+    void clearDocument();                  // "クリア"
+    Outcome newDocument();                 // 新規: cancelled when the clearing is not confirmed
+    Outcome openDocument();                // 開く: asks, then openFile with the name chosen
+    Outcome openFile(const QString &path); // opens path in place of the document, asking nothing
+    Outcome save();                        // "保存" and, with their flag raised, the two save menu commands
+    Outcome saveOverwrite();               // 上書き保存
+    Outcome saveAs();                      // 名前を付けて保存
+    Outcome saveTo(const QString &path);   // writes the titles to path, which becomes the current file
+    void askSaveCommands();                // the question on releasing a mouse button over "終了"
+    // "CD-TEXTファイルに書き出し": the layout as a binary CD-TEXT file, under a name asked for; a
+    // layout that cannot be CD-TEXT is refused before a name is asked.
+    Outcome exportCdTextFile();
+    Outcome exportCdTextFileTo(const QString &path);
 
     // The edit commands.
-    void edit();              // "編集"
+    Outcome edit();           // "編集": asks for the edit type, then editConfirmed
+    Outcome editConfirmed();  // "編集" with the edit type confirmed
     void cancel();            // "取消"
     void convertToEnglish();  // double click on "en"
     void convertToJapanese(); // double click on "ja"
@@ -118,7 +129,7 @@ public:
 
     // Every drop begins here: back to the pre-edit state, then the files, if any, opened or (in
     // file-name mode) added as titles. Dropped text is put in by the box that took it.
-    void dropFiles(const QStringList &paths);
+    Outcome dropFiles(const QStringList &paths);
 
     void clearField(int field); // a double click on a field's label: 1 album, 2 artist, 3 titles
     void pasteSample();         // "サンプル貼付"
@@ -144,18 +155,22 @@ signals:
     void entrySelected(int entry);
 
 private:
-    void openDroppedFile(const QString &path);
+    Outcome openDroppedFile(const QString &path);
+    // The question before clearing: none when nothing is filled.
+    std::optional<Answer> textAri();
+    Answer ask(Question question);
+    Outcome load(Outcome::Command command, const QString &path, qint64 cap);
+    Outcome exportChecked(const QString &path, const CdTextFileOutcome &check);
     void appendFileNames(const QStringList &paths);
     void delHenshumoji();
     void applyTrackToolSwitch();
-    bool inputMissing();
-    CheckResult hutekisetuchui();
+    CheckResult hutekisetuchui(Answer confirmation, std::optional<RejectedCharacter> &rejected);
     void convertFields(QString (*convert)(const QString &));
-    void saveWithDialog();
-    bool writeDocument(const QString &path);
+    Outcome saveWithDialog();
+    Outcome writeDocument(const QString &path);
     void setState(bool edited, bool saveEnabled);
 
-    CorePlatform &m_platform;
+    CorePlatform *m_platform = nullptr;
     QString m_album;
     QString m_artist;
     // The text as last read; a pending read from the box replaces it on the next titles().

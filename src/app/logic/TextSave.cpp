@@ -51,7 +51,7 @@ SaveOutcome saveTextFile(const QString &path, const QString &text)
     const FileError error = writeFileAtomically(path, encoded.bytes, Links::Follow);
     if (error.failed()) {
         outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = error.reason;
+        outcome.error = error;
     }
     return outcome;
 }
@@ -67,7 +67,7 @@ QString saveErrorMessage(const QString &path, const SaveOutcome &outcome)
     QString text =
         QStringLiteral("保存できませんでした。") + crlf + displayPath(QDir::toNativeSeparators(path)) + crlf;
     if (outcome.status == SaveOutcome::Status::WriteFailed)
-        return text + outcome.reason;
+        return text + outcome.error.reason;
     text += QStringLiteral("Shift_JIS(cp932)で保存できない文字があります。");
     const qsizetype listed = qMin<qsizetype>(outcome.refused.size(), MaxListedCharacters);
     for (qsizetype i = 0; i < listed; ++i) {

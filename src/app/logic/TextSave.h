@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/logic/FileAccess.h"
+
 #include <QList>
 #include <QString>
 
@@ -17,7 +19,7 @@ struct RefusedCharacter {
 struct SaveOutcome {
     enum class Status { Saved, Unencodable, WriteFailed };
     Status status = Status::Saved;
-    QString reason;                  // the system's reason for WriteFailed, in the user's language
+    FileError error;                 // for WriteFailed: the system's error, its reason in the user's language
     QList<RefusedCharacter> refused; // for Unencodable, in text order
     bool ok() const { return status == Status::Saved; }
 };

@@ -37,7 +37,7 @@ SaveOutcome saveJacketPdf(const QString &path, const JacketSettings &settings, c
     const FileError error = writeFileAtomically(path, jacketPdf(settings, document), Links::Follow);
     if (error.failed()) {
         outcome.status = SaveOutcome::Status::WriteFailed;
-        outcome.reason = error.reason;
+        outcome.error = error;
     }
     return outcome;
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "edit/InputCheck.h"
+#include "messages/Box.h"
+#include "messages/Question.h"
+
+#include <QString>
+
+namespace velnora::messages
+{
+
+// Every box a session command leads to, looked up by name. The texts separate lines by CR LF.
+
+// The question boxes.
+Box question(Question question);
+
+// Start-up and opening a file.
+QString otherInstance();  // "２重起動防止！"
+QString cannotOpen();     // "開けません！"
+QString notAFileReason(); // why a file named at start-up could not be read
+QString dropTooLarge();   // a dropped file over its cap
+QString openFilter();     // the open dialog's filters
+QString saveFilter();     // the save dialog's filter
+
+// "編集".
+QString inputProblemText(InputProblem problem); // empty for None
+QString inputProblemTitle(InputProblem problem);
+QString rejectionText(const QString &character);
+QString rejectionTitle();
+Box editDone();
+
+// The name of a field (1 album, 2 artist, 3 titles), as the window labels it.
+QString fieldName(int field);
+
+// "バージョン情報".
+QString versionTitle();
+
+} // namespace velnora::messages
