@@ -148,6 +148,8 @@ void TestFileAccess::writeObeysTheSystem_data()
     const QString denied = QStringLiteral("許可がありません");
     QTest::newRow("own file: a new file renamed over it, mode kept")
         << QStringLiteral("ordinary") << false << 0 << QString() << false;
+    QTest::newRow("own file of another group: the new file takes its group")
+        << QStringLiteral("other group") << false << 0 << QString() << false;
     QTest::newRow("protected link in a sticky folder to a root-only file")
         << QStringLiteral("protected link") << false << 0 << denied << true;
     QTest::newRow("protected dangling link: nothing made where it leads")
@@ -179,7 +181,7 @@ void TestFileAccess::writeObeysTheSystem()
     QFETCH(QString, reason);
     QFETCH(bool, sameFile);
     const bool needsUser =
-        asUser || setup.contains(QLatin1String("protected")) || setup == QLatin1String("other owner");
+        asUser || setup.contains(QLatin1String("protected")) || setup.startsWith(QLatin1String("other"));
     if (needsUser && m_uid == 0)
         QSKIP("no second user: useradd failed");
     QTemporaryDir dir;
@@ -240,7 +242,7 @@ void TestFileAccess::writeObeysTheSystem()
                                                                      : 0640;
     const uid_t owner = asUser || setup == QLatin1String("other owner") ? m_uid : 0;
     if (exists)
-        QVERIFY(put(target, old, mode, owner, asUser ? m_gid : 0));
+        QVERIFY(put(target, old, mode, owner, asUser || setup == QLatin1String("other group") ? m_gid : 0));
     if (setup == QLatin1String("locked folder"))
         QVERIFY(::chmod(folder.constData(), 0555) == 0);
     if (setup == QLatin1String("read-only"))
@@ -273,7 +275,7 @@ void TestFileAccess::writeObeysTheSystem()
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &previous) == 0);
     rlimit small = previous;
     small.rlim_cur = 1000;
-    if (size == 5000)
+    if (size == 5000) // the row of the file-size limit
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
     const QString name = QFile::decodeName(path);
     const FileError error =
@@ -303,6 +305,7 @@ void TestFileAccess::writeObeysTheSystem()
     QVERIFY(::stat(target.constData(), &after) == 0);
     QCOMPARE(after.st_ino == before.st_ino, sameFile);
     QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
     QCOMPARE(after.st_mode, before.st_mode);
     QCOMPARE(after.st_nlink, before.st_nlink);
 }
