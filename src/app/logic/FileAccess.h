@@ -42,11 +42,17 @@ QString overCapReason();
 // or device is refused without waiting for it.
 FileRead readFileBounded(const QString &path, qint64 cap, Links links);
 
-// Replaces a file's content with bytes, atomically: a new file beside the target takes every byte,
-// is flushed to the disk and only then renamed over the target, so a full disk or a file-size limit
-// (EFBIG) leaves the old file whole. With Links::Follow a link keeps leading to its file, which is
-// the one written; with Links::Refuse the name itself is replaced and a planted link's target is
-// never touched. Only a regular file (or no file) is ever replaced.
+// Replaces a file's content with bytes. With Links::Follow (the user's file) the path is first opened
+// for writing as given, so the system decides as it does for any program, root included: links it
+// does not follow (fs.protected_symlinks), files the user may not write, read-only and immutable
+// files are refused with its reason, and only a regular file (or no file) is written. The user's
+// own file with one name is replaced atomically: a new file beside it takes every byte, is flushed
+// to the disk and renamed over it, so a full disk or a file-size limit (EFBIG) leaves it whole. A
+// file of another owner, with more names, or in a folder that takes no new file is written in place,
+// keeping its owner, mode and links; the space and the size limit are checked before it is cut, so a
+// refusal leaves it whole too. A new file is made where a link leads.
+// With Links::Refuse (the program's own file) the name itself is replaced by a new file and a
+// planted link's target is never touched.
 FileError writeFileAtomically(const QString &path, const QByteArray &bytes, Links links);
 
 } // namespace velnora
