@@ -36,9 +36,4 @@ QString titleForFile(const QString &path)
     return programName() + QStringLiteral(" - ") + path;
 }
 
-QString fileFromTitle(const QString &title)
-{
-    return title.mid(10);
-}
-
 } // namespace velnora

@@ -21,8 +21,7 @@ void loadLines(Document &doc, const QStringList &lines);
 // starts with a double quote. Empty when there is no command line.
 QString commandLinePath(const QString &commandLine);
 
-// The window title that records the current file, and the path read back from it.
+// The window title that records the current file.
 QString titleForFile(const QString &path);
-QString fileFromTitle(const QString &title);
 
 } // namespace velnora
