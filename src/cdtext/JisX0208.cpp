@@ -40,7 +40,7 @@ const QHash<char32_t, QString> &variants()
         {U'羡', QStringLiteral("羨")},
         {U'凞', QStringLiteral("熙")},
         {U'﨔', QStringLiteral("欅")},
-        // The quotes "編集" itself writes for ' and ".
+        // Typed full-width quotes: the ones "編集" writes for ' and ".
         {U'＇', QStringLiteral("’")},
         {U'＂', QStringLiteral("”")},
     };
@@ -110,7 +110,8 @@ QString jisX0208Substitute(const QString &character)
     // ① .. ⑳ read as (1) .. (20): NFKC would leave the bare number.
     if (c >= 0x2460 && c <= 0x2473)
         return widened(QStringLiteral("(%1)").arg(c - 0x2460 + 1));
-    // Ⅳ → ＩＶ, ㈱ → （株）, ㍉ → ミリ, 晴 → 晴: the compatibility reading, when it is JIS X 0208.
+    // Ⅳ → ＩＶ, ㈱ → （株）, ㍉ → ミリ, 晴 (U+FA12) → 晴 (U+6674): the compatibility reading, when it is
+    // JIS X 0208.
     const QString reading = widened(character.normalized(QString::NormalizationForm_KC));
     return reading != character && allJisX0208(reading) ? reading : QString();
 }
