@@ -22,7 +22,10 @@ int ConsoleHost::messageBox(const QString &text, const QString &title, Icon icon
 {
     // Questions and the notes of success say nothing a script needs; problems are told.
     if (icon != Icon::Question && icon != Icon::Information) {
-        QString line = text;
+        // A question after a blank line is the one answered here: the problem above it is what is said.
+        const qsizetype question =
+            buttons == Buttons::OkCancel ? text.lastIndexOf(QLatin1String("\r\n\r\n")) : -1;
+        QString line = question > 0 ? text.left(question) : text;
         line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         line = line.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
         if (!title.isEmpty() && title != programName())

@@ -149,6 +149,18 @@ void TestConverter::convert_data()
                "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
                "en ブロック: 272 / 253 パック\n")
         << enLayout;
+    // Written: the bytes are valid CD-TEXT, only some readers drop such texts.
+    QTest::newRow("characters some players cannot show: one line, written")
+        << utf8("\xe9\xab\x99\xe6\xa9\x8b\r\n\xe2\x91\xa0\r\n") // 髙橋, ①
+        << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names << QStringLiteral("x.cdt") << 0
+        << QStringLiteral("ja: 6 / 253 パック\n")
+        << QStringLiteral(
+               "velnora: CD-TEXT機種依存文字: ja ブロックにJIS X 0208にない文字 (機種依存文字) "
+               "があります。CD-TEXTとしては正しく書けますが、一部の読み取りソフトで作られたプレーヤーで"
+               "は、その文字を含む曲名やアルバム名が何も表示されません。 "
+               "1曲目の曲名「髙」(U+9AD9) → 高 2曲目の曲名「①」(U+2460) → （１） "
+               "「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。\n")
+        << QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\t髙橋\r\n2\t①\r\n");
     QTest::newRow("output in a folder that is a file")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("in.txt/album.txt") << 1 << QString()
@@ -230,6 +242,19 @@ void TestConverter::convert()
         QCOMPARE(cp932::decode(bytes), layout);
     else
         QCOMPARE(bytes, cdtext::exportCdText(layout).bytes);
+    if (output.endsWith(QLatin1String(".cdt"))) {
+        // libburn reads the file and the first title as written.
+        QProcess cdrskin;
+        cdrskin.start(QStringLiteral("cdrskin"), {QStringLiteral("textfile_to_v07t=") + outPath});
+        QVERIFY(cdrskin.waitForFinished(60000));
+        QCOMPARE(cdrskin.exitCode(), 0);
+        const QString first = layout.section(QStringLiteral("\r\n"), 2, 2).section(QLatin1Char('\t'), 1);
+        QByteArray title = "(none)";
+        for (const QByteArray &line : cdrskin.readAllStandardOutput().split('\n'))
+            if (line.startsWith("Track 01 Title"))
+                title = line.mid(line.indexOf("= ") + 2);
+        QCOMPARE(title, cp932::encode(first).bytes);
+    }
     // Byte for byte what the window's session writes for the same input.
     QCOMPARE(bytes, savedBySession(folder, in, arguments, outPath));
 }

@@ -27,6 +27,7 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
     outcome.tracks = result.tracks;
     if (result.ok()) {
         outcome.bytes = result.bytes;
+        outcome.warning = result.warning.join(CrLf);
         return outcome;
     }
     outcome.status = CdTextFileOutcome::Status::Refused;
@@ -82,15 +83,30 @@ CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &
     return outcome;
 }
 
-QString capacityWarning(const QString &layout)
+EditWarnings editWarnings(const QString &layout)
 {
     const cdtext::CdTextExport result = cdtext::exportCdText(layout);
-    return overALimit(result.refusal) ? result.message.join(CrLf) : QString();
+    EditWarnings warnings;
+    if (overALimit(result.refusal))
+        warnings.capacity = result.message.join(CrLf);
+    warnings.nonJis = result.warning.join(CrLf);
+    return warnings;
 }
 
 QString capacityWarningTitle()
 {
     return cdtext::texts::capacityTitle();
+}
+
+QString nonJisWarningTitle()
+{
+    return cdtext::texts::nonJisTitle();
+}
+
+QString nonJisExportQuestion(const QString &warning)
+{
+    // A blank line before the question: a console answering it leaves it out.
+    return warning + CrLf + CrLf + cdtext::texts::writeAnywayQuestion();
 }
 
 } // namespace velnora

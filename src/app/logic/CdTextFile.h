@@ -14,6 +14,7 @@ struct CdTextFileOutcome {
     QString title;    // the box's title
     QString text;     // the box's text, lines separated by CR LF
     QStringList use;  // "en: 41 / 253 パック", one a block; also when over capacity
+    QString warning;  // characters some readers cannot show, lines separated by CR LF; empty when none
     QByteArray bytes; // the file to write, once checked and not refused
     int tracks = 0;
     bool ok() const { return status == Status::Written; }
@@ -29,9 +30,17 @@ CdTextFileOutcome checkCdTextFile(const QString &layout);
 // Writes a checked export to path through the atomic writer; writes nothing when it was refused.
 CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &checked);
 
-// The box after "編集" for a layout over a limit of the disc (packs of a block, tracks): the same
-// words the export refuses with. Empty when the layout fits, or cannot be CD-TEXT for another reason.
-QString capacityWarning(const QString &layout);
+// The boxes after "編集": a layout over a limit of the disc (packs of a block, tracks) in the words the
+// export refuses with, then characters some readers cannot show. Each empty when not so, or when the
+// layout cannot be CD-TEXT for another reason.
+struct EditWarnings {
+    QString capacity;
+    QString nonJis;
+};
+EditWarnings editWarnings(const QString &layout);
 QString capacityWarningTitle();
+QString nonJisWarningTitle();
+// The export's question before it writes such characters: the warning, then whether to write.
+QString nonJisExportQuestion(const QString &warning);
 
 } // namespace velnora

@@ -320,6 +320,12 @@ bool Session::exportCdTextFile()
         m_platform.messageBox(check.text, check.title, CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
         return false;
     }
+    // The bytes are valid: whether such texts go on the disc is the user's choice, made before a name.
+    if (!check.warning.isEmpty() &&
+        m_platform.messageBox(nonJisExportQuestion(check.warning), nonJisWarningTitle(),
+                              CorePlatform::Icon::Exclamation,
+                              CorePlatform::Buttons::OkCancel) != CorePlatform::Ok)
+        return false;
     const QString path = m_platform.saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
@@ -390,8 +396,13 @@ void Session::edit()
                           QStringLiteral("編集完了"), CorePlatform::Icon::Information,
                           CorePlatform::Buttons::Ok);
     // A layout over a limit of the disc is told now, not first when the export refuses it.
-    if (const QString warning = capacityWarning(titles()); !warning.isEmpty())
-        m_platform.messageBox(warning, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
+    const EditWarnings warnings = editWarnings(titles());
+    if (!warnings.capacity.isEmpty())
+        m_platform.messageBox(warnings.capacity, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
+                              CorePlatform::Buttons::Ok);
+    // Characters some players cannot show are told too; the layout keeps them.
+    if (!warnings.nonJis.isEmpty())
+        m_platform.messageBox(warnings.nonJis, nonJisWarningTitle(), CorePlatform::Icon::Exclamation,
                               CorePlatform::Buttons::Ok);
     // 13: turning the switch off runs its own handling, which returns to the pre-edit state.
     if (m_tools.switchOn())
