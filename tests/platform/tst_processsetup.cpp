@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/types.h>
 
 using namespace velnora;
 
@@ -18,6 +19,8 @@ class TestProcessSetup : public QObject
 private slots:
     void argumentsKeepTheirBytes();
     void realProgramIgnoresFileSizeSignal();
+    void terminationSignalClosesTheWindow_data();
+    void terminationSignalClosesTheWindow();
 };
 
 // A name from an old cp932 system reaches the loader with its bytes, not as U+FFFD.
@@ -79,6 +82,49 @@ void TestProcessSetup::realProgramIgnoresFileSizeSignal()
     QVERIFY(ignoresFileSizeSignal(child.processId()));
     child.terminate();
     QVERIFY(child.waitForFinished());
+}
+
+void TestProcessSetup::terminationSignalClosesTheWindow_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("startBox"); // "開けません！" waits for a click when the signal comes
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+    QTest::newRow("SIGINT") << int(SIGINT) << false;
+    QTest::newRow("SIGTERM while a start-up box waits") << int(SIGTERM) << true;
+}
+
+// Closed as "終了" closes it: exit status 0 and temp.dat gone, also when the signal reaches a box
+// that start-up shows before the window.
+void TestProcessSetup::terminationSignalClosesTheWindow()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, startBox);
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../velnora");
+    if (!QFile::exists(program))
+        QSKIP("the program is not built");
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString copy = runtime.filePath(QStringLiteral("velnora"));
+    const QString tempDat = runtime.filePath(QStringLiteral("temp.dat"));
+    QVERIFY(QFile::copy(program, copy));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.remove(QStringLiteral("VELNORA_UNATTENDED"));
+    env.remove(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(copy, startBox ? QStringList{runtime.filePath(QStringLiteral("none.txt"))} : QStringList());
+    QVERIFY(child.waitForStarted());
+    // temp.dat is written after the signals are caught and before any box.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(tempDat) || child.state() != QProcess::Running, 60000);
+    QCOMPARE(child.state(), QProcess::Running);
+    QCOMPARE(::kill(pid_t(child.processId()), signal), 0);
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QVERIFY(!QFile::exists(tempDat));
 }
 
 QTEST_GUILESS_MAIN(TestProcessSetup)

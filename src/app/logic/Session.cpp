@@ -132,7 +132,7 @@ bool Session::startUp()
     }
     // 2, 3.
     m_lineStr.clear();
-    m_snapshot.place(m_platform.programFolder(), m_platform.userDataFolder(), titles());
+    m_snapshot.place(m_platform.snapshotFolders(), titles());
     // 4, 5: the group's start configuration; 6: the save commands go with the pre-edit state.
     applyTrackToolSwitch();
     // 7.
