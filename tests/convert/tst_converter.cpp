@@ -1,3 +1,4 @@
+#include "app/logic/Document.h"
 #include "app/logic/FileAccess.h"
 #include "app/logic/Session.h"
 #include "cdtext/CdTextExport.h"
@@ -5,6 +6,7 @@
 #include "edit/EditMarks.h"
 #include "support/ScriptedPlatform.h"
 #include "text/Cp932.h"
+#include "text/Lines.h"
 #include "text/TextFile.h"
 
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <unistd.h>
 
 using namespace velnora;
 
@@ -35,35 +38,46 @@ QString titles(int count, int length)
 }
 
 // The same input through the session as the window runs it: "開く", the names, "編集", then
-// "名前を付けて保存" or the export, each dialog answered with a name in dir.
-QByteArray savedBySession(const QDir &dir, const QString &input, const QStringList &arguments,
-                          const QString &output)
+// "名前を付けて保存" or the export, each dialog answered with a name in dir. A layout kept as
+// written is the one in the title box, in the state "編集" leaves.
+QByteArray savedBySession(const QDir &dir, const QStringList &argv)
 {
     ScriptedPlatform platform;
     platform.setProgramFolder(dir.filePath(QStringLiteral("session")));
     // Only the bytes count here: every box is expected as it comes and takes its first button (Yes, OK).
     platform.onMessage = [&platform](const ScriptedPlatform::Message &) { platform.expectBox(); };
     Session session(platform);
-    platform.queueFileName(input);
-    session.openDocument();
-    const ConvertOptions options = parseConvertOptions(
-        QStringList{QStringLiteral("--convert"), input, QStringLiteral("-o"), output} + arguments);
-    if (options.album)
-        session.setAlbum(*options.album);
-    if (options.artist)
-        session.setArtist(*options.artist);
-    // The user sets the type a layout was made with, unless told another.
-    QFile in(input);
+    const ConvertOptions options = parseConvertOptions(argv, UserLanguage::Japanese);
+    QFile in(options.input);
     if (!in.open(QIODevice::ReadOnly))
         return {};
-    const auto type = options.type ? options.type : layoutEditType(decodeFileBytes(in.readAll()));
-    if (!type)
-        return {};
-    session.setEditType(*type);
-    session.edit();
-    const QString saved = dir.filePath(QStringLiteral("saved-by-session") + QFileInfo(output).suffix());
+    const QString text = decodeFileBytes(in.readAll());
+    const auto layoutType = layoutEditType(text);
+    if (layoutType && !options.asksForEdit()) {
+        Document document;
+        loadLines(document, readLines(text));
+        session.setAlbum(document.album);
+        session.setArtist(document.artist);
+        session.setTitles(document.titles);
+        session.enterEditedState();
+    } else {
+        platform.queueFileName(options.input);
+        session.openDocument();
+        if (options.album)
+            session.setAlbum(*options.album);
+        if (options.artist)
+            session.setArtist(*options.artist);
+        // The user sets the type a layout was made with, unless told another.
+        const auto type = options.type ? options.type : layoutType;
+        if (!type)
+            return {};
+        session.setEditType(*type);
+        session.edit();
+    }
+    const QString saved =
+        dir.filePath(QStringLiteral("saved-by-session") + QFileInfo(options.output).suffix());
     platform.queueFileName(saved);
-    if (output.endsWith(QLatin1String(".cdt")))
+    if (options.output.endsWith(QLatin1String(".cdt")))
         session.exportCdTextFile();
     else
         session.saveAs();
@@ -89,8 +103,10 @@ void TestConverter::convert_data()
     QTest::addColumn<QString>("output");        // the file name of OUT
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("error");  // "IN" and "OUT" stand for the paths; "USAGE" for the usage
+    QTest::addColumn<QString>("error");  // "{IN}" and "{OUT}" stand for the paths; "{USAGE}" for the usage
     QTest::addColumn<QString>("layout"); // what OUT holds as text; empty when nothing is written
+    // Before the run: "NAME=VALUE" for the environment, "symlink NAME" and "hardlink NAME" to in.txt.
+    QTest::addColumn<QStringList>("setup");
 
     const QByteArray twoTitles = utf8("\xe6\x9c\x9d\xe3\x81\xae\xe6\xad\x8c\r\nRain\r\n"); // 朝の歌, Rain
     const QStringList names{QStringLiteral("--album"), QStringLiteral("Album"), QStringLiteral("--artist"),
@@ -100,16 +116,16 @@ void TestConverter::convert_data()
 
     QTest::newRow("plain titles as the ja layout")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
-        << QStringLiteral("album.txt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString()
-        << jaLayout;
+        << QStringLiteral("album.txt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
     QTest::newRow("plain titles as binary CD-TEXT")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
-        << QStringLiteral("album.cdt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString()
-        << jaLayout;
+        << QStringLiteral("album.cdt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
     QTest::newRow("a layout gives its type, album and artist")
         << cp932::encode(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n3\tNight\r\n")).bytes
         << QStringList{} << QStringLiteral("sky.txt") << 0 << QStringLiteral("en: 4 / 253 パック\n")
-        << QString() << QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n3\tNight\r\n");
+        << QString() << QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n3\tNight\r\n") << QStringList{};
     QTest::newRow("options over a layout: converted again")
         << cp932::encode(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n")).bytes
         << QStringList{QStringLiteral("--type"), QStringLiteral("en+ja"), QStringLiteral("--album"),
@@ -117,28 +133,31 @@ void TestConverter::convert_data()
         << QStringLiteral("blue.txt") << 0 << QStringLiteral("en: 3 / 253 パック\nja: 5 / 253 パック\n")
         << QString()
         << QStringLiteral(
-               "en\r\n0\tBlue\tTom\r\n1\tMorning\r\n\r\nja\r\n0\tＢｌｕｅ\tＴｏｍ\r\n1\tＭｏｒｎｉｎｇ\r\n");
+               "en\r\n0\tBlue\tTom\r\n1\tMorning\r\n\r\nja\r\n0\tＢｌｕｅ\tＴｏｍ\r\n1\tＭｏｒｎｉｎｇ\r\n")
+        << QStringList{};
     QTest::newRow("plain titles need --type")
         << twoTitles << names << QStringLiteral("x.txt") << 2 << QString()
-        << QStringLiteral("velnora: IN holds plain titles: give --type en, ja or en+ja\nUSAGE") << QString();
+        << QStringLiteral("velnora: {IN} は曲名だけのファイルです: --type en、ja、en+ja "
+                          "のどれかを指定してください\n{USAGE}")
+        << QString() << QStringList{};
     QTest::newRow("half-width katakana in en: field, line and position")
         << utf8("Rain\r\nab\xef\xbd\xb1\r\n")
         << QStringList{QStringLiteral("--type"), QStringLiteral("en")} + names << QStringLiteral("x.cdt") << 1
         << QString()
         << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
                           "編集種類をja にしてください 不適切文字は【 ｱ 】です (曲名 2行目 3文字目)\n")
-        << QString();
+        << QString() << QStringList{};
     QTest::newRow("no album") << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")}
                               << QStringLiteral("x.txt") << 1 << QString()
                               << QStringLiteral("velnora: 入力漏れ: アルバム名が入力されていません\n")
-                              << QString();
+                              << QString() << QStringList{};
     QTest::newRow("over capacity: the edit's warning, then the export refuses")
         << titles(30, 100).toUtf8() << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("x.cdt") << 1 << QString()
         << QStringLiteral(
                "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
                "ja ブロック: 543 / 253 パック\n")
-        << QString();
+        << QString() << QStringList{};
     QString enLayout = QStringLiteral("en\r\n0\tAlbum\tArtist\r\n");
     for (int t = 1; t <= 30; ++t)
         enLayout += QStringLiteral("%1\t").arg(t) + QString(100, QLatin1Char('x')) + QStringLiteral("\r\n");
@@ -148,21 +167,152 @@ void TestConverter::convert_data()
         << QStringLiteral(
                "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
                "en ブロック: 272 / 253 パック\n")
-        << enLayout;
+        << enLayout << QStringList{};
     QTest::newRow("output in a folder that is a file")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("in.txt/album.txt") << 1 << QString()
-        << QStringLiteral("velnora: 保存エラー: 保存できませんでした。 OUT ENOTDIR\n") << QString();
+        << QStringLiteral("velnora: 保存エラー: 保存できませんでした。 {OUT} {ENOTDIR}\n") << QString()
+        << QStringList{};
     QTest::newRow("unknown option") << twoTitles << QStringList{QStringLiteral("--typo")}
                                     << QStringLiteral("x.txt") << 2 << QString()
-                                    << QStringLiteral("velnora: unknown option --typo\nUSAGE") << QString();
+                                    << QStringLiteral(
+                                           "velnora: 不明なオプション --typo (その名前のファイルは velnora "
+                                           "-- --typo で開きます)\n{USAGE}")
+                                    << QString() << QStringList{};
     QTest::newRow("help lists the converter")
         << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << QStringLiteral("x.txt")
-        << 0 << QStringLiteral("USAGE") << QString() << QString();
+        << 0 << QStringLiteral("{USAGE}") << QString() << QString() << QStringList{};
+
+    // Layouts as real discs carry them: the "ja" block holds other words than the "en" block.
+    const QString handLayout = QStringLiteral("en\r\n0\tSora\tTomo\r\n1\tAsa no Uta\r\n2\tYoru\r\n\r\n"
+                                              "ja\r\n0\t空\t友\r\n1\t朝の歌\r\n2\t夜\r\n");
+    const QByteArray hand = cp932::encode(handLayout).bytes;
+    const QString handUse = QStringLiteral("en: 4 / 253 パック\nja: 3 / 253 パック\n");
+    QTest::newRow("en + ja layout kept as written: .cdt")
+        << hand << QStringList{} << QStringLiteral("hand.cdt") << 0 << handUse << QString() << handLayout
+        << QStringList{};
+    QTest::newRow("en + ja layout kept as written: .txt")
+        << hand << QStringList{} << QStringLiteral("hand.txt") << 0 << handUse << QString() << handLayout
+        << QStringList{};
+    const QString quotes = QStringLiteral("ja\r\n0\tＡ＼Ｂ\tＣ＂Ｄ\r\n1\t＇朝＇\r\n");
+    QTest::newRow("ja layout: ＼＂＇ kept")
+        << cp932::encode(quotes).bytes << QStringList{} << QStringLiteral("quotes.txt") << 0
+        << QStringLiteral("ja: 4 / 253 パック\n") << QString() << quotes << QStringList{};
+    QTest::newRow("layout with --type: edited again, the place in the user's file")
+        << cp932::encode(QStringLiteral("en\r\n0\tA\tB\r\n1\tRain\r\n3\tab")).bytes + utf8("\xef\xbd\xb1\r\n")
+        << QStringList{QStringLiteral("--type"), QStringLiteral("en")} << QStringLiteral("x.cdt") << 1
+        << QString()
+        << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+                          "編集種類をja にしてください 不適切文字は【 ｱ 】です (曲名 4行目 5文字目)\n")
+        << QString() << QStringList{};
+    QTest::newRow("album from the last disc line: its line in IN")
+        << hand << QStringList{QStringLiteral("--type"), QStringLiteral("en")} << QStringLiteral("x.cdt") << 1
+        << QString()
+        << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+                          "編集種類をja にしてください 不適切文字は【 空 】です (アルバム名 7行目 3文字目)\n")
+        << QString() << QStringList{};
+    QTest::newRow("album from --album, in English")
+        << twoTitles
+        << QStringList{QStringLiteral("--type"), QStringLiteral("en"),       QStringLiteral("--album"),
+                       QStringLiteral("朝"),     QStringLiteral("--artist"), QStringLiteral("B")}
+        << QStringLiteral("x.cdt") << 1 << QString()
+        << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+                          "編集種類をja にしてください 不適切文字は【 朝 】です (album, --album)\n")
+        << QString() << QStringList{QStringLiteral("LC_ALL=C")};
+    QTest::newRow("title in English")
+        << utf8("Rain\r\nab\xef\xbd\xb1\r\n")
+        << QStringList{QStringLiteral("--type"), QStringLiteral("en")} + names << QStringLiteral("x.cdt") << 1
+        << QString()
+        << QStringLiteral(
+               "velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+               "編集種類をja にしてください 不適切文字は【 ｱ 】です (title, line 2, character 3)\n")
+        << QString() << QStringList{QStringLiteral("LANG=en_US.UTF-8"), QStringLiteral("LC_ALL=")};
+
+    const QString sameFile =
+        QStringLiteral("velnora: {OUT} は入力ファイルです: 出力には別の名前を指定してください\n{USAGE}");
+    QTest::newRow("OUT is IN") << hand << QStringList{} << QStringLiteral("in.txt") << 2 << QString()
+                               << sameFile << QString() << QStringList{};
+    QTest::newRow("OUT is IN through a symbolic link")
+        << hand << QStringList{} << QStringLiteral("link.txt") << 2 << QString() << sameFile << QString()
+        << QStringList{QStringLiteral("symlink link.txt")};
+    QTest::newRow("OUT is IN through a hard link")
+        << hand << QStringList{} << QStringLiteral("hard.txt") << 2 << QString() << sameFile << QString()
+        << QStringList{QStringLiteral("hardlink hard.txt")};
+    QTest::newRow("OUT is IN by another path")
+        << hand << QStringList{QStringLiteral("--type"), QStringLiteral("en+ja")}
+        << QStringLiteral("runtime/../in.txt") << 2 << QString() << sameFile << QString() << QStringList{};
+    QTest::newRow("OUT is IN, in English")
+        << hand << QStringList{} << QStringLiteral("in.txt") << 2 << QString()
+        << QStringLiteral("velnora: {OUT} is the input file: give OUT another name\n{USAGE_EN}") << QString()
+        << QStringList{QStringLiteral("LC_ALL=C")};
+
+    QTest::newRow("options before --convert")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--type"), QStringLiteral("ja")} + names +
+               QStringList{QStringLiteral("--convert"), QStringLiteral("{IN}"), QStringLiteral("-o"),
+                           QStringLiteral("{OUT}")}
+        << QStringLiteral("album.txt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
+    QTest::newRow("values after =, IN last")
+        << twoTitles
+        << QStringList{QStringLiteral("--"),
+                       QStringLiteral("--type=ja"),
+                       QStringLiteral("--album=Album"),
+                       QStringLiteral("--artist=Artist"),
+                       QStringLiteral("-o"),
+                       QStringLiteral("{OUT}"),
+                       QStringLiteral("--convert"),
+                       QStringLiteral("--"),
+                       QStringLiteral("{IN}")}
+        << QStringLiteral("album.cdt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
+    QTest::newRow("unknown option alone")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("-V")} << QStringLiteral("x.txt")
+        << 2 << QString()
+        << QStringLiteral(
+               "velnora: 不明なオプション -V (その名前のファイルは velnora -- -V で開きます)\n{USAGE}")
+        << QString() << QStringList{};
+    QTest::newRow("unknown option under LC_MESSAGES=C: English")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("-V")} << QStringLiteral("x.txt")
+        << 2 << QString()
+        << QStringLiteral(
+               "velnora: unknown option -V (a file of that name opens with: velnora -- -V)\n{USAGE_EN}")
+        << QString()
+        << QStringList{QStringLiteral("LC_ALL="), QStringLiteral("LC_MESSAGES=C"),
+                       QStringLiteral("LANG=ja_JP.UTF-8")};
+    QTest::newRow("plain titles need --type, in English")
+        << twoTitles << names << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: {IN} holds plain titles: give --type en, ja or en+ja\n{USAGE_EN}")
+        << QString() << QStringList{QStringLiteral("LC_ALL=en_GB.UTF-8")};
+    QTest::newRow("a converter option without --convert")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--type"), QStringLiteral("en"),
+                       QStringLiteral("{IN}")}
+        << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: --type は --convert とともに使います\n{USAGE}") << QString()
+        << QStringList{};
+    QTest::newRow("-o without its value")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--convert"), QStringLiteral("{IN}"),
+                       QStringLiteral("-o")}
+        << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: -o には値が必要です\n{USAGE}") << QString() << QStringList{};
+    QTest::newRow("--help after the converter's options")
+        << twoTitles << QStringList{QStringLiteral("--help")} << QStringLiteral("x.txt") << 0
+        << QStringLiteral("{USAGE}") << QString() << QString() << QStringList{};
+    QTest::newRow("--help in English")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << QStringLiteral("x.txt")
+        << 0 << QStringLiteral("{USAGE_EN}") << QString() << QString()
+        << QStringList{QStringLiteral("LC_ALL=C")};
+    QTest::newRow("a name starting with - after --: the window's")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("--"), QStringLiteral("-x.txt")}
+        << QStringLiteral("x.txt") << 1 << QString()
+        << QStringLiteral("VELNORA needs a display; without one, run it as: xvfb-run -a velnora [FILE]\n")
+        << QString() << QStringList{};
 }
 
 // The real program, started without a display and with a folder of its own: it answers on its
-// streams, writes OUT or nothing, and leaves no temp.dat and no lock behind.
+// streams, writes OUT or nothing, leaves IN as it was, and leaves no temp.dat and no lock behind.
 void TestConverter::convert()
 {
     QFETCH(QByteArray, input);
@@ -172,6 +322,7 @@ void TestConverter::convert()
     QFETCH(QString, out);
     QFETCH(QString, error);
     QFETCH(QString, layout);
+    QFETCH(QStringList, setup);
 
     QTemporaryDir dir;
     QDir folder(dir.path());
@@ -189,12 +340,28 @@ void TestConverter::convert()
         arguments.value(0) == QLatin1String("--")
             ? arguments.mid(1)
             : QStringList{QStringLiteral("--convert"), in, QStringLiteral("-o"), outPath} + arguments;
+    argv.replaceInStrings(QStringLiteral("{IN}"), in).replaceInStrings(QStringLiteral("{OUT}"), outPath);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    QStringList links;
+    for (const QString &step : std::as_const(setup)) {
+        const QString name = step.section(QLatin1Char(' '), 1);
+        if (step.startsWith(QLatin1String("symlink "))) {
+            QVERIFY(QFile::link(QStringLiteral("in.txt"), folder.filePath(name)));
+            links << name;
+        } else if (step.startsWith(QLatin1String("hardlink "))) {
+            QCOMPARE(::link(QFile::encodeName(in).constData(),
+                            QFile::encodeName(folder.filePath(name)).constData()),
+                     0);
+            links << name;
+        } else {
+            env.insert(step.section(QLatin1Char('='), 0, 0), step.section(QLatin1Char('='), 1));
+        }
+    }
     QProcess child;
     child.setProcessEnvironment(env);
     child.setWorkingDirectory(dir.path());
@@ -202,17 +369,21 @@ void TestConverter::convert()
     QVERIFY(child.waitForFinished(60000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
 
-    const QString usage = convertUsage();
-    error.replace(QLatin1String("OUT"), outPath).replace(QLatin1String("IN"), in);
-    error.replace(QLatin1String("ENOTDIR"), systemReason(ENOTDIR)).replace(QLatin1String("USAGE"), usage);
-    out.replace(QLatin1String("USAGE"), usage);
+    for (QString *text : {&error, &out}) {
+        text->replace(QLatin1String("{OUT}"), outPath).replace(QLatin1String("{IN}"), in);
+        text->replace(QLatin1String("{ENOTDIR}"), systemReason(ENOTDIR));
+        text->replace(QLatin1String("{USAGE_EN}"), convertUsage(UserLanguage::English));
+        text->replace(QLatin1String("{USAGE}"), convertUsage(UserLanguage::Japanese));
+    }
     QCOMPARE(QString::fromUtf8(child.readAllStandardError()), error);
     QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), out);
     QCOMPARE(child.exitCode(), status);
 
-    QStringList left = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QStringList left =
+        folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     left.sort();
-    QStringList expected{QStringLiteral("in.txt"), QStringLiteral("runtime"), QStringLiteral("velnora")};
+    QStringList expected =
+        QStringList{QStringLiteral("in.txt"), QStringLiteral("runtime"), QStringLiteral("velnora")} + links;
     if (!layout.isEmpty())
         expected << output;
     expected.sort();
@@ -220,18 +391,27 @@ void TestConverter::convert()
     QCOMPARE(
         QDir(folder.filePath(QStringLiteral("runtime"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList{});
+    {
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), input);
+    }
     if (layout.isEmpty())
         return;
 
     QFile written(outPath);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
-    if (output.endsWith(QLatin1String(".txt")))
+    if (output.endsWith(QLatin1String(".txt"))) {
         QCOMPARE(cp932::decode(bytes), layout);
-    else
+        // A layout written as it stands: the file holds the bytes the user wrote.
+        if (layout == cp932::decode(input))
+            QCOMPARE(bytes, input);
+    } else {
         QCOMPARE(bytes, cdtext::exportCdText(layout).bytes);
+    }
     // Byte for byte what the window's session writes for the same input.
-    QCOMPARE(bytes, savedBySession(folder, in, arguments, outPath));
+    QCOMPARE(bytes, savedBySession(folder, argv));
 }
 
 QTEST_GUILESS_MAIN(TestConverter)
