@@ -10,9 +10,11 @@
 #include "text/TextFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,6 +96,8 @@ class TestConverter : public QObject
 private slots:
     void convert_data();
     void convert();
+    void documentedExamples_data();
+    void documentedExamples();
 };
 
 void TestConverter::convert_data()
@@ -412,6 +416,158 @@ void TestConverter::convert()
     }
     // Byte for byte what the window's session writes for the same input.
     QCOMPARE(bytes, savedBySession(folder, argv));
+}
+
+namespace
+{
+
+struct Example {
+    int line = 0;
+    QString command;
+};
+
+// The commands of the code in a README (fenced blocks and inline spans), a manual page (.nf and
+// .EX blocks) or an HTML page (pre and code), each with its line in the file.
+QList<Example> codeIn(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const auto lineAt = [&text](qsizetype offset) {
+        return int(text.left(offset).count(QLatin1Char('\n'))) + 1;
+    };
+    QList<Example> code;
+    const auto addLines = [&](const QString &block, qsizetype offset) {
+        const QStringList lines = block.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            code.append({lineAt(offset) + int(i), lines.at(i)});
+    };
+    QRegularExpression blocks;
+    if (path.endsWith(QLatin1String(".md")))
+        blocks.setPattern(QStringLiteral("```[^\\n]*\\n(.*?)```|`([^`\\n]+)`"));
+    else if (path.endsWith(QLatin1String(".html")))
+        blocks.setPattern(QStringLiteral("<pre>(.*?)</pre>|<code>(.*?)</code>"));
+    else
+        blocks.setPattern(QStringLiteral("\\n\\.(?:nf|EX)\\n(.*?)\\n\\.(?:fi|EE)\\n"));
+    blocks.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch &match : blocks.globalMatch(text)) {
+        const int group = match.capturedStart(1) >= 0 ? 1 : 2;
+        QString block = match.captured(group);
+        block.replace(QLatin1String("\\-"), QLatin1String("-"))
+            .replace(QLatin1String("\\e"), QLatin1String("\\"));
+        block.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"));
+        block.replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        addLines(block, match.capturedStart(group));
+    }
+    return code;
+}
+
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
+
+} // namespace
+
+// Every command of the program shown in the README, the manual pages and the manual, found in their
+// code, so that an example added later is run as well.
+void TestConverter::documentedExamples_data()
+{
+    QTest::addColumn<QString>("command");
+    const QDir source(QStringLiteral(VELNORA_SOURCE_DIR));
+    QStringList files{QStringLiteral("README.md"), QStringLiteral("data/man/velnora.1"),
+                      QStringLiteral("data/man/ja/velnora.1")};
+    const QStringList manual = QDir(source.filePath(QStringLiteral("manual")))
+                                   .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    for (const QString &page : manual)
+        files << QStringLiteral("manual/") + page;
+    // The program as a command, not a synopsis with its placeholders in brackets.
+    const QRegularExpression program(QStringLiteral("(^|[\\s;&|(])velnora\\s"));
+    const QRegularExpression synopsis(QStringLiteral("\\[(--|FILE|ファイル)"));
+    for (const QString &name : std::as_const(files)) {
+        int found = 0;
+        for (const Example &example : codeIn(source.filePath(name))) {
+            if (!example.command.contains(program) || example.command.contains(synopsis))
+                continue;
+            ++found;
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1:%2 %3").arg(name).arg(example.line).arg(example.command.trimmed())))
+                << example.command.trimmed();
+        }
+        if (name == QLatin1String("README.md") || name.startsWith(QLatin1String("data/")) ||
+            name == QLatin1String("manual/convert.html"))
+            QVERIFY2(found > 0, qPrintable(name + QStringLiteral(": no example found")));
+    }
+}
+
+// In a scratch folder with plain titles (titles.txt, and -x.txt for the window) and two layouts as
+// "保存" writes them (saved/): the example ends with 0, says nothing on standard error (the window
+// shows no box) and a conversion writes its files.
+void TestConverter::documentedExamples()
+{
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    QDir folder(dir.path());
+    for (const char *name : {"bin", "saved", "runtime"})
+        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
+    QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::copy(QStringLiteral(VELNORA_PROGRAM), folder.filePath(QStringLiteral("bin/velnora"))));
+    const QList<std::pair<QString, QByteArray>> inputs{
+        {QStringLiteral("titles.txt"), utf8("Morning\r\nRain\r\n")},
+        {QStringLiteral("-x.txt"), utf8("Rain\r\n")},
+        {QStringLiteral("saved/one.txt"),
+         cp932::encode(QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\t朝の歌\r\n2\tＲａｉｎ\r\n"))
+             .bytes},
+        {QStringLiteral("saved/two.txt"),
+         cp932::encode(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n\r\n"
+                                      "ja\r\n0\t空\tトム\r\n1\t朝\r\n"))
+             .bytes},
+    };
+    for (const auto &[name, bytes] : inputs) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QStringList before = filesUnder(dir.path());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("PATH"),
+               folder.filePath(QStringLiteral("bin")) + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    // A window example: shown offscreen, a start-up box answered and told on standard output, then ended.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+    env.insert(QStringLiteral("VELNORA_UNATTENDED"), QStringLiteral("1"));
+    QProcess shell;
+    shell.setProcessEnvironment(env);
+    shell.setWorkingDirectory(dir.path());
+    shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    QVERIFY(shell.waitForFinished(60000));
+    const QString error = QString::fromUtf8(shell.readAllStandardError());
+    const QString out = QString::fromUtf8(shell.readAllStandardOutput());
+    QVERIFY2(shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0, qPrintable(error));
+    if (command.contains(QLatin1String("--convert"))) {
+        QCOMPARE(error, QString());
+        QStringList made = filesUnder(dir.path());
+        for (const QString &file : before)
+            made.removeOne(file);
+        QVERIFY2(!made.isEmpty(), "nothing written");
+        for (const QString &file : std::as_const(made))
+            QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+    } else if (!command.contains(QLatin1String("--help")) && !command.contains(QLatin1String("--version"))) {
+        QCOMPARE(out, QString()); // no box: the file was found and loaded
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConverter)
