@@ -172,6 +172,15 @@ void TestConverter::convert_data()
                "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
                "en ブロック: 272 / 253 パック\n")
         << enLayout << QStringList{};
+    const QString overCapacity = QStringLiteral(
+        "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
+        "en ブロック: 272 / 253 パック\n");
+    QTest::newRow("layout over capacity kept as text: written, with the warning")
+        << enLayout.toUtf8() << QStringList{} << QStringLiteral("x.txt") << 0
+        << QStringLiteral("en: 272 / 253 パック\n") << overCapacity << enLayout << QStringList{};
+    QTest::newRow("layout over capacity as binary CD-TEXT: refused")
+        << enLayout.toUtf8() << QStringList{} << QStringLiteral("x.cdt") << 1 << QString() << overCapacity
+        << QString() << QStringList{};
     QTest::newRow("output in a folder that is a file")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("in.txt/album.txt") << 1 << QString()
