@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cdio/cdtext.h>
 #include <cerrno>
 #include <unistd.h>
 
@@ -37,6 +38,33 @@ QString titles(int count, int length)
     for (int t = 1; t <= count; ++t)
         text += QString(length, QLatin1Char('x')) + QStringLiteral("\r\n");
     return text;
+}
+
+// libcdio's reading of a CD-TEXT file, written out as the CD_TEXT layout it would come from.
+QString layoutReadByLibcdio(QByteArray file)
+{
+    QStringList blocks;
+    cdtext_t *cdtext = cdtext_init();
+    if (file.size() > 4 && cdtext_data_init(cdtext, reinterpret_cast<uint8_t *>(file.data()) + 4,
+                                            static_cast<size_t>(file.size() - 4)) == 0) {
+        const cdtext_lang_t *languages = cdtext_list_languages_v2(cdtext);
+        for (int b = 0; b < 8; ++b) {
+            if (languages[b] == CDTEXT_LANGUAGE_BLOCK_UNUSED || !cdtext_set_language_index(cdtext, b))
+                continue;
+            const auto text = [cdtext](cdtext_field_t field, int track) {
+                return QString::fromUtf8(cdtext_get_const(cdtext, field, static_cast<track_t>(track)));
+            };
+            QString block = languages[b] == CDTEXT_LANGUAGE_JAPANESE ? QStringLiteral("ja\r\n")
+                                                                     : QStringLiteral("en\r\n");
+            block += QStringLiteral("0\t%1\t%2\r\n")
+                         .arg(text(CDTEXT_FIELD_TITLE, 0), text(CDTEXT_FIELD_PERFORMER, 0));
+            for (int t = cdtext_get_first_track(cdtext); t <= cdtext_get_last_track(cdtext); ++t)
+                block += QStringLiteral("%1\t%2\r\n").arg(t).arg(text(CDTEXT_FIELD_TITLE, t));
+            blocks << block;
+        }
+    }
+    cdtext_destroy(cdtext);
+    return blocks.join(QStringLiteral("\r\n"));
 }
 
 // The same input through the session as the window runs it: "開く", the names, "編集", then
@@ -422,6 +450,8 @@ void TestConverter::convert()
             QCOMPARE(bytes, input);
     } else {
         QCOMPARE(bytes, cdtext::exportCdText(layout).bytes);
+        // An independent reader finds every block as the layout has it.
+        QCOMPARE(layoutReadByLibcdio(bytes), layout);
     }
     // Byte for byte what the window's session writes for the same input.
     QCOMPARE(bytes, savedBySession(folder, argv));
