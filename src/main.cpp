@@ -26,18 +26,18 @@ void printLines(std::FILE *stream, const QStringList &lines)
         std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stream);
 }
 
-int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
+int convert(int argc, char *argv[], const velnora::ConvertOptions &options, velnora::UserLanguage language)
 {
     // No display and no window: QtCore alone.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velnora"));
-    const velnora::Converter::Result result = velnora::Converter::run(options);
+    const velnora::Converter::Result result = velnora::Converter::run(options, language);
     QStringList error;
     for (const QString &line : result.error)
         error << QStringLiteral("velnora: ") + line;
     printLines(stderr, error);
     if (result.status == 2)
-        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
+        std::fputs(velnora::convertUsage(language).toUtf8().constData(), stderr);
     printLines(stdout, result.out);
     return result.status;
 }
@@ -46,7 +46,9 @@ int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
 // when the window is to start.
 int answerWithoutWindow(int argc, char *argv[])
 {
-    const velnora::ConvertOptions options = velnora::parseConvertOptions(velnora::processArguments());
+    const velnora::UserLanguage language = velnora::userLanguage();
+    const velnora::ConvertOptions options =
+        velnora::parseConvertOptions(velnora::processArguments(), language);
     switch (options.request) {
     case velnora::ConvertOptions::Request::Window:
         return -1;
@@ -54,14 +56,14 @@ int answerWithoutWindow(int argc, char *argv[])
         std::printf("velnora %s\n", VELNORA_VERSION);
         return 0;
     case velnora::ConvertOptions::Request::Help:
-        std::fputs(velnora::convertUsage().toUtf8().constData(), stdout);
+        std::fputs(velnora::convertUsage(language).toUtf8().constData(), stdout);
         return 0;
     case velnora::ConvertOptions::Request::UsageError:
         printLines(stderr, {QStringLiteral("velnora: ") + options.error});
-        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
+        std::fputs(velnora::convertUsage(language).toUtf8().constData(), stderr);
         return 2;
     case velnora::ConvertOptions::Request::Convert:
-        return convert(argc, argv, options);
+        return convert(argc, argv, options, language);
     }
     return -1;
 }

@@ -16,12 +16,12 @@ class Converter
 {
 public:
     struct Result {
-        int status = 0;    // 0 written, 1 refused (nothing written)
+        int status = 0;    // 0 written, 1 refused (nothing written), 2 a usage error
         QStringList out;   // one summary line a block
         QStringList error; // the boxes' texts, one a line
     };
 
-    static Result run(const ConvertOptions &options);
+    static Result run(const ConvertOptions &options, UserLanguage language);
 };
 
 } // namespace velnora

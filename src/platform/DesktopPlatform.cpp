@@ -280,7 +280,11 @@ QStringList DesktopPlatform::snapshotFolders() const
 
 QString DesktopPlatform::commandLine() const
 {
-    return processArguments().join(QLatin1Char(' '));
+    // The window starts only when no option comes before a "--", which then just ends the options:
+    // "velnora -- -x.txt" opens "-x.txt".
+    QStringList arguments = processArguments();
+    arguments.removeOne(QStringLiteral("--"));
+    return arguments.join(QLatin1Char(' '));
 }
 
 QString DesktopPlatform::lockFilePath()

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sys/types.h>
+#include <vector>
 
 using namespace velnora;
 
@@ -17,23 +18,47 @@ class TestProcessSetup : public QObject
     Q_OBJECT
 
 private slots:
+    void argumentsKeepTheirBytes_data();
     void argumentsKeepTheirBytes();
     void realProgramIgnoresFileSizeSignal();
     void terminationSignalClosesTheWindow_data();
     void terminationSignalClosesTheWindow();
 };
 
-// A name from an old cp932 system reaches the loader with its bytes, not as U+FFFD.
+// A name from an old cp932 system reaches the loader with its bytes, not as U+FFFD; a "--" before a
+// name that starts with "-" only ends the options.
+void TestProcessSetup::argumentsKeepTheirBytes_data()
+{
+    QTest::addColumn<QList<QByteArray>>("arguments");
+    QTest::addColumn<QByteArray>("commandLine");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cp932 bytes") << QList<QByteArray>{"/m/\x82\xa0 1.txt", "x"}
+                                 << QByteArray("/m/\x82\xa0 1.txt x")
+                                 << QString(QStringLiteral("/m/") + QChar(0xdc82) + QChar(0xdca0) +
+                                            QStringLiteral(" 1.txt x"));
+    QTest::newRow("-- before a name starting with -")
+        << QList<QByteArray>{"--", "-x.txt"} << QByteArray("-x.txt") << QStringLiteral("-x.txt");
+    QTest::newRow("a second -- is a name")
+        << QList<QByteArray>{"--", "--"} << QByteArray("--") << QStringLiteral("--");
+    QTest::newRow("-- after the name")
+        << QList<QByteArray>{"a.txt", "--"} << QByteArray("a.txt") << QStringLiteral("a.txt");
+}
+
 void TestProcessSetup::argumentsKeepTheirBytes()
 {
-    QByteArray program("velnora"), first("/m/\x82\xa0 1.txt"), second("x");
-    char *argv[] = {program.data(), first.data(), second.data(), nullptr};
-    setUpProcess(3, argv);
+    QFETCH(QList<QByteArray>, arguments);
+    QFETCH(QByteArray, commandLine);
+    QFETCH(QString, text);
+    QByteArray program("velnora");
+    std::vector<char *> argv{program.data()};
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    setUpProcess(int(argv.size() - 1), argv.data());
     std::signal(SIGXFSZ, SIG_DFL); // as the next test needs it
     const QString line = DesktopPlatform().commandLine();
-    QCOMPARE(line,
-             QString(QStringLiteral("/m/") + QChar(0xdc82) + QChar(0xdca0) + QStringLiteral(" 1.txt x")));
-    QCOMPARE(toNativePath(line), QByteArray("/m/\x82\xa0 1.txt x"));
+    QCOMPARE(toNativePath(line), commandLine);
+    QCOMPARE(line, text);
 }
 
 namespace
