@@ -7,10 +7,13 @@
 #include "program/ProgramParts.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -23,18 +26,18 @@ void printLines(std::FILE *stream, const QStringList &lines)
         std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stream);
 }
 
-int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
+int convert(int argc, char *argv[], const velnora::ConvertOptions &options, velnora::UserLanguage language)
 {
     // No display and no window: QtCore alone.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velnora"));
-    const velnora::Converter::Result result = velnora::Converter::run(options);
+    const velnora::Converter::Result result = velnora::Converter::run(options, language);
     QStringList error;
     for (const QString &line : result.error)
         error << QStringLiteral("velnora: ") + line;
     printLines(stderr, error);
     if (result.status == 2)
-        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
+        std::fputs(velnora::convertUsage(language).toUtf8().constData(), stderr);
     printLines(stdout, result.out);
     return result.status;
 }
@@ -43,7 +46,9 @@ int convert(int argc, char *argv[], const velnora::ConvertOptions &options)
 // when the window is to start.
 int answerWithoutWindow(int argc, char *argv[])
 {
-    const velnora::ConvertOptions options = velnora::parseConvertOptions(velnora::processArguments());
+    const velnora::UserLanguage language = velnora::userLanguage();
+    const velnora::ConvertOptions options =
+        velnora::parseConvertOptions(velnora::processArguments(), language);
     switch (options.request) {
     case velnora::ConvertOptions::Request::Window:
         return -1;
@@ -51,14 +56,14 @@ int answerWithoutWindow(int argc, char *argv[])
         std::printf("velnora %s\n", VELNORA_VERSION);
         return 0;
     case velnora::ConvertOptions::Request::Help:
-        std::fputs(velnora::convertUsage().toUtf8().constData(), stdout);
+        std::fputs(velnora::convertUsage(language).toUtf8().constData(), stdout);
         return 0;
     case velnora::ConvertOptions::Request::UsageError:
         printLines(stderr, {QStringLiteral("velnora: ") + options.error});
-        std::fputs(velnora::convertUsage().toUtf8().constData(), stderr);
+        std::fputs(velnora::convertUsage(language).toUtf8().constData(), stderr);
         return 2;
     case velnora::ConvertOptions::Request::Convert:
-        return convert(argc, argv, options);
+        return convert(argc, argv, options, language);
     }
     return -1;
 }
@@ -82,6 +87,43 @@ void answerStartBoxes()
     });
 }
 
+// For start-up measurements and tests: once the window system reports the window exposed (not merely
+// asked to show it), says so on standard output and ends as "終了" would.
+void quitWhenExposed(QWidget *window)
+{
+    auto *poll = new QTimer(window);
+    QObject::connect(poll, &QTimer::timeout, window, [window, poll] {
+        if (!window->windowHandle() || !window->windowHandle()->isExposed())
+            return;
+        poll->stop();
+        fputs("window shown\n", stdout);
+        fflush(stdout);
+        QCoreApplication::quit();
+    });
+    poll->start(0);
+}
+
+// A termination signal closes the window as "終了" does, but only from the window's own event loop:
+// an open box, dialog or menu is turned down first, so that the command that opened it finishes and
+// nothing writes temp.dat again after the window removed it.
+void closeWhenIdle(QWidget *window, const bool &running)
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+    if (!running || QApplication::activeModalWidget() || QThread::currentThread()->loopLevel() > 1) {
+        QTimer::singleShot(20, window, [window, &running] { closeWhenIdle(window, running); });
+        return;
+    }
+    window->close();
+    QCoreApplication::quit();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,13 +142,17 @@ int main(int argc, char *argv[])
 
     velnora::DesktopPlatform platform;
     velnora::MainWindow window(platform, velnora::programParts());
-    if (qEnvironmentVariable("VELNORA_UNATTENDED") == QLatin1String("1"))
+    bool running = false;
+    velnora::watchTerminationSignals(&window, [&window, &running] { closeWhenIdle(&window, running); });
+    const bool exitAfterShow = qEnvironmentVariable("VELNORA_EXIT_AFTER_SHOW") == QLatin1String("1");
+    // A start-up box would wait for a click that a measurement never gives.
+    if (exitAfterShow || qEnvironmentVariable("VELNORA_UNATTENDED") == QLatin1String("1"))
         answerStartBoxes();
     if (!window.startUp())
-        return 0;
+        return 1; // another instance runs
     window.show();
-    // For start-up measurements: end once the window is on screen.
-    if (qEnvironmentVariable("VELNORA_EXIT_AFTER_SHOW") == QLatin1String("1"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    running = true;
+    if (exitAfterShow)
+        quitWhenExposed(&window);
     return app.exec();
 }

@@ -61,7 +61,8 @@ fi
 
 echo "== the installed program under xvfb-run"
 mkdir -m 700 "$scratch/runtime"
-(cd "$scratch" && XDG_RUNTIME_DIR="$scratch/runtime" VELNORA_EXIT_AFTER_SHOW=1 \
+shown=$(cd "$scratch" && XDG_RUNTIME_DIR="$scratch/runtime" VELNORA_EXIT_AFTER_SHOW=1 \
     xvfb-run -a -s '-screen 0 1280x1024x24' "$velnora")
-echo "   started and ended"
+[ "$shown" = "window shown" ] || { echo "the window was not shown: $shown" >&2; exit 1; }
+echo "   started, shown and ended"
 echo "Package: $(basename "$deb") checked."

@@ -36,15 +36,15 @@ velnora_japanese_locale() {
         locale -a 2>/dev/null | grep -ix 'ja_JP.utf8' >/dev/null
 }
 
-# velnora_build BUILD_DIR [extra cmake args...] [--target TARGET]
-# Without --target everything is built (the program, the tests, the manual).
+# velnora_build BUILD_DIR [extra cmake args...] [--target TARGET]...
+# Every --target given is built; without one, everything (the program, the tests, the manual).
 velnora_build() {
     local dir=$1
     shift
     local args=() target=()
     while [ $# -gt 0 ]; do
         if [ "$1" = --target ]; then
-            target=(--target "$2")
+            target+=(--target "$2")
             shift 2
         else
             args+=("$1")

@@ -1,6 +1,7 @@
 #include "cdtext/CdTextExport.h"
 
 #include "cdtext/CdTextTexts.h"
+#include "cdtext/JisX0208.h"
 #include "cdtext/PackWriter.h"
 
 namespace velnora::cdtext
@@ -71,6 +72,26 @@ QStringList longTextLines(const QList<CdTextBlock> &blocks)
     return lines;
 }
 
+QStringList nonJisWarning(const QList<CdTextBlock> &blocks)
+{
+    const QList<NonJisCharacter> found = nonJisCharacters(blocks);
+    if (found.isEmpty())
+        return {};
+    QStringList lines{texts::nonJisHead()};
+    bool substituted = false;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const NonJisCharacter &c = found.at(i);
+        if (i < MaxListedLines)
+            lines << texts::nonJisLine(c.track, c.performer, c.character, c.substitute);
+        substituted = substituted || !c.substitute.isEmpty();
+    }
+    if (found.size() > MaxListedLines)
+        lines << texts::moreTexts(static_cast<int>(found.size() - MaxListedLines));
+    if (substituted)
+        lines << texts::nonJisSubstituteNote();
+    return lines;
+}
+
 } // namespace
 
 CdTextExport exportCdText(const QString &layout)
@@ -94,6 +115,7 @@ CdTextExport exportCdText(const QString &layout)
         return result;
     }
 
+    result.warning = nonJisWarning(parsed.blocks);
     QStringList over;
     for (const CdTextBlock &block : parsed.blocks) {
         const BlockUse use{block.tag, textPacks(block)};

@@ -24,6 +24,9 @@ struct CdTextExport {
     QList<BlockUse> use; // every block, also when one is over its limit
     int tracks = 0;
     QStringList message; // what the user reads when refused, one entry a line
+    // Characters some readers cannot show, one entry a line; the bytes are written all the same.
+    // Also told when over capacity, since "編集" warns of both.
+    QStringList warning;
     bool ok() const { return refusal == Refusal::None; }
 };
 

@@ -15,12 +15,60 @@ QString useLine(const QString &tag, int textPacks)
     return QStringLiteral("%1: %2 / %3 パック").arg(tag).arg(textPacks).arg(MaxTextPacks);
 }
 
+namespace
+{
+
+QString fieldName(int track, bool performer)
+{
+    return track == 0 ? (performer ? QStringLiteral("アーティスト名") : QStringLiteral("アルバム名"))
+                      : QStringLiteral("%1曲目の曲名").arg(track);
+}
+
+QString codesOf(const QString &character)
+{
+    QStringList codes;
+    for (const char32_t c : character.toUcs4())
+        codes << QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+    return codes.join(QLatin1Char(' '));
+}
+
+} // namespace
+
 QString longTextLine(const QString &tag, int track, bool performer, int bytes)
 {
-    const QString what = track == 0
-                             ? (performer ? QStringLiteral("アーティスト名") : QStringLiteral("アルバム名"))
-                             : QStringLiteral("%1曲目の曲名").arg(track);
-    return QStringLiteral("%1 ブロック %2: %3 / %4 バイト").arg(tag, what).arg(bytes).arg(MaxTextBytes);
+    return QStringLiteral("%1 ブロック %2: %3 / %4 バイト")
+        .arg(tag, fieldName(track, performer))
+        .arg(bytes)
+        .arg(MaxTextBytes);
+}
+
+QString nonJisLine(int track, bool performer, const QString &character, const QString &substitute)
+{
+    const QString line =
+        QStringLiteral("%1「%2」(%3)").arg(fieldName(track, performer), character, codesOf(character));
+    return substitute.isEmpty() ? line : line + QStringLiteral(" → ") + substitute;
+}
+
+QString nonJisHead()
+{
+    return QStringLiteral("ja ブロックにJIS X 0208にない文字 (機種依存文字) があります。"
+                          "CD-TEXTとしては正しく書けますが、一部の読み取りソフトで作られたプレーヤーでは、"
+                          "その文字を含む曲名やアルバム名が何も表示されません。");
+}
+
+QString nonJisSubstituteNote()
+{
+    return QStringLiteral("「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。");
+}
+
+QString nonJisTitle()
+{
+    return QStringLiteral("CD-TEXT機種依存文字");
+}
+
+QString writeAnywayQuestion()
+{
+    return QStringLiteral("このまま書き出しますか？");
 }
 
 QString moreTexts(int count)
@@ -42,15 +90,12 @@ QString tooManyTracks(int tracks)
 
 QString refusedCharacterLine(int line, const QString &character)
 {
-    QStringList codes;
-    for (const char32_t c : character.toUcs4())
-        codes << QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
     // A control character would not show between the brackets; its code says what it is.
     QString shown = character;
     for (QChar &c : shown)
         if (c.category() == QChar::Other_Control)
             c = QChar(u' ');
-    return QStringLiteral("%1行目「%2」(%3)").arg(line).arg(shown, codes.join(QLatin1Char(' ')));
+    return QStringLiteral("%1行目「%2」(%3)").arg(line).arg(shown, codesOf(character));
 }
 
 QString moreCharacters(int count)

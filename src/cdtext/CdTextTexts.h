@@ -23,6 +23,12 @@ QString useLine(const QString &tag, int textPacks);
 // "ja ブロック 3曲目の曲名: 260 / 252 バイト": one text longer than a reader takes; track 0 is the album.
 QString longTextLine(const QString &tag, int track, bool performer, int bytes);
 QString moreTexts(int count);
+// "3曲目の曲名「髙」(U+9AD9) → 高": a character some readers cannot show, and its stand-in if any.
+QString nonJisLine(int track, bool performer, const QString &character, const QString &substitute);
+QString nonJisHead();
+QString nonJisSubstituteNote();
+QString nonJisTitle();
+QString writeAnywayQuestion();
 QString overCapacityHead();
 QString tooManyTracks(int tracks);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/UserLanguage.h"
 #include "edit/EditType.h"
 
 #include <QString>
@@ -18,14 +19,18 @@ struct ConvertOptions {
     std::optional<EditType> type;
     std::optional<QString> album;
     std::optional<QString> artist;
-    QString error; // for UsageError: what was wrong, one line
+    QString error; // for UsageError: what was wrong, one line in the user's language
+
+    // Whether an option asks for the titles to be edited again rather than a layout kept as written.
+    bool asksForEdit() const { return type || album || artist; }
 };
 
-// Reads the arguments after the program's name. Anything but --help, --version and --convert
-// (with its options) as the first argument leaves the command line to the window.
-ConvertOptions parseConvertOptions(const QStringList &arguments);
+// Reads the arguments after the program's name, options and operands in any order. Without an
+// option before a "--" the command line is the window's; any option (the converter's, --help,
+// --version, or one it does not know) makes it the converter's.
+ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage language);
 
 // The usage lines, ended by a line break.
-QString convertUsage();
+QString convertUsage(UserLanguage language);
 
 } // namespace velnora

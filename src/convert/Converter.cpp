@@ -1,14 +1,19 @@
 #include "convert/Converter.h"
 
 #include "app/logic/CdTextFile.h"
+#include "app/logic/Document.h"
 #include "app/logic/FileAccess.h"
-#include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Session.h"
 #include "app/logic/TextSave.h"
+#include "cdtext/CdTextTexts.h"
+#include "convert/PlaceInInput.h"
 #include "edit/EditMarks.h"
+#include "messages/Messages.h"
 #include "text/Lines.h"
 #include "text/NativePath.h"
 #include "text/TextFile.h"
+
+#include <sys/stat.h>
 
 namespace velnora
 {
@@ -16,104 +21,160 @@ namespace velnora
 namespace
 {
 
-QString fieldName(int field)
-{
-    switch (field) {
-    case 1:
-        return QStringLiteral("アルバム名");
-    case 2:
-        return QStringLiteral("アーティスト名");
-    default:
-        return QStringLiteral("曲名");
-    }
-}
-
-// " (曲名 2行目 3文字目)": where a rejected character stands, as a person counts.
-QString placeOf(const QString &text, qsizetype position)
-{
-    const int line = lineOfPosition(text, position);
-    const qsizetype lineStart = line == 1 ? 0 : text.lastIndexOf(QLatin1String("\r\n"), position - 1) + 2;
-    const qsizetype column = text.mid(lineStart, position - lineStart).toUcs4().size() + 1;
-    return QStringLiteral("%1行目 %2文字目").arg(line).arg(column);
-}
+const QString CrLf = QStringLiteral("\r\n");
 
 bool isCdTextName(const QString &path)
 {
     return path.endsWith(QLatin1String(".cdt"), Qt::CaseInsensitive);
 }
 
-Converter::Result refused(QStringList error)
+// Also through a link, a hard link or another spelling of the path.
+bool isSameFile(const QString &first, const QString &second)
 {
-    return {1, {}, std::move(error)};
+    struct stat a = {};
+    struct stat b = {};
+    if (::stat(toNativePath(first).constData(), &a) != 0 || ::stat(toNativePath(second).constData(), &b) != 0)
+        return false;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A box's words as one line: "TITLE: TEXT", its lines joined by a blank.
+QString oneLine(const QString &title, const QString &text)
+{
+    QString line = text;
+    line.replace(CrLf, QLatin1String("\n"));
+    line = line.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    return title.isEmpty() ? line : title + QLatin1String(": ") + line;
+}
+
+// What the converter says of its run: each warning once, then the status and the blocks' use.
+class Report
+{
+public:
+    void warnOfLayout(const CdTextFileOutcome &check, bool capacity)
+    {
+        if (capacity && check.overLimit)
+            warn(check.title, check.text);
+        if (!check.warning.isEmpty())
+            warn(cdtext::texts::nonJisTitle(), check.warning);
+    }
+    void warn(const QString &title, const QString &text) { say(oneLine(title, text)); }
+    Converter::Result refused() { return {1, {}, m_lines}; }
+    Converter::Result written(const QStringList &use) { return {0, use, m_lines}; }
+
+private:
+    // The export refuses with the words the edit has just warned with: said once.
+    void say(const QString &line)
+    {
+        if (!m_lines.contains(line))
+            m_lines << line;
+    }
+
+    QStringList m_lines;
+};
+
+QString cannotOpen(const Outcome &opened)
+{
+    const QString reason =
+        opened.refusal == Outcome::Refusal::TooLarge ? overCapReason() : opened.error.reason;
+    return QStringLiteral("%1 %2: %3").arg(messages::cannotOpen(), displayPath(opened.file), reason);
+}
+
+// "名前を付けて保存" or the export to OUT, as the session's commands do it; check is the layout's.
+Converter::Result write(Session &session, Report &report, const QString &output,
+                        const CdTextFileOutcome &check)
+{
+    if (isCdTextName(output)) {
+        const Outcome exported = session.exportCdTextFileTo(output);
+        if (!exported.done()) {
+            report.warn(exported.cdText.title, exported.cdText.text);
+            return report.refused();
+        }
+        report.warnOfLayout(exported.cdText, false);
+        return report.written(exported.cdText.use);
+    }
+    const Outcome saved = session.saveTo(output);
+    if (!saved.done()) {
+        SaveOutcome save;
+        save.status = saved.kind == Outcome::Kind::Failed ? SaveOutcome::Status::WriteFailed
+                                                          : SaveOutcome::Status::Unencodable;
+        save.error = saved.error;
+        save.refused = saved.unencodable;
+        report.warn(saveErrorTitle(), saveErrorMessage(saved.file, save));
+        return report.refused();
+    }
+    return report.written(check.use);
+}
+
+// The edit's refusal in the words of its box, with where a rejected character stands in IN.
+QString editRefusal(const Outcome &edited, const Session &session, const PlaceInInput &placeInInput)
+{
+    if (edited.refusal == Outcome::Refusal::InputMissing)
+        return oneLine(messages::inputProblemTitle(edited.input), messages::inputProblemText(edited.input));
+    const RejectedCharacter &rejected = edited.rejected->character;
+    const QString fieldText = rejected.field == 1   ? session.album()
+                              : rejected.field == 2 ? session.artist()
+                                                    : session.titles();
+    return oneLine(messages::rejectionTitle(), messages::rejectionText(rejected.character)) +
+           placeInInput(rejected.field, fieldText, rejected.position);
 }
 
 } // namespace
 
-Converter::Result Converter::run(const ConvertOptions &options)
+Converter::Result Converter::run(const ConvertOptions &options, UserLanguage language)
 {
-    // Read once here for the layout's type; "開く" reads the same file with the same cap.
-    const FileRead read = readFileBounded(options.input, OpenSizeCap, Links::Follow);
-    if (!read.ok()) {
-        const QString reason = read.tooLarge ? overCapReason() : read.error.reason;
-        return refused({QStringLiteral("開けません！ %1: %2").arg(displayPath(options.input), reason)});
-    }
-    const QString text = readLines(decodeFileBytes(read.bytes)).join(QLatin1String("\r\n"));
-    const std::optional<EditType> type = options.type ? options.type : layoutEditType(text);
-    if (!type)
+    // Checked before anything is read: a save onto IN would leave the user no copy as written.
+    if (isSameFile(options.input, options.output))
         return {2,
                 {},
-                {QStringLiteral("%1 holds plain titles: give --type en, ja or en+ja")
-                     .arg(displayPath(options.input))}};
+                {inLanguage(language, QStringLiteral("%1 is the input file: give OUT another name"),
+                            QStringLiteral("%1 は入力ファイルです: 出力には別の名前を指定してください"))
+                     .arg(displayPath(options.output))}};
+    // "開く" with the name given: the session reads IN once, and gives its lines as read.
+    Session session;
+    const Outcome opened = session.openFile(options.input);
+    if (!opened.done())
+        return {1, {}, {cannotOpen(opened)}};
+    const QStringList &lines = opened.lines;
+    const std::optional<EditType> layoutType = layoutEditType(lines.join(CrLf));
+    const std::optional<EditType> type = options.type ? options.type : layoutType;
+    if (!type)
+        return {
+            2,
+            {},
+            {inLanguage(language, QStringLiteral("%1 holds plain titles: give --type en, ja or en+ja"),
+                        QStringLiteral(
+                            "%1 は曲名だけのファイルです: --type en、ja、en+ja のどれかを指定してください"))
+                 .arg(displayPath(options.input))}};
 
-    ConsoleHost host;
-    Session session(host);
-    QString rejectedAt;
-    QObject::connect(&session, &Session::characterRejected, [&](int field, qsizetype start, qsizetype) {
-        const QString fieldText = field == 1   ? session.album()
-                                  : field == 2 ? session.artist()
-                                               : session.titles();
-        rejectedAt = QStringLiteral(" (%1 %2)").arg(fieldName(field), placeOf(fieldText, start));
-    });
-
-    host.setOpenName(options.input);
-    showOutcome(host, session.openDocument());
-    if (session.currentFile() != options.input) {
-        QStringList error = host.takeLines();
-        if (error.isEmpty())
-            error << QStringLiteral("開けません！ %1").arg(displayPath(options.input));
-        return refused(error);
+    session.setEditType(*type);
+    Report report;
+    if (layoutType && !options.asksForEdit()) {
+        // The layout as the user wrote it, block for block: in the title box as it was read, the
+        // state "編集" leaves, then the same save or export.
+        Document document;
+        loadLines(document, lines);
+        session.setAlbum(document.album);
+        session.setArtist(document.artist);
+        session.setTitles(document.titles);
+        session.enterEditedState();
+        const CdTextFileOutcome check = checkCdTextFile(session.titles());
+        // The export refuses such a layout in the same words.
+        if (check.overLimit && !isCdTextName(options.output))
+            report.warn(check.title, check.text);
+        return write(session, report, options.output, check);
     }
+
     if (options.album)
         session.setAlbum(*options.album);
     if (options.artist)
         session.setArtist(*options.artist);
-    session.setEditType(*type);
-
-    showOutcome(host, session.edit());
-    if (!rejectedAt.isEmpty())
-        host.appendToLastLine(rejectedAt);
-    if (!session.isEdited())
-        return refused(host.takeLines());
-
-    host.setSaveName(options.output);
-    bool written = false;
-    if (isCdTextName(options.output)) {
-        const Outcome exported = session.exportCdTextFile();
-        showOutcome(host, exported);
-        written = exported.done();
-    } else {
-        const Outcome saved = session.saveAs();
-        showOutcome(host, saved);
-        written = saved.done();
-    }
-    Result result;
-    result.error = host.takeLines();
-    if (!written) {
-        result.status = 1;
-        return result;
-    }
-    result.out = checkCdTextFile(session.titles()).use;
-    return result;
+    // The type given on the command line is the confirmation "編集" asks for.
+    const Outcome edited = session.editConfirmed();
+    if (!edited.done())
+        return {1, {}, {editRefusal(edited, session, PlaceInInput(options, lines, language))}};
+    report.warnOfLayout(edited.cdText, true);
+    return write(session, report, options.output, edited.cdText);
 }
 
 } // namespace velnora

@@ -38,8 +38,10 @@ qint64 markerNumber(const QString &line, qsizetype &markerLength)
 
 } // namespace
 
-QString removeEditMarks(const QString &text)
+QString removeEditMarks(const QString &text, QList<qsizetype> *sourceLines)
 {
+    if (sourceLines)
+        sourceLines->clear();
     const QString s = narrow(text);
     if (!s.startsWith(QStringLiteral("en\r\n")) && !s.startsWith(QStringLiteral("ja\r\n")))
         return text;
@@ -68,18 +70,28 @@ QString removeEditMarks(const QString &text)
         qsizetype markerLength = 0;
         const qint64 number = markerNumber(line, markerLength);
         if (number > last) {
-            while (out.size() < number - 1)
+            while (out.size() < number - 1) {
                 out.append(QString());
+                if (sourceLines)
+                    sourceLines->append(-1);
+            }
             const QString title = line.mid(markerLength);
             // A track with an empty title stays a line of its own instead of becoming a gap.
             out.append(title.isEmpty() ? QStringLiteral(" ") : title);
             last = number;
         } else if (last != 0) {
             out.append(line);
+        } else {
+            continue;
         }
+        if (sourceLines)
+            sourceLines->append(j);
     }
-    if (last == 0)
+    if (last == 0) {
+        if (sourceLines)
+            sourceLines->clear();
         return s;
+    }
     QString result = out.join(CrLf);
     if (jaBlock)
         result += CrLf;

@@ -1,5 +1,7 @@
 #include "messages/Messages.h"
 
+#include "cdtext/CdTextTexts.h"
+
 namespace velnora::messages
 {
 
@@ -16,7 +18,7 @@ Box confirmation(const QString &typeName)
 
 Box question(Question question)
 {
-    switch (question) {
+    switch (question.kind) {
     case Question::ClearFilled:
         return {QStringLiteral("記入済みのデータはクリアされますがよいですか？"),
                 QStringLiteral("データクリアOK？"), BoxIcon::Exclamation, BoxButtons::OkCancel};
@@ -29,6 +31,10 @@ Box question(Question question)
         return confirmation(QStringLiteral("en"));
     case Question::EditTypeEnJa:
         return confirmation(QStringLiteral("en + ja"));
+    case Question::WriteNonJis:
+        // A blank line before the question: a face that cannot ask says the warning alone.
+        return {question.detail + QStringLiteral("\r\n\r\n") + cdtext::texts::writeAnywayQuestion(),
+                cdtext::texts::nonJisTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
     case Question::EditTypeJa:
         break;
     }

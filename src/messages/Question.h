@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QString>
+
 namespace velnora
 {
 
 // What the session asks the user; the platform words it from the catalogue.
-enum class Question {
-    ClearFilled, // before "クリア" of filled fields (OK / Cancel)
-    Overwrite,   // before "保存" replaces the current file
-    EnableSave,  // releasing a mouse button over "終了"
-    EditTypeEn,  // the edit type, before "編集"
-    EditTypeJa,
-    EditTypeEnJa,
+struct Question {
+    enum Kind {
+        ClearFilled, // before "クリア" of filled fields (OK / Cancel)
+        Overwrite,   // before "保存" replaces the current file
+        EnableSave,  // releasing a mouse button over "終了"
+        EditTypeEn,  // the edit type, before "編集"
+        EditTypeJa,
+        EditTypeEnJa,
+        WriteNonJis, // before the export writes characters some readers cannot show (OK / Cancel)
+    };
+    Question(Kind k, const QString &d = QString()) : kind(k), detail(d) {}
+
+    Kind kind;
+    QString detail; // WriteNonJis: the characters, as the warning after "編集" lists them
 };
 
 } // namespace velnora

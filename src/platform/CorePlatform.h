@@ -5,6 +5,7 @@
 #include "platform/ProgramName.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velnora
 {
@@ -35,6 +36,14 @@ public:
     // Process services.
     virtual QString programFolder() const = 0;
     virtual QString userDataFolder() const = 0;
+    // Where temp.dat may go, the first folder that takes it: by default the program's folder, then the
+    // user's data folder; none keeps the snapshot in memory alone.
+    virtual QStringList snapshotFolders() const
+    {
+        QStringList folders{programFolder(), userDataFolder()};
+        folders.removeAll(QString());
+        return folders;
+    }
     virtual QString commandLine() const = 0;                // the arguments joined by one blank
     virtual bool acquireSingleInstance() = 0;               // false when another instance runs
     virtual qint64 fileSize(const QString &path) const = 0; // -1 when it cannot be taken

@@ -1,5 +1,6 @@
 #include "platform/DesktopPlatform.h"
 
+#include "app/logic/HelpLocation.h"
 #include "messages/Messages.h"
 #include "platform/ProcessSetup.h"
 #include "text/NativePath.h"
@@ -21,6 +22,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace velnora
@@ -253,9 +255,42 @@ QString DesktopPlatform::userDataFolder() const
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
+bool DesktopPlatform::keepsSnapshotBeside(const QString &programFolder)
+{
+    // A folder of someone else's (a shared or system folder) could let them replace or read the file.
+    // Root owns /usr/bin as well, so an install is told by its layout: the documentation folder that
+    // cmake --install and the package put beside bin.
+    struct stat info {
+    };
+    if (::stat(toNativePath(programFolder).constData(), &info) != 0 || info.st_uid != ::geteuid())
+        return false;
+    return !QFileInfo(helplocation::installedDocFolder(programFolder)).isDir();
+}
+
+QStringList DesktopPlatform::snapshotFolders() const
+{
+    QStringList folders;
+    const QString program = programFolder();
+    if (keepsSnapshotBeside(program)) {
+        folders << program;
+    } else {
+        // Per user and per boot: it goes with the session, as the snapshot does.
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty())
+            folders << runtime + QStringLiteral("/velnora");
+    }
+    if (const QString data = userDataFolder(); !data.isEmpty())
+        folders << data;
+    return folders;
+}
+
 QString DesktopPlatform::commandLine() const
 {
-    return processArguments().join(QLatin1Char(' '));
+    // The window starts only when no option comes before a "--", which then just ends the options:
+    // "velnora -- -x.txt" opens "-x.txt".
+    QStringList arguments = processArguments();
+    arguments.removeOne(QStringLiteral("--"));
+    return arguments.join(QLatin1Char(' '));
 }
 
 QString DesktopPlatform::lockFilePath()

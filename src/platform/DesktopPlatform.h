@@ -29,11 +29,14 @@ public:
     void setStayOnTop(QWidget *window, bool onTop) override;
     QString programFolder() const override;
     QString userDataFolder() const override;
+    QStringList snapshotFolders() const override;
     QString commandLine() const override;
     bool acquireSingleInstance() override;
     qint64 fileSize(const QString &path) const override;
     bool removeFile(const QString &path) override;
 
+    // A portable copy keeps temp.dat beside it; an installed program never writes in its own folder.
+    static bool keepsSnapshotBeside(const QString &programFolder);
     // The lock lives in the runtime folder; tests may point it elsewhere.
     static QString lockFilePath();
     // Where the lock goes when the runtime folder's name cannot be opened (a link stands there).

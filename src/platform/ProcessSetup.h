@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
+
 namespace velnora
 {
 
@@ -14,5 +18,10 @@ void setUpProcess(int argc, char **argv);
 
 // The arguments after the program's name as setUpProcess kept them; empty before it ran.
 QStringList processArguments();
+
+// SIGTERM, SIGHUP and SIGINT become a call of onSignal from the event loop: the
+// handler only writes a byte to a pipe that a socket notifier, owned by context, watches. Needs the
+// application object. Programs the process starts get the default actions back.
+void watchTerminationSignals(QObject *context, std::function<void()> onSignal);
 
 } // namespace velnora

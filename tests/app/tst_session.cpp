@@ -281,6 +281,41 @@ void TestSession::commands_data()
                            QStringLiteral("ok"))}
         << QStringLiteral("Alb") << longLayout << QString() << true
         << QStringList(30, long30).join(QStringLiteral("\r\n")).toLatin1();
+    // Written as typed: the bytes are valid, only some readers drop such texts.
+    const QString nonJis =
+        QStringLiteral("ja ブロックにJIS X 0208にない文字 (機種依存文字) があります。"
+                       "CD-TEXTとしては正しく書けますが、一部の読み取りソフトで作られたプレーヤーでは、"
+                       "その文字を含む曲名やアルバム名が何も表示されません。\r\n"
+                       "1曲目の曲名「髙」(U+9AD9) → 高\r\n2曲目の曲名「①」(U+2460) → （１）\r\n"
+                       "「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。");
+    const QString nonJisBox = box(QStringLiteral("CD-TEXT機種依存文字"), nonJis,
+                                  QStringLiteral("exclamation"), QStringLiteral("ok"));
+    const QString nonJisQuestion = box(QStringLiteral("CD-TEXT機種依存文字"),
+                                       nonJis + QStringLiteral("\r\n\r\nこのまま書き出しますか？"),
+                                       QStringLiteral("exclamation"), QStringLiteral("ok cancel"));
+    const QString nonJisTitles = QStringLiteral("髙橋\r\n①");
+    const QString nonJisLayout = QStringLiteral("ja\r\n0\tＡｌｂ\tＡｒｔ\r\n1\t髙橋\r\n2\t①\r\n");
+    QTest::newRow("characters some players cannot show: a box after the edit")
+        << nonJisTitles << QList<Answer>{CorePlatform::Yes} << QString() << run(&Session::edit)
+        << QStringList{jaConfirm, DoneBox, nonJisBox} << QStringLiteral("Alb") << nonJisLayout << QString()
+        << true << cp932::encode(nonJisTitles).bytes;
+    QTest::newRow("characters some players cannot show: the export asks, OK writes")
+        << nonJisTitles
+        << QList<Answer>{CorePlatform::Yes, CorePlatform::Ok, CorePlatform::Ok, CorePlatform::Ok}
+        << QStringLiteral("out.cdt") << editAndExport
+        << QStringList{jaConfirm, DoneBox, nonJisBox, nonJisQuestion,
+                       box(QStringLiteral("CD-TEXT書き出し完了"),
+                           QStringLiteral(
+                               "ja: 4 / 253 パック\r\n\r\n"
+                               "cdrskin -v dev=/dev/sr0 -audio -pad textfile=out.cdt 01.wav 02.wav"),
+                           QStringLiteral("information"), QStringLiteral("ok"))}
+        << QStringLiteral("Alb") << nonJisLayout << QString() << true << cp932::encode(nonJisTitles).bytes;
+    // No file dialog follows: the strict double would fail on one.
+    QTest::newRow("characters some players cannot show: Cancel writes nothing")
+        << nonJisTitles
+        << QList<Answer>{CorePlatform::Yes, CorePlatform::Ok, CorePlatform::Ok, CorePlatform::Cancel}
+        << QString() << editAndExport << QStringList{jaConfirm, DoneBox, nonJisBox, nonJisQuestion}
+        << QStringLiteral("Alb") << nonJisLayout << QString() << true << cp932::encode(nonJisTitles).bytes;
     QTest::newRow("exit question enables saving")
         << two << QList<Answer>{CorePlatform::Yes} << QString() << run(&Session::askSaveCommands)
         << QStringList{box(QStringLiteral("VELNORA"), QStringLiteral("保存ボタンを有効にしますか？"),

@@ -1,4 +1,8 @@
 #include "cdtext/CdTextExport.h"
+#include "cdtext/CdTextTexts.h"
+#include "cdtext/JisX0208.h"
+#include "cdtext/PackWriter.h"
+#include "text/Cp932.h"
 
 #include <QFile>
 #include <QProcess>
@@ -7,7 +11,9 @@
 #include <QTest>
 
 #include <cdio/cdtext.h>
+#include <cdio/logging.h>
 
+using namespace velnora;
 using namespace velnora::cdtext;
 
 namespace
@@ -149,10 +155,15 @@ class TestCdTextExport : public QObject
     Q_OBJECT
 
 private slots:
+    // libcdio warns of every text it drops; the tests look at what it reads.
+    void initTestCase() { cdio_loglevel_default = CDIO_LOG_ERROR; }
     void bothReadersGiveEveryTitleBack_data();
     void bothReadersGiveEveryTitleBack();
     void refused_data();
     void refused();
+    void warned_data();
+    void warned();
+    void jisX0208IsWhatLibcdioReads();
 };
 
 void TestCdTextExport::bothReadersGiveEveryTitleBack_data()
@@ -237,6 +248,7 @@ void TestCdTextExport::bothReadersGiveEveryTitleBack()
 
     const CdTextExport result = exportCdText(layout);
     QVERIFY2(result.ok(), qPrintable(result.message.join(QLatin1Char('\n'))));
+    QCOMPARE(result.warning, QStringList());
     QCOMPARE(useLines(result), use);
     QCOMPARE(readWithLibcdio(result.bytes), blocks);
     QString error;
@@ -331,6 +343,127 @@ void TestCdTextExport::refused()
     QCOMPARE(result.refusal, refusal);
     QCOMPARE(result.message, message);
     QVERIFY(result.bytes.isEmpty());
+}
+
+// Written all the same, with the characters of the "ja" block that libcdio cannot decode named.
+void TestCdTextExport::warned_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QStringList>("warning");
+    QTest::addColumn<Block>("libcdio"); // the "ja" block as libcdio reads it: such texts dropped
+
+    const QString head =
+        QStringLiteral("ja ブロックにJIS X 0208にない文字 (機種依存文字) があります。"
+                       "CD-TEXTとしては正しく書けますが、一部の読み取りソフトで作られたプレーヤーで"
+                       "は、その文字を含む曲名やアルバム名が何も表示されません。");
+    const QString note = QStringLiteral("「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。");
+    QTest::newRow("NEC row 13, IBM kanji, each once a text")
+        << QStringLiteral("en\r\n0\tYamasaki\tTakahashi\r\n1\tOne\r\n2\tTwo\r\n3\tThree\r\n\r\n"
+                          "ja\r\n0\t山﨑\t髙橋髙\r\n1\t①と⑳Ⅳ\r\n2\t㈱㍉ⅹ㈱\r\n3\t空\r\n")
+        << QStringList{head,
+                       QStringLiteral("アルバム名「﨑」(U+FA11) → 崎"),
+                       QStringLiteral("アーティスト名「髙」(U+9AD9) → 高"),
+                       QStringLiteral("1曲目の曲名「①」(U+2460) → （１）"),
+                       QStringLiteral("1曲目の曲名「⑳」(U+2473) → （２０）"),
+                       QStringLiteral("1曲目の曲名「Ⅳ」(U+2163) → ＩＶ"),
+                       QStringLiteral("2曲目の曲名「㈱」(U+3231) → （株）"),
+                       QStringLiteral("2曲目の曲名「㍉」(U+3349) → ミリ"),
+                       QStringLiteral("2曲目の曲名「ⅹ」(U+2179) → ｘ"),
+                       note}
+        << Block{QStringLiteral("ja"), QString(), QString(), QString(), QString(), QStringLiteral("空")};
+    QTest::newRow("no obvious substitute: no note")
+        << QStringLiteral("ja\r\n0\tＡ\tＢ\r\n1\t∮〝纊\r\n2\t空\r\n")
+        << QStringList{head, QStringLiteral("1曲目の曲名「∮」(U+222E)"),
+                       QStringLiteral("1曲目の曲名「〝」(U+301D)"),
+                       QStringLiteral("1曲目の曲名「纊」(U+7E8A)")}
+        << Block{QStringLiteral("ja"), QStringLiteral("Ａ"), QStringLiteral("Ｂ"), QString(),
+                 QStringLiteral("空")};
+    QString many = QStringLiteral("ja\r\n0\tＡ\tＢ\r\n");
+    QStringList manyLines{head};
+    Block manyBlock{QStringLiteral("ja"), QStringLiteral("Ａ"), QStringLiteral("Ｂ")};
+    for (int t = 1; t <= 23; ++t) {
+        many += QStringLiteral("%1\t№\r\n").arg(t);
+        if (t <= 20)
+            manyLines << QStringLiteral("%1曲目の曲名「№」(U+2116) → Ｎｏ").arg(t);
+        manyBlock << QString();
+    }
+    QTest::newRow("twenty lines, then the count")
+        << many << manyLines + QStringList{QStringLiteral("ほか3件"), note} << manyBlock;
+}
+
+void TestCdTextExport::warned()
+{
+    QFETCH(QString, layout);
+    QFETCH(QStringList, warning);
+    QFETCH(Block, libcdio);
+
+    const CdTextExport result = exportCdText(layout);
+    QVERIFY2(result.ok(), qPrintable(result.message.join(QLatin1Char('\n'))));
+    QCOMPARE(result.warning, warning);
+    QCOMPARE(readWithLibcdio(result.bytes).constLast(), libcdio);
+    // The bytes are valid CD-TEXT: libburn takes every text as written.
+    QString error;
+    const QList<QList<QByteArray>> sheet = readWithCdrskin(result.bytes, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QStringList lines = layout.split(QStringLiteral("\r\n"));
+    const qsizetype ja = lines.indexOf(QStringLiteral("ja"));
+    QCOMPARE(sheet.constLast().at(1), cp932::encode(lines.at(ja + 1).section(QLatin1Char('\t'), 1, 1)).bytes);
+    QCOMPARE(sheet.constLast().at(3), cp932::encode(lines.at(ja + 2).section(QLatin1Char('\t'), 1)).bytes);
+}
+
+// Every double-byte code of cp932, 99 to a disc as one-character titles: libcdio keeps exactly the
+// titles the rule calls JIS X 0208, and reads every substitute back as written.
+void TestCdTextExport::jisX0208IsWhatLibcdioReads()
+{
+    QList<QByteArray> codes;
+    for (int lead = 0x81; lead <= 0xFC; ++lead)
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            const QByteArray code(pair, 2);
+            const QString decoded = cp932::decode(code);
+            if ((lead <= 0x9F || lead >= 0xE0) && decoded.size() == 1 && decoded != QChar(0xFFFD))
+                codes << code;
+        }
+    QCOMPARE(codes.size(), 9604);
+
+    const auto readBack = [](const QList<QByteArray> &titles) {
+        CdTextBlock block{QStringLiteral("ja"),
+                          0x80,
+                          0x69,
+                          true,
+                          cp932::encode(QStringLiteral("Ａ")).bytes,
+                          cp932::encode(QStringLiteral("Ｂ")).bytes,
+                          titles};
+        const QList<Block> blocks = readWithLibcdio(cdTextFile({block}));
+        return blocks.size() == 1 ? blocks.constFirst().mid(3) : QStringList();
+    };
+    QStringList substitutes;
+    int notJis = 0;
+    for (qsizetype at = 0; at < codes.size(); at += cdtext::texts::MaxTracks) {
+        const QList<QByteArray> titles = codes.mid(at, cdtext::texts::MaxTracks);
+        const QStringList read = readBack(titles);
+        QCOMPARE(read.size(), titles.size());
+        for (qsizetype t = 0; t < titles.size(); ++t) {
+            const auto lead = static_cast<quint8>(titles.at(t).at(0));
+            const auto trail = static_cast<quint8>(titles.at(t).at(1));
+            QVERIFY2(isJisX0208(lead, trail) == !read.at(t).isEmpty(), titles.at(t).toHex().constData());
+            if (isJisX0208(lead, trail))
+                continue;
+            ++notJis;
+            if (const QString s = jisX0208Substitute(cp932::decode(titles.at(t))); !s.isEmpty())
+                substitutes << s;
+        }
+    }
+    QCOMPARE(notJis, 9604 - 6879);
+    // Every substitute a JIS X 0208 text libcdio shows.
+    QVERIFY(substitutes.size() > 100);
+    for (qsizetype at = 0; at < substitutes.size(); at += cdtext::texts::MaxTracks) {
+        const QStringList some = substitutes.mid(at, cdtext::texts::MaxTracks);
+        QList<QByteArray> titles;
+        for (const QString &s : some)
+            titles << cp932::encode(s).bytes;
+        QCOMPARE(readBack(titles), some);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCdTextExport)

@@ -1,3 +1,4 @@
+#include "app/logic/Document.h"
 #include "app/logic/FileAccess.h"
 #include "app/logic/Session.h"
 #include "cdtext/CdTextExport.h"
@@ -5,16 +6,21 @@
 #include "edit/EditMarks.h"
 #include "support/ScriptedPlatform.h"
 #include "text/Cp932.h"
+#include "text/Lines.h"
 #include "text/TextFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cdio/cdtext.h>
 #include <cerrno>
+#include <unistd.h>
 
 using namespace velnora;
 
@@ -34,36 +40,74 @@ QString titles(int count, int length)
     return text;
 }
 
+// libcdio's reading of a CD-TEXT file, written out as the CD_TEXT layout it would come from.
+QString layoutReadByLibcdio(QByteArray file)
+{
+    QStringList blocks;
+    cdtext_t *cdtext = cdtext_init();
+    if (file.size() > 4 && cdtext_data_init(cdtext, reinterpret_cast<uint8_t *>(file.data()) + 4,
+                                            static_cast<size_t>(file.size() - 4)) == 0) {
+        const cdtext_lang_t *languages = cdtext_list_languages_v2(cdtext);
+        for (int b = 0; b < 8; ++b) {
+            if (languages[b] == CDTEXT_LANGUAGE_BLOCK_UNUSED || !cdtext_set_language_index(cdtext, b))
+                continue;
+            const auto text = [cdtext](cdtext_field_t field, int track) {
+                return QString::fromUtf8(cdtext_get_const(cdtext, field, static_cast<track_t>(track)));
+            };
+            QString block = languages[b] == CDTEXT_LANGUAGE_JAPANESE ? QStringLiteral("ja\r\n")
+                                                                     : QStringLiteral("en\r\n");
+            block += QStringLiteral("0\t%1\t%2\r\n")
+                         .arg(text(CDTEXT_FIELD_TITLE, 0), text(CDTEXT_FIELD_PERFORMER, 0));
+            for (int t = cdtext_get_first_track(cdtext); t <= cdtext_get_last_track(cdtext); ++t)
+                block += QStringLiteral("%1\t%2\r\n").arg(t).arg(text(CDTEXT_FIELD_TITLE, t));
+            blocks << block;
+        }
+    }
+    cdtext_destroy(cdtext);
+    return blocks.join(QStringLiteral("\r\n"));
+}
+
 // The same input through the session as the window runs it: "開く", the names, "編集", then
-// "名前を付けて保存" or the export, each dialog answered with a name in dir.
-QByteArray savedBySession(const QDir &dir, const QString &input, const QStringList &arguments,
-                          const QString &output)
+// "名前を付けて保存" or the export, each dialog answered with a name in dir. A layout kept as
+// written is the one in the title box, in the state "編集" leaves.
+QByteArray savedBySession(const QDir &dir, const QStringList &argv)
 {
     ScriptedPlatform platform;
     platform.setProgramFolder(dir.filePath(QStringLiteral("session")));
     // Only the bytes count here: every box is expected as it comes and takes its first button (Yes, OK).
     platform.onMessage = [&platform](const ScriptedPlatform::Message &) { platform.expectBox(); };
     Session session(platform);
-    platform.queueFileName(input);
-    session.openDocument();
-    const ConvertOptions options = parseConvertOptions(
-        QStringList{QStringLiteral("--convert"), input, QStringLiteral("-o"), output} + arguments);
-    if (options.album)
-        session.setAlbum(*options.album);
-    if (options.artist)
-        session.setArtist(*options.artist);
-    // The user sets the type a layout was made with, unless told another.
-    QFile in(input);
+    const ConvertOptions options = parseConvertOptions(argv, UserLanguage::Japanese);
+    QFile in(options.input);
     if (!in.open(QIODevice::ReadOnly))
         return {};
-    const auto type = options.type ? options.type : layoutEditType(decodeFileBytes(in.readAll()));
-    if (!type)
-        return {};
-    session.setEditType(*type);
-    session.edit();
-    const QString saved = dir.filePath(QStringLiteral("saved-by-session") + QFileInfo(output).suffix());
+    const QString text = decodeFileBytes(in.readAll());
+    const auto layoutType = layoutEditType(text);
+    if (layoutType && !options.asksForEdit()) {
+        Document document;
+        loadLines(document, readLines(text));
+        session.setAlbum(document.album);
+        session.setArtist(document.artist);
+        session.setTitles(document.titles);
+        session.enterEditedState();
+    } else {
+        platform.queueFileName(options.input);
+        session.openDocument();
+        if (options.album)
+            session.setAlbum(*options.album);
+        if (options.artist)
+            session.setArtist(*options.artist);
+        // The user sets the type a layout was made with, unless told another.
+        const auto type = options.type ? options.type : layoutType;
+        if (!type)
+            return {};
+        session.setEditType(*type);
+        session.edit();
+    }
+    const QString saved =
+        dir.filePath(QStringLiteral("saved-by-session") + QFileInfo(options.output).suffix());
     platform.queueFileName(saved);
-    if (output.endsWith(QLatin1String(".cdt")))
+    if (options.output.endsWith(QLatin1String(".cdt")))
         session.exportCdTextFile();
     else
         session.saveAs();
@@ -80,6 +124,8 @@ class TestConverter : public QObject
 private slots:
     void convert_data();
     void convert();
+    void documentedExamples_data();
+    void documentedExamples();
 };
 
 void TestConverter::convert_data()
@@ -89,8 +135,10 @@ void TestConverter::convert_data()
     QTest::addColumn<QString>("output");        // the file name of OUT
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("error");  // "IN" and "OUT" stand for the paths; "USAGE" for the usage
+    QTest::addColumn<QString>("error");  // "{IN}" and "{OUT}" stand for the paths; "{USAGE}" for the usage
     QTest::addColumn<QString>("layout"); // what OUT holds as text; empty when nothing is written
+    // Before the run: "NAME=VALUE" for the environment, "symlink NAME" and "hardlink NAME" to in.txt.
+    QTest::addColumn<QStringList>("setup");
 
     const QByteArray twoTitles = utf8("\xe6\x9c\x9d\xe3\x81\xae\xe6\xad\x8c\r\nRain\r\n"); // 朝の歌, Rain
     const QStringList names{QStringLiteral("--album"), QStringLiteral("Album"), QStringLiteral("--artist"),
@@ -100,16 +148,16 @@ void TestConverter::convert_data()
 
     QTest::newRow("plain titles as the ja layout")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
-        << QStringLiteral("album.txt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString()
-        << jaLayout;
+        << QStringLiteral("album.txt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
     QTest::newRow("plain titles as binary CD-TEXT")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
-        << QStringLiteral("album.cdt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString()
-        << jaLayout;
+        << QStringLiteral("album.cdt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
     QTest::newRow("a layout gives its type, album and artist")
         << cp932::encode(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n3\tNight\r\n")).bytes
         << QStringList{} << QStringLiteral("sky.txt") << 0 << QStringLiteral("en: 4 / 253 パック\n")
-        << QString() << QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n3\tNight\r\n");
+        << QString() << QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n3\tNight\r\n") << QStringList{};
     QTest::newRow("options over a layout: converted again")
         << cp932::encode(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n")).bytes
         << QStringList{QStringLiteral("--type"), QStringLiteral("en+ja"), QStringLiteral("--album"),
@@ -117,28 +165,31 @@ void TestConverter::convert_data()
         << QStringLiteral("blue.txt") << 0 << QStringLiteral("en: 3 / 253 パック\nja: 5 / 253 パック\n")
         << QString()
         << QStringLiteral(
-               "en\r\n0\tBlue\tTom\r\n1\tMorning\r\n\r\nja\r\n0\tＢｌｕｅ\tＴｏｍ\r\n1\tＭｏｒｎｉｎｇ\r\n");
+               "en\r\n0\tBlue\tTom\r\n1\tMorning\r\n\r\nja\r\n0\tＢｌｕｅ\tＴｏｍ\r\n1\tＭｏｒｎｉｎｇ\r\n")
+        << QStringList{};
     QTest::newRow("plain titles need --type")
         << twoTitles << names << QStringLiteral("x.txt") << 2 << QString()
-        << QStringLiteral("velnora: IN holds plain titles: give --type en, ja or en+ja\nUSAGE") << QString();
+        << QStringLiteral("velnora: {IN} は曲名だけのファイルです: --type en、ja、en+ja "
+                          "のどれかを指定してください\n{USAGE}")
+        << QString() << QStringList{};
     QTest::newRow("half-width katakana in en: field, line and position")
         << utf8("Rain\r\nab\xef\xbd\xb1\r\n")
         << QStringList{QStringLiteral("--type"), QStringLiteral("en")} + names << QStringLiteral("x.cdt") << 1
         << QString()
         << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
                           "編集種類をja にしてください 不適切文字は【 ｱ 】です (曲名 2行目 3文字目)\n")
-        << QString();
+        << QString() << QStringList{};
     QTest::newRow("no album") << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")}
                               << QStringLiteral("x.txt") << 1 << QString()
                               << QStringLiteral("velnora: 入力漏れ: アルバム名が入力されていません\n")
-                              << QString();
+                              << QString() << QStringList{};
     QTest::newRow("over capacity: the edit's warning, then the export refuses")
         << titles(30, 100).toUtf8() << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("x.cdt") << 1 << QString()
         << QStringLiteral(
                "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
                "ja ブロック: 543 / 253 パック\n")
-        << QString();
+        << QString() << QStringList{};
     QString enLayout = QStringLiteral("en\r\n0\tAlbum\tArtist\r\n");
     for (int t = 1; t <= 30; ++t)
         enLayout += QStringLiteral("%1\t").arg(t) + QString(100, QLatin1Char('x')) + QStringLiteral("\r\n");
@@ -148,21 +199,174 @@ void TestConverter::convert_data()
         << QStringLiteral(
                "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
                "en ブロック: 272 / 253 パック\n")
-        << enLayout;
+        << enLayout << QStringList{};
+    const QString overCapacity = QStringLiteral(
+        "velnora: CD-TEXT容量超過: CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。 "
+        "en ブロック: 272 / 253 パック\n");
+    QTest::newRow("layout over capacity kept as text: written, with the warning")
+        << enLayout.toUtf8() << QStringList{} << QStringLiteral("x.txt") << 0
+        << QStringLiteral("en: 272 / 253 パック\n") << overCapacity << enLayout << QStringList{};
+    QTest::newRow("layout over capacity as binary CD-TEXT: refused")
+        << enLayout.toUtf8() << QStringList{} << QStringLiteral("x.cdt") << 1 << QString() << overCapacity
+        << QString() << QStringList{};
+    // Written: the bytes are valid CD-TEXT, only some readers drop such texts.
+    QTest::newRow("characters some players cannot show: one line, written")
+        << utf8("\xe9\xab\x99\xe6\xa9\x8b\r\n\xe2\x91\xa0\r\n") // 髙橋, ①
+        << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names << QStringLiteral("x.cdt") << 0
+        << QStringLiteral("ja: 6 / 253 パック\n")
+        << QStringLiteral(
+               "velnora: CD-TEXT機種依存文字: ja ブロックにJIS X 0208にない文字 (機種依存文字) "
+               "があります。CD-TEXTとしては正しく書けますが、一部の読み取りソフトで作られたプレーヤーで"
+               "は、その文字を含む曲名やアルバム名が何も表示されません。 "
+               "1曲目の曲名「髙」(U+9AD9) → 高 2曲目の曲名「①」(U+2460) → （１） "
+               "「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。\n")
+        << QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\t髙橋\r\n2\t①\r\n")
+        << QStringList{};
     QTest::newRow("output in a folder that is a file")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("in.txt/album.txt") << 1 << QString()
-        << QStringLiteral("velnora: 保存エラー: 保存できませんでした。 OUT ENOTDIR\n") << QString();
+        << QStringLiteral("velnora: 保存エラー: 保存できませんでした。 {OUT} {ENOTDIR}\n") << QString()
+        << QStringList{};
     QTest::newRow("unknown option") << twoTitles << QStringList{QStringLiteral("--typo")}
                                     << QStringLiteral("x.txt") << 2 << QString()
-                                    << QStringLiteral("velnora: unknown option --typo\nUSAGE") << QString();
+                                    << QStringLiteral(
+                                           "velnora: 不明なオプション --typo (その名前のファイルは velnora "
+                                           "-- --typo で開きます)\n{USAGE}")
+                                    << QString() << QStringList{};
     QTest::newRow("help lists the converter")
         << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << QStringLiteral("x.txt")
-        << 0 << QStringLiteral("USAGE") << QString() << QString();
+        << 0 << QStringLiteral("{USAGE}") << QString() << QString() << QStringList{};
+
+    // Layouts as real discs carry them: the "ja" block holds other words than the "en" block.
+    const QString handLayout = QStringLiteral("en\r\n0\tSora\tTomo\r\n1\tAsa no Uta\r\n2\tYoru\r\n\r\n"
+                                              "ja\r\n0\t空\t友\r\n1\t朝の歌\r\n2\t夜\r\n");
+    const QByteArray hand = cp932::encode(handLayout).bytes;
+    const QString handUse = QStringLiteral("en: 4 / 253 パック\nja: 3 / 253 パック\n");
+    QTest::newRow("en + ja layout kept as written: .cdt")
+        << hand << QStringList{} << QStringLiteral("hand.cdt") << 0 << handUse << QString() << handLayout
+        << QStringList{};
+    QTest::newRow("en + ja layout kept as written: .txt")
+        << hand << QStringList{} << QStringLiteral("hand.txt") << 0 << handUse << QString() << handLayout
+        << QStringList{};
+    const QString quotes = QStringLiteral("ja\r\n0\tＡ＼Ｂ\tＣ＂Ｄ\r\n1\t＇朝＇\r\n");
+    QTest::newRow("ja layout: ＼＂＇ kept")
+        << cp932::encode(quotes).bytes << QStringList{} << QStringLiteral("quotes.txt") << 0
+        << QStringLiteral("ja: 4 / 253 パック\n") << QString() << quotes << QStringList{};
+    QTest::newRow("layout with --type: edited again, the place in the user's file")
+        << cp932::encode(QStringLiteral("en\r\n0\tA\tB\r\n1\tRain\r\n3\tab")).bytes + utf8("\xef\xbd\xb1\r\n")
+        << QStringList{QStringLiteral("--type"), QStringLiteral("en")} << QStringLiteral("x.cdt") << 1
+        << QString()
+        << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+                          "編集種類をja にしてください 不適切文字は【 ｱ 】です (曲名 4行目 5文字目)\n")
+        << QString() << QStringList{};
+    QTest::newRow("album from the last disc line: its line in IN")
+        << hand << QStringList{QStringLiteral("--type"), QStringLiteral("en")} << QStringLiteral("x.cdt") << 1
+        << QString()
+        << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+                          "編集種類をja にしてください 不適切文字は【 空 】です (アルバム名 7行目 3文字目)\n")
+        << QString() << QStringList{};
+    QTest::newRow("album from --album, in English")
+        << twoTitles
+        << QStringList{QStringLiteral("--type"), QStringLiteral("en"),       QStringLiteral("--album"),
+                       QStringLiteral("朝"),     QStringLiteral("--artist"), QStringLiteral("B")}
+        << QStringLiteral("x.cdt") << 1 << QString()
+        << QStringLiteral("velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+                          "編集種類をja にしてください 不適切文字は【 朝 】です (album, --album)\n")
+        << QString() << QStringList{QStringLiteral("LC_ALL=C")};
+    QTest::newRow("title in English")
+        << utf8("Rain\r\nab\xef\xbd\xb1\r\n")
+        << QStringList{QStringLiteral("--type"), QStringLiteral("en")} + names << QStringLiteral("x.cdt") << 1
+        << QString()
+        << QStringLiteral(
+               "velnora: 編集中断: 下記の不適切な日本語全角文字を修正してください または "
+               "編集種類をja にしてください 不適切文字は【 ｱ 】です (title, line 2, character 3)\n")
+        << QString() << QStringList{QStringLiteral("LANG=en_US.UTF-8"), QStringLiteral("LC_ALL=")};
+
+    const QString sameFile =
+        QStringLiteral("velnora: {OUT} は入力ファイルです: 出力には別の名前を指定してください\n{USAGE}");
+    QTest::newRow("OUT is IN") << hand << QStringList{} << QStringLiteral("in.txt") << 2 << QString()
+                               << sameFile << QString() << QStringList{};
+    QTest::newRow("OUT is IN through a symbolic link")
+        << hand << QStringList{} << QStringLiteral("link.txt") << 2 << QString() << sameFile << QString()
+        << QStringList{QStringLiteral("symlink link.txt")};
+    QTest::newRow("OUT is IN through a hard link")
+        << hand << QStringList{} << QStringLiteral("hard.txt") << 2 << QString() << sameFile << QString()
+        << QStringList{QStringLiteral("hardlink hard.txt")};
+    QTest::newRow("OUT is IN by another path")
+        << hand << QStringList{QStringLiteral("--type"), QStringLiteral("en+ja")}
+        << QStringLiteral("runtime/../in.txt") << 2 << QString() << sameFile << QString() << QStringList{};
+    QTest::newRow("OUT is IN, in English")
+        << hand << QStringList{} << QStringLiteral("in.txt") << 2 << QString()
+        << QStringLiteral("velnora: {OUT} is the input file: give OUT another name\n{USAGE_EN}") << QString()
+        << QStringList{QStringLiteral("LC_ALL=C")};
+
+    QTest::newRow("options before --convert")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--type"), QStringLiteral("ja")} + names +
+               QStringList{QStringLiteral("--convert"), QStringLiteral("{IN}"), QStringLiteral("-o"),
+                           QStringLiteral("{OUT}")}
+        << QStringLiteral("album.txt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
+    QTest::newRow("values after =, IN last")
+        << twoTitles
+        << QStringList{QStringLiteral("--"),
+                       QStringLiteral("--type=ja"),
+                       QStringLiteral("--album=Album"),
+                       QStringLiteral("--artist=Artist"),
+                       QStringLiteral("-o"),
+                       QStringLiteral("{OUT}"),
+                       QStringLiteral("--convert"),
+                       QStringLiteral("--"),
+                       QStringLiteral("{IN}")}
+        << QStringLiteral("album.cdt") << 0 << QStringLiteral("ja: 7 / 253 パック\n") << QString() << jaLayout
+        << QStringList{};
+    QTest::newRow("unknown option alone")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("-V")} << QStringLiteral("x.txt")
+        << 2 << QString()
+        << QStringLiteral(
+               "velnora: 不明なオプション -V (その名前のファイルは velnora -- -V で開きます)\n{USAGE}")
+        << QString() << QStringList{};
+    QTest::newRow("unknown option under LC_MESSAGES=C: English")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("-V")} << QStringLiteral("x.txt")
+        << 2 << QString()
+        << QStringLiteral(
+               "velnora: unknown option -V (a file of that name opens with: velnora -- -V)\n{USAGE_EN}")
+        << QString()
+        << QStringList{QStringLiteral("LC_ALL="), QStringLiteral("LC_MESSAGES=C"),
+                       QStringLiteral("LANG=ja_JP.UTF-8")};
+    QTest::newRow("plain titles need --type, in English")
+        << twoTitles << names << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: {IN} holds plain titles: give --type en, ja or en+ja\n{USAGE_EN}")
+        << QString() << QStringList{QStringLiteral("LC_ALL=en_GB.UTF-8")};
+    QTest::newRow("a converter option without --convert")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--type"), QStringLiteral("en"),
+                       QStringLiteral("{IN}")}
+        << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: --type は --convert とともに使います\n{USAGE}") << QString()
+        << QStringList{};
+    QTest::newRow("-o without its value")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--convert"), QStringLiteral("{IN}"),
+                       QStringLiteral("-o")}
+        << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: -o には値が必要です\n{USAGE}") << QString() << QStringList{};
+    QTest::newRow("--help after the converter's options")
+        << twoTitles << QStringList{QStringLiteral("--help")} << QStringLiteral("x.txt") << 0
+        << QStringLiteral("{USAGE}") << QString() << QString() << QStringList{};
+    QTest::newRow("--help in English")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("--help")} << QStringLiteral("x.txt")
+        << 0 << QStringLiteral("{USAGE_EN}") << QString() << QString()
+        << QStringList{QStringLiteral("LC_ALL=C")};
+    QTest::newRow("a name starting with - after --: the window's")
+        << twoTitles << QStringList{QStringLiteral("--"), QStringLiteral("--"), QStringLiteral("-x.txt")}
+        << QStringLiteral("x.txt") << 1 << QString()
+        << QStringLiteral("VELNORA needs a display; without one, run it as: xvfb-run -a velnora [FILE]\n")
+        << QString() << QStringList{};
 }
 
 // The real program, started without a display and with a folder of its own: it answers on its
-// streams, writes OUT or nothing, and leaves no temp.dat and no lock behind.
+// streams, writes OUT or nothing, leaves IN as it was, and leaves no temp.dat and no lock behind.
 void TestConverter::convert()
 {
     QFETCH(QByteArray, input);
@@ -172,6 +376,7 @@ void TestConverter::convert()
     QFETCH(QString, out);
     QFETCH(QString, error);
     QFETCH(QString, layout);
+    QFETCH(QStringList, setup);
 
     QTemporaryDir dir;
     QDir folder(dir.path());
@@ -189,12 +394,28 @@ void TestConverter::convert()
         arguments.value(0) == QLatin1String("--")
             ? arguments.mid(1)
             : QStringList{QStringLiteral("--convert"), in, QStringLiteral("-o"), outPath} + arguments;
+    argv.replaceInStrings(QStringLiteral("{IN}"), in).replaceInStrings(QStringLiteral("{OUT}"), outPath);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    QStringList links;
+    for (const QString &step : std::as_const(setup)) {
+        const QString name = step.section(QLatin1Char(' '), 1);
+        if (step.startsWith(QLatin1String("symlink "))) {
+            QVERIFY(QFile::link(QStringLiteral("in.txt"), folder.filePath(name)));
+            links << name;
+        } else if (step.startsWith(QLatin1String("hardlink "))) {
+            QCOMPARE(::link(QFile::encodeName(in).constData(),
+                            QFile::encodeName(folder.filePath(name)).constData()),
+                     0);
+            links << name;
+        } else {
+            env.insert(step.section(QLatin1Char('='), 0, 0), step.section(QLatin1Char('='), 1));
+        }
+    }
     QProcess child;
     child.setProcessEnvironment(env);
     child.setWorkingDirectory(dir.path());
@@ -202,17 +423,21 @@ void TestConverter::convert()
     QVERIFY(child.waitForFinished(60000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
 
-    const QString usage = convertUsage();
-    error.replace(QLatin1String("OUT"), outPath).replace(QLatin1String("IN"), in);
-    error.replace(QLatin1String("ENOTDIR"), systemReason(ENOTDIR)).replace(QLatin1String("USAGE"), usage);
-    out.replace(QLatin1String("USAGE"), usage);
+    for (QString *text : {&error, &out}) {
+        text->replace(QLatin1String("{OUT}"), outPath).replace(QLatin1String("{IN}"), in);
+        text->replace(QLatin1String("{ENOTDIR}"), systemReason(ENOTDIR));
+        text->replace(QLatin1String("{USAGE_EN}"), convertUsage(UserLanguage::English));
+        text->replace(QLatin1String("{USAGE}"), convertUsage(UserLanguage::Japanese));
+    }
     QCOMPARE(QString::fromUtf8(child.readAllStandardError()), error);
     QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), out);
     QCOMPARE(child.exitCode(), status);
 
-    QStringList left = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QStringList left =
+        folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     left.sort();
-    QStringList expected{QStringLiteral("in.txt"), QStringLiteral("runtime"), QStringLiteral("velnora")};
+    QStringList expected =
+        QStringList{QStringLiteral("in.txt"), QStringLiteral("runtime"), QStringLiteral("velnora")} + links;
     if (!layout.isEmpty())
         expected << output;
     expected.sort();
@@ -220,18 +445,192 @@ void TestConverter::convert()
     QCOMPARE(
         QDir(folder.filePath(QStringLiteral("runtime"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList{});
+    {
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), input);
+    }
     if (layout.isEmpty())
         return;
 
     QFile written(outPath);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
-    if (output.endsWith(QLatin1String(".txt")))
+    if (output.endsWith(QLatin1String(".txt"))) {
         QCOMPARE(cp932::decode(bytes), layout);
-    else
+        // A layout written as it stands: the file holds the bytes the user wrote.
+        if (layout == cp932::decode(input))
+            QCOMPARE(bytes, input);
+    } else {
         QCOMPARE(bytes, cdtext::exportCdText(layout).bytes);
+        // An independent reader finds every block as the layout has it.
+        QCOMPARE(layoutReadByLibcdio(bytes), layout);
+        // libburn reads the file and the first title as written.
+        QProcess cdrskin;
+        cdrskin.start(QStringLiteral("cdrskin"), {QStringLiteral("textfile_to_v07t=") + outPath});
+        QVERIFY(cdrskin.waitForFinished(60000));
+        QCOMPARE(cdrskin.exitCode(), 0);
+        const QString first = layout.section(QStringLiteral("\r\n"), 2, 2).section(QLatin1Char('\t'), 1);
+        QByteArray title = "(none)";
+        for (const QByteArray &line : cdrskin.readAllStandardOutput().split('\n'))
+            if (line.startsWith("Track 01 Title"))
+                title = line.mid(line.indexOf("= ") + 2);
+        QCOMPARE(title, cp932::encode(first).bytes);
+    }
     // Byte for byte what the window's session writes for the same input.
-    QCOMPARE(bytes, savedBySession(folder, in, arguments, outPath));
+    QCOMPARE(bytes, savedBySession(folder, argv));
+}
+
+namespace
+{
+
+struct Example {
+    int line = 0;
+    QString command;
+};
+
+// The commands of the code in a README (fenced blocks and inline spans), a manual page (.nf and
+// .EX blocks) or an HTML page (pre and code), each with its line in the file.
+QList<Example> codeIn(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    const auto lineAt = [&text](qsizetype offset) {
+        return int(text.left(offset).count(QLatin1Char('\n'))) + 1;
+    };
+    QList<Example> code;
+    const auto addLines = [&](const QString &block, qsizetype offset) {
+        const QStringList lines = block.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            code.append({lineAt(offset) + int(i), lines.at(i)});
+    };
+    QRegularExpression blocks;
+    if (path.endsWith(QLatin1String(".md")))
+        blocks.setPattern(QStringLiteral("```[^\\n]*\\n(.*?)```|`([^`\\n]+)`"));
+    else if (path.endsWith(QLatin1String(".html")))
+        blocks.setPattern(QStringLiteral("<pre>(.*?)</pre>|<code>(.*?)</code>"));
+    else
+        blocks.setPattern(QStringLiteral("\\n\\.(?:nf|EX)\\n(.*?)\\n\\.(?:fi|EE)\\n"));
+    blocks.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch &match : blocks.globalMatch(text)) {
+        const int group = match.capturedStart(1) >= 0 ? 1 : 2;
+        QString block = match.captured(group);
+        block.replace(QLatin1String("\\-"), QLatin1String("-"))
+            .replace(QLatin1String("\\e"), QLatin1String("\\"));
+        block.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"));
+        block.replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        addLines(block, match.capturedStart(group));
+    }
+    return code;
+}
+
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
+
+} // namespace
+
+// Every command of the program shown in the README, the manual pages and the manual, found in their
+// code, so that an example added later is run as well.
+void TestConverter::documentedExamples_data()
+{
+    QTest::addColumn<QString>("command");
+    const QDir source(QStringLiteral(VELNORA_SOURCE_DIR));
+    QStringList files{QStringLiteral("README.md"), QStringLiteral("data/man/velnora.1"),
+                      QStringLiteral("data/man/ja/velnora.1")};
+    const QStringList manual = QDir(source.filePath(QStringLiteral("manual")))
+                                   .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    for (const QString &page : manual)
+        files << QStringLiteral("manual/") + page;
+    // The program as a command, not a synopsis with its placeholders in brackets.
+    const QRegularExpression program(QStringLiteral("(^|[\\s;&|(])velnora\\s"));
+    const QRegularExpression synopsis(QStringLiteral("\\[(--|FILE|ファイル)"));
+    for (const QString &name : std::as_const(files)) {
+        int found = 0;
+        for (const Example &example : codeIn(source.filePath(name))) {
+            if (!example.command.contains(program) || example.command.contains(synopsis))
+                continue;
+            ++found;
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1:%2 %3").arg(name).arg(example.line).arg(example.command.trimmed())))
+                << example.command.trimmed();
+        }
+        if (name == QLatin1String("README.md") || name.startsWith(QLatin1String("data/")) ||
+            name == QLatin1String("manual/convert.html"))
+            QVERIFY2(found > 0, qPrintable(name + QStringLiteral(": no example found")));
+    }
+}
+
+// In a scratch folder with plain titles (titles.txt, and -x.txt for the window) and two layouts as
+// "保存" writes them (saved/): the example ends with 0, says nothing on standard error (the window
+// shows no box) and a conversion writes its files.
+void TestConverter::documentedExamples()
+{
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    QDir folder(dir.path());
+    for (const char *name : {"bin", "saved", "runtime"})
+        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
+    QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::copy(QStringLiteral(VELNORA_PROGRAM), folder.filePath(QStringLiteral("bin/velnora"))));
+    const QList<std::pair<QString, QByteArray>> inputs{
+        {QStringLiteral("titles.txt"), utf8("Morning\r\nRain\r\n")},
+        {QStringLiteral("-x.txt"), utf8("Rain\r\n")},
+        {QStringLiteral("saved/one.txt"),
+         cp932::encode(QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\t朝の歌\r\n2\tＲａｉｎ\r\n"))
+             .bytes},
+        {QStringLiteral("saved/two.txt"),
+         cp932::encode(QStringLiteral("en\r\n0\tSky\tTom\r\n1\tMorning\r\n\r\n"
+                                      "ja\r\n0\t空\tトム\r\n1\t朝\r\n"))
+             .bytes},
+    };
+    for (const auto &[name, bytes] : inputs) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QStringList before = filesUnder(dir.path());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("PATH"),
+               folder.filePath(QStringLiteral("bin")) + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    // A window example: shown offscreen, a start-up box answered and told on standard output, then ended.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+    env.insert(QStringLiteral("VELNORA_UNATTENDED"), QStringLiteral("1"));
+    QProcess shell;
+    shell.setProcessEnvironment(env);
+    shell.setWorkingDirectory(dir.path());
+    shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+    QVERIFY(shell.waitForFinished(60000));
+    const QString error = QString::fromUtf8(shell.readAllStandardError());
+    const QString out = QString::fromUtf8(shell.readAllStandardOutput());
+    QVERIFY2(shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0, qPrintable(error));
+    if (command.contains(QLatin1String("--convert"))) {
+        QCOMPARE(error, QString());
+        QStringList made = filesUnder(dir.path());
+        for (const QString &file : before)
+            made.removeOne(file);
+        QVERIFY2(!made.isEmpty(), "nothing written");
+        for (const QString &file : std::as_const(made))
+            QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+    } else if (!command.contains(QLatin1String("--help")) && !command.contains(QLatin1String("--version"))) {
+        QCOMPARE(out, QString()); // no box: the file was found and loaded
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConverter)

@@ -1,3 +1,4 @@
+#include "app/logic/HelpLocation.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QComboBox>
@@ -21,29 +22,40 @@ using namespace velnora;
 namespace
 {
 
-// A copy of the real program in a folder of its own (its temp.dat goes there), with a runtime folder
-// of its own for the lock; start-up boxes are written to standard output and answered.
+// A copy of the real program in a folder of its own (a portable copy: its temp.dat goes there), or
+// in the bin folder of the layout an install makes, with a runtime folder of its own for the lock;
+// start-up boxes are written to standard output and answered.
 class ProgramCopy
 {
 public:
-    bool make()
+    enum class Layout { Portable, Installed };
+    bool make(Layout layout = Layout::Portable)
     {
-        m_program = m_folder.filePath(QStringLiteral("velnora"));
-        return QFile::copy(QStringLiteral(VELNORA_PROGRAM), m_program);
+        m_bin = layout == Layout::Installed ? m_folder.filePath(QStringLiteral("bin")) : m_folder.path();
+        m_program = QDir(m_bin).filePath(QStringLiteral("velnora"));
+        if (layout == Layout::Installed && !QDir().mkpath(helplocation::installedDocFolder(m_bin)))
+            return false;
+        return QDir().mkpath(m_bin) && QFile::copy(QStringLiteral(VELNORA_PROGRAM), m_program);
     }
-    QString tempDat() const { return m_folder.filePath(QStringLiteral("temp.dat")); }
+    QString bin() const { return m_bin; }
+    QString tempDat() const { return QDir(m_bin).filePath(QStringLiteral("temp.dat")); }
+    QString runtimeTempDat() const { return m_runtime.filePath(QStringLiteral("velnora/temp.dat")); }
     QString lockFile() const { return m_runtime.filePath(QStringLiteral("velnora.lock")); }
-    void start(QProcess &process, bool exitAfterShow) const
+    void start(QProcess &process, bool exitAfterShow, const QStringList &arguments = {},
+               bool unattended = true) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-        env.insert(QStringLiteral("VELNORA_UNATTENDED"), QStringLiteral("1"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_runtime.filePath(QStringLiteral("data")));
+        env.remove(QStringLiteral("VELNORA_UNATTENDED"));
         env.remove(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"));
+        if (unattended)
+            env.insert(QStringLiteral("VELNORA_UNATTENDED"), QStringLiteral("1"));
         if (exitAfterShow)
             env.insert(QStringLiteral("VELNORA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
         process.setProcessEnvironment(env);
-        process.start(m_program, {});
+        process.start(m_program, arguments);
     }
     // True while some process holds the lock; the probe itself never holds it for long.
     bool lockHeld() const
@@ -59,6 +71,7 @@ public:
 private:
     QTemporaryDir m_folder;
     QTemporaryDir m_runtime;
+    QString m_bin;
     QString m_program;
 };
 
@@ -80,6 +93,10 @@ private slots:
     void childDoesNotKeepTheLock();
     void liveProgramRefusesUntilKilled();
     void racingStartsLeaveOneRunning();
+    void snapshotNeverInAnInstalledFolder_data();
+    void snapshotNeverInAnInstalledFolder();
+    void exitAfterShowAnswersStartBoxes_data();
+    void exitAfterShowAnswersStartBoxes();
     void commandLineJoinsArguments();
     void fileSizeOfFolderCannotBeTaken();
     void dialogFiltersKeepCaptionsAndShowEveryFile_data();
@@ -228,7 +245,8 @@ void TestDesktopPlatform::liveProgramRefusesUntilKilled()
     copy.start(second, true);
     QVERIFY(second.waitForFinished(StartTimeout));
     QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()), QStringLiteral("２重起動防止！\n"));
-    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 1);
     QCOMPARE(first.state(), QProcess::Running);
     QVERIFY(QFile::exists(copy.tempDat()));
 
@@ -239,7 +257,7 @@ void TestDesktopPlatform::liveProgramRefusesUntilKilled()
     QProcess third;
     copy.start(third, true);
     QVERIFY(third.waitForFinished(StartTimeout));
-    QCOMPARE(third.readAllStandardOutput(), QByteArray());
+    QCOMPARE(third.readAllStandardOutput(), QByteArray("window shown\n"));
     QCOMPARE(third.exitStatus(), QProcess::NormalExit);
     QCOMPARE(third.exitCode(), 0);
     QVERIFY(!QFile::exists(copy.tempDat())); // taken over by its start-up, removed when it closed
@@ -260,11 +278,75 @@ void TestDesktopPlatform::racingStartsLeaveOneRunning()
         QProcess &loser = a.state() == QProcess::NotRunning ? a : b;
         QProcess &winner = &loser == &a ? b : a;
         QCOMPARE(QString::fromUtf8(loser.readAllStandardOutput()), QStringLiteral("２重起動防止！\n"));
+        QCOMPARE(loser.exitCode(), 1);
         QCOMPARE(winner.state(), QProcess::Running);
         QVERIFY(copy.lockHeld());
         winner.kill();
         QVERIFY(winner.waitForFinished(StartTimeout));
     }
+}
+
+void TestDesktopPlatform::snapshotNeverInAnInstalledFolder_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("othersFolder"); // the copy's folder belongs to another user
+    QTest::addColumn<bool>("beside");
+    // Every folder here can be written (by root, its owner or not): only the rule keeps them clean.
+    QTest::newRow("portable copy: beside it") << false << false << true;
+    QTest::newRow("installed tree: runtime folder") << true << false << false;
+    QTest::newRow("copy in another user's folder: runtime folder") << false << true << false;
+}
+
+void TestDesktopPlatform::snapshotNeverInAnInstalledFolder()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, othersFolder);
+    QFETCH(bool, beside);
+    ProgramCopy copy;
+    QVERIFY(copy.make(installed ? ProgramCopy::Layout::Installed : ProgramCopy::Layout::Portable));
+    if (othersFolder)
+        QCOMPARE(::chown(QFile::encodeName(copy.bin()).constData(), ::geteuid() + 1, ::getegid()), 0);
+    QVERIFY(QFileInfo(copy.bin()).isWritable());
+    const QString expected = beside ? copy.tempDat() : copy.runtimeTempDat();
+    const QString other = beside ? copy.runtimeTempDat() : copy.tempDat();
+    QProcess program;
+    copy.start(program, false);
+    QVERIFY(program.waitForStarted(StartTimeout));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(expected) || program.state() != QProcess::Running, StartTimeout);
+    QCOMPARE(program.state(), QProcess::Running);
+    QVERIFY(!QFile::exists(other));
+    // Ended as the system ends it, the program still takes its snapshot away.
+    program.terminate();
+    QVERIFY(program.waitForFinished(StartTimeout));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!QFile::exists(expected));
+    QVERIFY(!QFile::exists(other));
+}
+
+void TestDesktopPlatform::exitAfterShowAnswersStartBoxes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("no file") << QStringList() << QStringLiteral("window shown\n");
+    QTest::newRow("a file that cannot be opened")
+        << QStringList{QStringLiteral("/nonexistent/titles.txt")}
+        << QStringLiteral("開けません！\r\nファイルでない可能性があります。\nwindow shown\n");
+}
+
+// Without VELNORA_UNATTENDED: the measurement's own variable must not leave a box waiting for a click.
+void TestDesktopPlatform::exitAfterShowAnswersStartBoxes()
+{
+    QFETCH(QStringList, arguments);
+    ProgramCopy copy;
+    QVERIFY(copy.make());
+    QProcess program;
+    copy.start(program, true, arguments, false);
+    QVERIFY(program.waitForFinished(StartTimeout));
+    QTEST(QString::fromUtf8(program.readAllStandardOutput()), "out");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!QFile::exists(copy.tempDat()));
 }
 
 void TestDesktopPlatform::commandLineJoinsArguments()

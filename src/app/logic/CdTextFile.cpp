@@ -25,6 +25,8 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
     CdTextFileOutcome outcome;
     outcome.use = cdtext::useLines(result);
     outcome.tracks = result.tracks;
+    // Also when refused: the edit warns of both at once.
+    outcome.warning = result.warning.join(CrLf);
     if (result.ok()) {
         outcome.bytes = result.bytes;
         return outcome;

@@ -18,6 +18,7 @@ struct CdTextFileOutcome {
     QString title;          // the box's title
     QString text;           // the box's text, lines separated by CR LF
     QStringList use;        // "en: 41 / 253 パック", one a block; also when over capacity
+    QString warning;        // characters some readers cannot show, lines separated by CR LF; empty when none
     QByteArray bytes;       // the file to write, once checked and not refused
     int tracks = 0;
     bool ok() const { return status == Status::Written; }

@@ -4,11 +4,11 @@
 #include "app/logic/FileAccess.h"
 #include "app/logic/TextSave.h"
 #include "edit/CharacterCheck.h"
-#include "edit/EditType.h"
 #include "edit/InputCheck.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace velnora
@@ -50,8 +50,8 @@ struct Outcome {
     // Export: the check and what became of the write (its box, the blocks' use). Edit done: the
     // check of the new layout, which warns when it is over a limit of the disc.
     CdTextFileOutcome cdText;
-    // Open done: the type of the layout the file held, if it held one.
-    std::optional<EditType> layoutType;
+    // A file read: its lines as read, before the document took them.
+    QStringList lines;
 
     bool done() const { return kind == Kind::Done; }
     // Edit done over a limit of the disc.

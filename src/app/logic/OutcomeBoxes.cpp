@@ -1,5 +1,6 @@
 #include "app/logic/OutcomeBoxes.h"
 
+#include "cdtext/CdTextTexts.h"
 #include "messages/Messages.h"
 #include "platform/CorePlatform.h"
 
@@ -60,6 +61,9 @@ QList<Box> editBoxes(const Outcome &outcome)
         QList<Box> boxes{messages::editDone()};
         if (outcome.overCapacity())
             boxes.append({outcome.cdText.text, outcome.cdText.title, BoxIcon::Exclamation, BoxButtons::Ok});
+        if (!outcome.cdText.warning.isEmpty())
+            boxes.append(
+                {outcome.cdText.warning, cdtext::texts::nonJisTitle(), BoxIcon::Exclamation, BoxButtons::Ok});
         return boxes;
     }
     default:

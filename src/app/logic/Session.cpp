@@ -142,7 +142,7 @@ Outcome Session::startUp()
         return Outcome::refusedBy(Outcome::Command::StartUp, Outcome::Refusal::OtherInstance);
     // 2, 3.
     m_lineStr.clear();
-    m_snapshot.place(m_platform->programFolder(), m_platform->userDataFolder(), titles());
+    m_snapshot.place(m_platform->snapshotFolders(), titles());
     // 4, 5: the group's start configuration; 6: the save commands go with the pre-edit state.
     applyTrackToolSwitch();
     // 7.
@@ -184,13 +184,14 @@ Outcome Session::load(Outcome::Command command, const QString &path, qint64 cap)
     }
     if (!read.ok())
         return Outcome::failedBy(command, path, read.error);
+    Outcome done = Outcome::of(Outcome::Kind::Done, command);
+    done.file = path;
+    done.lines = readLines(decodeFileBytes(read.bytes));
     Document doc = document();
-    loadLines(doc, readLines(decodeFileBytes(read.bytes)));
+    loadLines(doc, done.lines);
     setAlbum(doc.album);
     setArtist(doc.artist);
     setTitles(doc.titles);
-    Outcome done = Outcome::of(Outcome::Kind::Done, command);
-    done.file = path;
     return done;
 }
 
@@ -342,6 +343,9 @@ Outcome Session::exportCdTextFile()
     const CdTextFileOutcome check = checkCdTextFile(titles());
     if (!check.ok())
         return exportChecked(QString(), check);
+    // The bytes are valid: whether such texts go on the disc is the user's choice, made before a name.
+    if (!check.warning.isEmpty() && ask({Question::WriteNonJis, check.warning}) != Answer::Ok)
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Export);
     const QString path = m_platform->saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
@@ -434,7 +438,7 @@ Outcome Session::editConfirmed()
         m_lineStr = lines.constLast();
     setTitles(cdTextLayout(m_editType, m_keepAlbum, m_keepArtist, lines));
     // 12: the face tells the edit is done; a layout over a limit of the disc is told now, not
-    // first when the export refuses it.
+    // first when the export refuses it, and characters some players cannot show (the layout keeps them).
     Outcome done = Outcome::of(Outcome::Kind::Done, Outcome::Command::Edit);
     done.cdText = checkCdTextFile(titles());
     done.cdText.bytes.clear();

@@ -23,17 +23,19 @@ bool keepFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-void Snapshot::place(const QString &programFolder, const QString &userDataFolder, const QString &text)
+void Snapshot::place(const QStringList &folders, const QString &text)
 {
     m_text = text;
     const QByteArray bytes = cp932::encode(text).bytes;
     m_bytes = bytes.size();
-    m_path = QDir(programFolder).filePath(SnapshotName);
-    if (keepFile(m_path, bytes) || userDataFolder.isEmpty())
-        return;
-    QDir().mkpath(userDataFolder);
-    m_path = QDir(userDataFolder).filePath(SnapshotName);
-    keepFile(m_path, bytes);
+    m_path.clear();
+    // When no folder takes it, the last one is kept: its later writes fail as silently.
+    for (const QString &folder : folders) {
+        QDir().mkpath(folder);
+        m_path = QDir(folder).filePath(SnapshotName);
+        if (keepFile(m_path, bytes))
+            return;
+    }
 }
 
 void Snapshot::write(const QString &text)

@@ -11,9 +11,9 @@ namespace velnora
 class Snapshot
 {
 public:
-    // Start-up: temp.dat in the program's folder when it can be written (an installed program's
-    // folder cannot), otherwise in the user's own data folder.
-    void place(const QString &programFolder, const QString &userDataFolder, const QString &text);
+    // Start-up: temp.dat in the first of the folders (made when missing) where it can be written; in
+    // memory alone when there is no folder.
+    void place(const QStringList &folders, const QString &text);
 
     void write(const QString &text);
     // The snapshot's lines by the file line rule; from memory when temp.dat cannot be read back as
