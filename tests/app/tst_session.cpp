@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <functional>
 
 using namespace velnora;
@@ -129,6 +130,7 @@ private slots:
     void rejectedCharacterIsShownWhereItStands();
     void movedTitleSelectsItsEntry();
     void endRemovesSnapshot();
+    void commandsWithPathsNeedNoPlatform();
 };
 
 // Every command from a filled document: the boxes asked, then the document, the current file, the
@@ -469,6 +471,33 @@ void TestSession::endRemovesSnapshot()
     QVERIFY(QFile::exists(f.path(QStringLiteral("temp.dat"))));
     f.session.end();
     QVERIFY(!QFile::exists(f.path(QStringLiteral("temp.dat"))));
+}
+
+// The commands that take a path and ask nothing run without a platform (as the converter runs them);
+// their outcomes carry what a face says: the lines read, the blocks' use, a failed write's file.
+void TestSession::commandsWithPathsNeedNoPlatform()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString in = dir.filePath(QStringLiteral("in.txt"));
+    QFile file(in);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("b\r\n");
+    file.close();
+    Session session;
+    const Outcome opened = session.openFile(in);
+    QVERIFY(opened.done());
+    QCOMPARE(opened.lines, QStringList{QStringLiteral("b")});
+    session.setAlbum(QStringLiteral("Alb"));
+    session.setArtist(QStringLiteral("Art"));
+    const Outcome edited = session.editConfirmed();
+    QVERIFY(edited.done());
+    QCOMPARE(edited.cdText.use, QStringList{QStringLiteral("ja: 3 / 253 パック")});
+    const Outcome saved = session.saveTo(dir.filePath(QStringLiteral("in.txt/out.txt")));
+    QCOMPARE(saved.kind, Outcome::Kind::Failed);
+    QCOMPARE(saved.error.code, ENOTDIR);
+    QVERIFY(session.exportCdTextFileTo(dir.filePath(QStringLiteral("out.cdt"))).done());
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("out.cdt"))));
 }
 
 QTEST_GUILESS_MAIN(TestSession)
