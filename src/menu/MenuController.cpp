@@ -196,9 +196,10 @@ void MenuController::fileopen(const QUrl &openpath)
     // The platform outlives every command, so the late answer may use it.
     Platform *platform = &m_platform;
     const QString shown = openpath.isLocalFile() ? openpath.toLocalFile() : openpath.toString();
-    m_platform.shellOpen(openpath, [platform, shown] {
-        platform->messageBox(QStringLiteral("開けません！\r\n") + shown, QString(), CorePlatform::Icon::Stop,
-                             CorePlatform::Buttons::Ok);
+    m_platform.shellOpen(openpath, [platform, shown](bool opened) {
+        if (!opened)
+            platform->messageBox(QStringLiteral("開けません！\r\n") + shown, QString(),
+                                 CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
     });
 }
 

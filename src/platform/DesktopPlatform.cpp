@@ -201,7 +201,7 @@ bool DesktopPlatform::printerDialog(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void DesktopPlatform::shellOpen(const QUrl &url, std::function<void()> failed)
+void DesktopPlatform::shellOpen(const QUrl &url, std::function<void(bool opened)> finished)
 {
     // The desktop's opener tells whether some program took the file or address only by its exit
     // code (xdg-open: 3 when no program is found, 2 for a missing file); QDesktopServices says no
@@ -213,13 +213,13 @@ void DesktopPlatform::shellOpen(const QUrl &url, std::function<void()> failed)
     opener->setStandardInputFile(QProcess::nullDevice());
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
     m_openers.append(opener);
-    auto finish = [this, opener, failed](bool ok) {
+    auto finish = [this, opener, finished](bool ok) {
         // A crash reports twice (error, then finished); the first report counts.
         if (!m_openers.removeOne(opener))
             return;
         opener->deleteLater();
-        if (!ok && failed)
-            failed();
+        if (finished)
+            finished(ok);
     };
     QObject::connect(opener, &QProcess::errorOccurred, opener, [finish](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)

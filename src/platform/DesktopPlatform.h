@@ -26,7 +26,7 @@ public:
     void setDialogParent(QWidget *parent) override;
     bool printerAvailable() const override;
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
-    void shellOpen(const QUrl &url, std::function<void()> failed) override;
+    void shellOpen(const QUrl &url, std::function<void(bool opened)> finished) override;
     void sendKeys(const QKeySequence &keys) override;
     void setStayOnTop(QWidget *window, bool onTop) override;
     QString programFolder() const override;

@@ -107,11 +107,11 @@ bool ScriptedPlatform::printerDialog(QWidget *, QPrinter &printer)
     return accept;
 }
 
-void ScriptedPlatform::shellOpen(const QUrl &url, std::function<void()> failed)
+void ScriptedPlatform::shellOpen(const QUrl &url, std::function<void(bool opened)> finished)
 {
     openedUrls.append(url);
-    if (m_shellOpenFails && failed)
-        failed();
+    if (finished)
+        finished(!m_shellOpenFails);
 }
 
 void ScriptedPlatform::sendKeys(const QKeySequence &keys)

@@ -43,7 +43,7 @@ public:
     void setDialogParent(QWidget *) override {}
     bool printerAvailable() const override { return m_printerAvailable; }
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
-    void shellOpen(const QUrl &url, std::function<void()> failed) override;
+    void shellOpen(const QUrl &url, std::function<void(bool opened)> finished) override;
     void sendKeys(const QKeySequence &keys) override;
     void setStayOnTop(QWidget *window, bool onTop) override;
     QString programFolder() const override { return m_programFolder; }
@@ -71,7 +71,7 @@ public:
     void setCommandLine(const QString &line) { m_commandLine = line; }
     void setOtherInstanceRunning(bool running) { m_otherInstanceRunning = running; }
     void setPrinterAvailable(bool available) { m_printerAvailable = available; }
-    // Whether the desktop fails to open what shellOpen is given; the failure is told at once.
+    // Whether the desktop fails to open what shellOpen is given; the answer comes at once.
     void setShellOpenFails(bool fails) { m_shellOpenFails = fails; }
 
     // The record.
