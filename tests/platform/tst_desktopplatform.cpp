@@ -456,6 +456,7 @@ void TestDesktopPlatform::boxTextCanBeSelected()
     const QString text = QStringLiteral("cdrskin -v dev=/dev/sr0 -audio -pad textfile=out.cdt 01.wav");
     Qt::TextInteractionFlags flags;
     QString shown;
+    QString selected;
     whenModal([&](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box)
@@ -463,6 +464,12 @@ void TestDesktopPlatform::boxTextCanBeSelected()
         auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         shown = label->text();
         flags = label->textInteractionFlags();
+        // A drag over the text selects it, as the user would before copying.
+        const QPoint end(label->width() - 1, label->height() - 1);
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseMove(label, end);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, end);
+        selected = label->selectedText();
         box->button(QMessageBox::Ok)->click();
         return true;
     });
@@ -471,6 +478,7 @@ void TestDesktopPlatform::boxTextCanBeSelected()
              int(Platform::Ok));
     QCOMPARE(shown, text);
     QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
+    QCOMPARE(selected, text);
 }
 
 void TestDesktopPlatform::shellOpenTellsFailure_data()
