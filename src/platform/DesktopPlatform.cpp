@@ -214,7 +214,7 @@ void DesktopPlatform::shellOpen(const QUrl &url, std::function<void(bool opened)
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
     m_openers.append(opener);
     auto finish = [this, opener, finished](bool ok) {
-        // A crash reports twice (error, then finished); the first report counts.
+        // Told once: a start that failed has no finished signal, any other end has one.
         if (!m_openers.removeOne(opener))
             return;
         opener->deleteLater();
