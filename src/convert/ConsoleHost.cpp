@@ -42,7 +42,8 @@ QString ConsoleHost::openFileName(const QString &, const QString &)
     return m_openName;
 }
 
-QString ConsoleHost::saveFileName(const QString &, const QString &)
+// The output name is used as given on the command line: no suffix is added.
+QString ConsoleHost::saveFileName(const QString &, const QString &, const QString &, const QString &)
 {
     return m_saveName;
 }

@@ -24,7 +24,8 @@ public:
 
     int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     QString openFileName(const QString &filter, const QString &startName) override;
-    QString saveFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName, const QString &title,
+                         const QString &defaultSuffix) override;
     QString programFolder() const override;
     QString userDataFolder() const override;
     QString commandLine() const override;

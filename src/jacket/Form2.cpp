@@ -403,7 +403,8 @@ void Form2::print()
 void Form2::savePdf()
 {
     Platform &platform = m_platform;
-    const QString path = platform.saveFileName(QStringLiteral("PDFファイル(*.pdf)"), QString());
+    const QString path = platform.saveFileName(QStringLiteral("PDFファイル(*.pdf)"), QString(),
+                                               QStringLiteral("PDF保存"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const SaveOutcome outcome = saveJacketPdf(path, settings(), m_document);

@@ -190,14 +190,22 @@ void MenuController::insertDate()
 
 void MenuController::fileopen(const QUrl &openpath)
 {
-    if (openpath.isValid() && !openpath.isEmpty())
-        m_platform.shellOpen(openpath);
+    if (!openpath.isValid() || openpath.isEmpty())
+        return;
+    // The desktop has no box of its own for a file or address nothing opens; the program says it.
+    // The platform outlives every command, so the late answer may use it.
+    Platform *platform = &m_platform;
+    const QString shown = openpath.isLocalFile() ? openpath.toLocalFile() : openpath.toString();
+    m_platform.shellOpen(openpath, [platform, shown](bool opened) {
+        if (!opened)
+            platform->messageBox(QStringLiteral("開けません！\r\n") + shown, QString(),
+                                 CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
+    });
 }
 
 void MenuController::openHelpFile()
 {
-    // help.chm when there is one, else the manual in the browser. The desktop would answer a missing
-    // file with an error box of its own; the program shows none.
+    // help.chm when there is one, else the manual in the browser.
     const QString path = helplocation::helpTarget(m_platform.programFolder());
     if (path.isEmpty())
         return;

@@ -620,6 +620,8 @@ void TestForm2::printsTrueMillimetres()
         QCOMPARE(m_fx->platform.fileDialogs.size(), 1);
         QVERIFY(m_fx->platform.fileDialogs.constFirst().save);
         QCOMPARE(m_fx->platform.fileDialogs.constFirst().filter, QStringLiteral("PDFファイル(*.pdf)"));
+        QCOMPARE(m_fx->platform.fileDialogs.constFirst().title, QStringLiteral("PDF保存"));
+        QCOMPARE(m_fx->platform.fileDialogs.constFirst().defaultSuffix, QStringLiteral("pdf"));
     }
 }
 

@@ -68,12 +68,13 @@ int ScriptedPlatform::messageBox(const QString &text, const QString &title, Icon
 
 QString ScriptedPlatform::openFileName(const QString &filter, const QString &startName)
 {
-    return fileName({false, filter, startName});
+    return fileName({false, filter, startName, {}, {}});
 }
 
-QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName)
+QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName, const QString &title,
+                                       const QString &defaultSuffix)
 {
-    return fileName({true, filter, startName});
+    return fileName({true, filter, startName, title, defaultSuffix});
 }
 
 QString ScriptedPlatform::fileName(const FileDialog &dialog)
@@ -106,9 +107,11 @@ bool ScriptedPlatform::printerDialog(QWidget *, QPrinter &printer)
     return accept;
 }
 
-void ScriptedPlatform::shellOpen(const QUrl &url)
+void ScriptedPlatform::shellOpen(const QUrl &url, std::function<void(bool opened)> finished)
 {
     openedUrls.append(url);
+    if (finished)
+        finished(!m_shellOpenFails);
 }
 
 void ScriptedPlatform::sendKeys(const QKeySequence &keys)

@@ -27,6 +27,8 @@ public:
         bool save;
         QString filter;
         QString startName;
+        QString title;         // empty for the dialog's own
+        QString defaultSuffix; // empty when a name is used as typed
     };
 
     ScriptedPlatform() = default;
@@ -36,11 +38,12 @@ public:
 
     int messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     QString openFileName(const QString &filter, const QString &startName) override;
-    QString saveFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName, const QString &title,
+                         const QString &defaultSuffix) override;
     void setDialogParent(QWidget *) override {}
     bool printerAvailable() const override { return m_printerAvailable; }
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
-    void shellOpen(const QUrl &url) override;
+    void shellOpen(const QUrl &url, std::function<void(bool opened)> finished) override;
     void sendKeys(const QKeySequence &keys) override;
     void setStayOnTop(QWidget *window, bool onTop) override;
     QString programFolder() const override { return m_programFolder; }
@@ -68,6 +71,8 @@ public:
     void setCommandLine(const QString &line) { m_commandLine = line; }
     void setOtherInstanceRunning(bool running) { m_otherInstanceRunning = running; }
     void setPrinterAvailable(bool available) { m_printerAvailable = available; }
+    // Whether the desktop fails to open what shellOpen is given; the answer comes at once.
+    void setShellOpenFails(bool fails) { m_shellOpenFails = fails; }
 
     // The record.
     QList<Message> messages;
@@ -100,6 +105,7 @@ private:
     QString m_commandLine;
     bool m_otherInstanceRunning = false;
     bool m_printerAvailable = true;
+    bool m_shellOpenFails = false;
 };
 
 } // namespace velnora

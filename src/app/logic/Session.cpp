@@ -294,7 +294,8 @@ void Session::saveAs()
 
 void Session::saveWithDialog()
 {
-    const QString path = m_platform.saveFileName(saveFilter(), m_lastFileName);
+    // No title and no suffix: the dialog as the document's own save has always shown it.
+    const QString path = m_platform.saveFileName(saveFilter(), m_lastFileName, QString(), QString());
     // A cancelled dialog writes nothing and keeps the current file.
     if (path.isEmpty())
         return;
@@ -326,7 +327,9 @@ bool Session::exportCdTextFile()
                               CorePlatform::Icon::Exclamation,
                               CorePlatform::Buttons::OkCancel) != CorePlatform::Ok)
         return false;
-    const QString path = m_platform.saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
+    const QString path =
+        m_platform.saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile, m_keepAlbum),
+                                cdTextFileDialogTitle(), cdTextFileSuffix());
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
         return false;
