@@ -103,10 +103,16 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
         session.setTitles(document.titles);
         session.setCurrentFile(options.input);
         session.enterEditedState();
-        if (const QString warning = capacityWarning(session.titles());
-            !warning.isEmpty() && !isCdTextName(options.output))
-            host.messageBox(warning, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
-                            CorePlatform::Buttons::Ok);
+        // The export warns by itself; a layout kept as text is told what the export would say.
+        if (!isCdTextName(options.output)) {
+            const EditWarnings warnings = editWarnings(session.titles());
+            if (!warnings.capacity.isEmpty())
+                host.messageBox(warnings.capacity, capacityWarningTitle(), CorePlatform::Icon::Exclamation,
+                                CorePlatform::Buttons::Ok);
+            if (!warnings.nonJis.isEmpty())
+                host.messageBox(warnings.nonJis, nonJisWarningTitle(), CorePlatform::Icon::Exclamation,
+                                CorePlatform::Buttons::Ok);
+        }
         return write(session, host, options.output);
     }
 
