@@ -2,6 +2,7 @@
 
 #include "app/DropController.h"
 #include "app/Form1Controls.h"
+#include "app/TitleBox.h"
 #include "app/TitleToolsController.h"
 #include "app/WindowParts.h"
 #include "app/logic/LayoutRule.h"
@@ -71,7 +72,7 @@ MainWindow::MainWindow(Platform &platform, WindowParts &parts, QWidget *parent)
     Form1Controls::build(client);
     m_albumBox = control<QLineEdit>(QStringLiteral("Text1(1)"));
     m_artistBox = control<QLineEdit>(QStringLiteral("Text1(2)"));
-    m_titleBox = control<QPlainTextEdit>(QStringLiteral("Text1(3)"));
+    m_titleBox = control<TitleBox>(QStringLiteral("Text1(3)"));
     m_exitButton = control<QPushButton>(QStringLiteral("Command5"));
     for (int i = 1; i <= 3; ++i) {
         m_label1[i] = control<QLabel>(QStringLiteral("Label1(%1)").arg(i));
@@ -232,16 +233,12 @@ void MainWindow::showRejected(int field, qsizetype start, qsizetype length)
     // In the edited state the field is hidden or disabled; focus and selection stay as they are.
     if (!box->isVisibleTo(this) || !box->isEnabled())
         return;
-    box->setFocus(Qt::OtherFocusReason);
-    if (field != 3) {
-        static_cast<QLineEdit *>(box)->setSelection(int(start), int(length));
+    if (field == 3) {
+        m_titleBox->selectTitles(m_session.titles(), start, length);
         return;
     }
-    const QString text = m_session.titles();
-    QTextCursor cursor = m_titleBox->textCursor();
-    cursor.setPosition(int(boxPosition(text, start)));
-    cursor.setPosition(int(boxPosition(text, start + length)), QTextCursor::KeepAnchor);
-    m_titleBox->setTextCursor(cursor);
+    box->setFocus(Qt::OtherFocusReason);
+    static_cast<QLineEdit *>(box)->setSelection(int(start), int(length));
 }
 
 void MainWindow::openJacketWindow()
