@@ -38,8 +38,7 @@ namespace
 // The outer window is the client area plus what a desktop frame, caption and menu take; the
 // program's sizes are outer sizes, so the allowance is fixed rather than read from the window
 // manager. With 750 twips of height the lower group box ends at the client area's bottom edge.
-constexpr int FrameAllowanceWidth = 120;
-constexpr int FrameAllowanceHeight = 750;
+constexpr OuterFrame WindowFrame{120, 750};
 
 // The title box's text with CR LF between its paragraphs. Raw text keeps every character
 // (toPlainText would turn no-break spaces into blanks).
@@ -271,25 +270,20 @@ int MainWindow::px(int twipsValue) const
     return twipsToPixels(twipsValue, logicalDpiY());
 }
 
-int MainWindow::twips(int pixels) const
-{
-    return pixelsToTwips(pixels, logicalDpiY());
-}
-
 int MainWindow::outerWidthTwips() const
 {
-    return twips(width()) + FrameAllowanceWidth;
+    return WindowFrame.outerWidth(width(), logicalDpiY());
 }
 
 int MainWindow::outerHeightTwips() const
 {
-    return twips(height() - menuBar()->sizeHint().height()) + FrameAllowanceHeight;
+    return WindowFrame.outerHeight(height() - menuBar()->sizeHint().height(), logicalDpiY());
 }
 
 void MainWindow::setOuterSizeTwips(int widthTwips, int heightTwips)
 {
-    resize(px(widthTwips - FrameAllowanceWidth),
-           px(heightTwips - FrameAllowanceHeight) + menuBar()->sizeHint().height());
+    resize(WindowFrame.clientWidth(widthTwips, logicalDpiY()),
+           WindowFrame.clientHeight(heightTwips, logicalDpiY()) + menuBar()->sizeHint().height());
     applyLayoutRule();
 }
 
@@ -310,8 +304,7 @@ void MainWindow::applyLayoutRule()
             in.width = d.newSize;
         else
             in.height = d.newSize;
-        resize(px(in.width - FrameAllowanceWidth),
-               px(in.height - FrameAllowanceHeight) + menuBar()->sizeHint().height());
+        setOuterSizeTwips(in.width, in.height); // the rule itself is not run again from here
         d = layoutRule(in);
     }
     if (d.kind == LayoutDecision::Kind::Arrange) {

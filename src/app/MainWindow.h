@@ -60,7 +60,6 @@ private:
     void showState();
     void showRejected(int field, qsizetype start, qsizetype length);
     bool exitButtonReleased(QEvent *event);
-    int twips(int pixels) const;
 
     Platform &m_platform;
     WindowParts &m_parts;

@@ -18,7 +18,6 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
-#include <QtMath>
 
 namespace velnora
 {
@@ -30,8 +29,7 @@ namespace
 // allowance rather than whatever the window manager reports: 4-pixel sizable borders and a caption,
 // 8 by 29 pixels at 96 dpi, so that the minimum outer size is a whole number of pixels there. The
 // preview box then ends 80 twips inside the client area's right edge and 40 inside its bottom.
-constexpr int FrameAllowanceWidth = 120;
-constexpr int FrameAllowanceHeight = 440;
+constexpr OuterFrame WindowFrame{120, 440};
 
 constexpr int FieldHeight = 300;
 constexpr int SpinWidth = 255;
@@ -414,23 +412,17 @@ void Form2::savePdf()
 
 int Form2::outerWidthTwips() const
 {
-    return pixelsToTwips(width(), logicalDpiY()) + FrameAllowanceWidth;
+    return WindowFrame.outerWidth(width(), logicalDpiY());
 }
 
 int Form2::outerHeightTwips() const
 {
-    return pixelsToTwips(height(), logicalDpiY()) + FrameAllowanceHeight;
-}
-
-// Rounded up, so that reading a size back never falls short of what was asked.
-int Form2::pixelsFor(int twips) const
-{
-    return qCeil(twips * logicalDpiY() / 1440.0);
+    return WindowFrame.outerHeight(height(), logicalDpiY());
 }
 
 void Form2::setOuterSizeTwips(int w, int h)
 {
-    resize(pixelsFor(w - FrameAllowanceWidth), pixelsFor(h - FrameAllowanceHeight));
+    resize(WindowFrame.clientWidth(w, logicalDpiY()), WindowFrame.clientHeight(h, logicalDpiY()));
 }
 
 void Form2::applySizeRule()
@@ -440,10 +432,10 @@ void Form2::applySizeRule()
     case JacketSizeDecision::Kind::Nothing:
         break;
     case JacketSizeDecision::Kind::SetWidth:
-        resize(pixelsFor(d.width - FrameAllowanceWidth), height());
+        resize(WindowFrame.clientWidth(d.width, logicalDpiY()), height());
         break;
     case JacketSizeDecision::Kind::SetHeight:
-        resize(width(), pixelsFor(d.height - FrameAllowanceHeight));
+        resize(width(), WindowFrame.clientHeight(d.height, logicalDpiY()));
         break;
     case JacketSizeDecision::Kind::Arrange:
         m_picture1->resize(px(d.width), px(d.height));

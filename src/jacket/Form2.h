@@ -53,7 +53,6 @@ private:
     void loadSteps();
     void applySizeRule();
     int px(int twips) const;
-    int pixelsFor(int twips) const;
     QLabel *addLabel(QWidget *parent, const QString &text, int left, int top, int width);
     QLineEdit *addField(QWidget *parent, const QString &name, int left, int top, int width);
     SpinBar *addSpin(QWidget *parent, const QString &name, const SettingRange &range, bool highAtTop,
