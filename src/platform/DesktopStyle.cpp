@@ -1,8 +1,10 @@
 #include "platform/DesktopStyle.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyleOption>
 
 namespace velnora
@@ -28,9 +30,41 @@ QIcon pngIcon(std::initializer_list<const char *> names)
     return icon;
 }
 
+// The name under which QPixmap::load keeps a file in the pixmap cache: the path, the time it was
+// changed and its size, each written as hexadecimal digits low nibble first.
+QString pixmapCacheKey(const QString &path)
+{
+    const QFileInfo info(path);
+    QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath();
+    const auto hex = [&key](auto value) {
+        const auto *bytes = reinterpret_cast<const unsigned char *>(&value);
+        for (std::size_t i = 0; i < sizeof value; ++i) {
+            key += QLatin1Char("0123456789abcdef"[bytes[i] & 0xf]);
+            key += QLatin1Char("0123456789abcdef"[bytes[i] >> 4]);
+        }
+    };
+    hex(uint(info.lastModified().toSecsSinceEpoch()));
+    hex(quint64(info.size()));
+    hex(uint(0)); // a pixmap, not a bitmap
+    return key;
+}
+
 } // namespace
 
-DesktopStyle::DesktopStyle() : QProxyStyle(nullptr) {}
+DesktopStyle::DesktopStyle() : QProxyStyle(nullptr)
+{
+    // The group box frame is painted from an image the style loads by name, which tries every image
+    // plugin; read here by the PNG reader, it waits in the pixmap cache under the name the style asks.
+    if (baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
+        const QString frame =
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+        QImageReader reader(frame, QByteArrayLiteral("png"));
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            QPixmapCache::insert(pixmapCacheKey(frame), QPixmap::fromImage(image));
+    }
+}
 
 QIcon DesktopStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                  const QWidget *widget) const
