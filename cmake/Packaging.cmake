@@ -23,5 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velnora.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The typefaces the jacket names, and Qt's own Japanese texts for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# The help and web commands hand their file or address to xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cdrskin")
 include(CPack)

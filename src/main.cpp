@@ -2,6 +2,7 @@
 #include "convert/ConvertOptions.h"
 #include "convert/Converter.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/DesktopStyle.h"
 #include "platform/JapaneseDesktop.h"
 #include "platform/ProcessSetup.h"
 #include "program/ProgramParts.h"
@@ -138,6 +139,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velnora"));
+    QApplication::setStyle(new velnora::DesktopStyle);
     velnora::JapaneseDesktop::install();
 
     velnora::DesktopPlatform platform;

@@ -18,15 +18,18 @@ namespace velnora
 namespace
 {
 
-DropContents contentsOf(const QMimeData &data)
+// What a drag brings, or nothing for data that is neither links nor text.
+std::optional<DropContents> contentsOf(const QMimeData *data)
 {
-    return dropContents(data.hasUrls() ? data.urls() : QList<QUrl>(),
-                        data.hasText() ? data.text() : QString());
+    if (!data || (!data->hasUrls() && !data->hasText()))
+        return std::nullopt;
+    return dropContents(data->hasUrls() ? data->urls() : QList<QUrl>(),
+                        data->hasText() ? data->text() : QString());
 }
 
-bool acceptable(const QMimeData *data)
+bool acceptable(const std::optional<DropContents> &contents)
 {
-    return data && (data->hasUrls() || data->hasText()) && !contentsOf(*data).ignored;
+    return contents && !contents->ignored;
 }
 
 } // namespace
@@ -63,9 +66,12 @@ bool DropController::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
-        // Handled here so that the box's own handling does not move the caret to the mouse.
+        // Handled here so that the box's own handling does not move the caret to the mouse. The data
+        // stays the same while the drag lasts: it is read when the drag enters, not at every move.
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (acceptable(drag->mimeData())) {
+        if (event->type() == QEvent::DragEnter || !m_dragAccepted)
+            m_dragAccepted = acceptable(contentsOf(drag->mimeData()));
+        if (*m_dragAccepted) {
             drag->setDropAction(Qt::CopyAction);
             drag->accept();
         } else {
@@ -74,16 +80,19 @@ bool DropController::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     case QEvent::DragLeave:
+        m_dragAccepted.reset();
         return true;
     case QEvent::Drop: {
+        m_dragAccepted.reset();
         auto *dropEvent = static_cast<QDropEvent *>(event);
-        if (!acceptable(dropEvent->mimeData())) {
+        const std::optional<DropContents> contents = contentsOf(dropEvent->mimeData());
+        if (!acceptable(contents)) {
             dropEvent->ignore();
             return true;
         }
         dropEvent->setDropAction(Qt::CopyAction);
         dropEvent->accept();
-        drop(index, *dropEvent->mimeData());
+        drop(index, *contents);
         return true;
     }
     default:
@@ -91,11 +100,8 @@ bool DropController::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void DropController::drop(int index, const QMimeData &data)
+void DropController::drop(int index, const DropContents &contents)
 {
-    const DropContents contents = contentsOf(data);
-    if (contents.ignored)
-        return;
     showOutcome(m_platform, m_session.dropFiles(contents.files));
     if (!contents.text.isEmpty())
         insertText(index, contents.text);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/logic/DropContents.h"
+
 #include <QObject>
+#include <optional>
 
 class QLineEdit;
-class QMimeData;
 class QPlainTextEdit;
 class QWidget;
 
@@ -22,14 +24,13 @@ class DropController : public QObject
 public:
     DropController(QWidget *form, Session &session, CorePlatform &platform);
 
-    // The drop of data on Text1(index).
-    void drop(int index, const QMimeData &data);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int boxIndex(QObject *watched) const; // 1 to 3, 0 for anything else
+    // What is dropped on Text1(index).
+    void drop(int index, const DropContents &contents);
     void insertText(int index, const QString &text);
 
     Session &m_session;
@@ -38,6 +39,7 @@ private:
     QLineEdit *m_artistBox;
     QPlainTextEdit *m_titleBox;
     const QObject *m_titleViewport;
+    std::optional<bool> m_dragAccepted; // whether the drag over a box brings anything, read as it entered
 };
 
 } // namespace velnora

@@ -2,6 +2,7 @@
 
 #include "app/DropController.h"
 #include "app/Form1Controls.h"
+#include "app/TitleBox.h"
 #include "app/TitleToolsController.h"
 #include "app/WindowParts.h"
 #include "app/logic/LayoutRule.h"
@@ -39,8 +40,7 @@ namespace
 // The outer window is the client area plus what a desktop frame, caption and menu take; the
 // program's sizes are outer sizes, so the allowance is fixed rather than read from the window
 // manager. With 750 twips of height the lower group box ends at the client area's bottom edge.
-constexpr int FrameAllowanceWidth = 120;
-constexpr int FrameAllowanceHeight = 750;
+constexpr OuterFrame WindowFrame{120, 750};
 
 // The title box's text with CR LF between its paragraphs. Raw text keeps every character
 // (toPlainText would turn no-break spaces into blanks).
@@ -73,7 +73,7 @@ MainWindow::MainWindow(Platform &platform, WindowParts &parts, QWidget *parent)
     Form1Controls::build(client);
     m_albumBox = control<QLineEdit>(QStringLiteral("Text1(1)"));
     m_artistBox = control<QLineEdit>(QStringLiteral("Text1(2)"));
-    m_titleBox = control<QPlainTextEdit>(QStringLiteral("Text1(3)"));
+    m_titleBox = control<TitleBox>(QStringLiteral("Text1(3)"));
     m_exitButton = control<QPushButton>(QStringLiteral("Command5"));
     for (int i = 1; i <= 3; ++i) {
         m_label1[i] = control<QLabel>(QStringLiteral("Label1(%1)").arg(i));
@@ -236,16 +236,12 @@ void MainWindow::showRejected(int field, qsizetype start, qsizetype length)
     // In the edited state the field is hidden or disabled; focus and selection stay as they are.
     if (!box->isVisibleTo(this) || !box->isEnabled())
         return;
-    box->setFocus(Qt::OtherFocusReason);
-    if (field != 3) {
-        static_cast<QLineEdit *>(box)->setSelection(int(start), int(length));
+    if (field == 3) {
+        m_titleBox->selectTitles(m_session.titles(), start, length);
         return;
     }
-    const QString text = m_session.titles();
-    QTextCursor cursor = m_titleBox->textCursor();
-    cursor.setPosition(int(boxPosition(text, start)));
-    cursor.setPosition(int(boxPosition(text, start + length)), QTextCursor::KeepAnchor);
-    m_titleBox->setTextCursor(cursor);
+    box->setFocus(Qt::OtherFocusReason);
+    static_cast<QLineEdit *>(box)->setSelection(int(start), int(length));
 }
 
 void MainWindow::openJacketWindow()
@@ -278,25 +274,20 @@ int MainWindow::px(int twipsValue) const
     return twipsToPixels(twipsValue, logicalDpiY());
 }
 
-int MainWindow::twips(int pixels) const
-{
-    return pixelsToTwips(pixels, logicalDpiY());
-}
-
 int MainWindow::outerWidthTwips() const
 {
-    return twips(width()) + FrameAllowanceWidth;
+    return WindowFrame.outerWidth(width(), logicalDpiY());
 }
 
 int MainWindow::outerHeightTwips() const
 {
-    return twips(height() - menuBar()->sizeHint().height()) + FrameAllowanceHeight;
+    return WindowFrame.outerHeight(height() - menuBar()->sizeHint().height(), logicalDpiY());
 }
 
 void MainWindow::setOuterSizeTwips(int widthTwips, int heightTwips)
 {
-    resize(px(widthTwips - FrameAllowanceWidth),
-           px(heightTwips - FrameAllowanceHeight) + menuBar()->sizeHint().height());
+    resize(WindowFrame.clientWidth(widthTwips, logicalDpiY()),
+           WindowFrame.clientHeight(heightTwips, logicalDpiY()) + menuBar()->sizeHint().height());
     applyLayoutRule();
 }
 
@@ -317,8 +308,7 @@ void MainWindow::applyLayoutRule()
             in.width = d.newSize;
         else
             in.height = d.newSize;
-        resize(px(in.width - FrameAllowanceWidth),
-               px(in.height - FrameAllowanceHeight) + menuBar()->sizeHint().height());
+        setOuterSizeTwips(in.width, in.height); // the rule itself is not run again from here
         d = layoutRule(in);
     }
     if (d.kind == LayoutDecision::Kind::Arrange) {

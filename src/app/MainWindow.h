@@ -7,13 +7,13 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace velnora
 {
 
 class Platform;
+class TitleBox;
 class WindowParts;
 
 // Form1: a view of the session. It builds its controls from a table, shows the session's state,
@@ -60,7 +60,6 @@ private:
     void showState();
     void showRejected(int field, qsizetype start, qsizetype length);
     bool exitButtonReleased(QEvent *event);
-    int twips(int pixels) const;
 
     Platform &m_platform;
     WindowParts &m_parts;
@@ -70,7 +69,7 @@ private:
     bool m_showingTitles = false; // the session's text is being put into the title box
     QLineEdit *m_albumBox = nullptr;
     QLineEdit *m_artistBox = nullptr;
-    QPlainTextEdit *m_titleBox = nullptr;
+    TitleBox *m_titleBox = nullptr;
     QPushButton *m_exitButton = nullptr;
     QLabel *m_label1[4] = {};
     QPointer<QWidget> m_jacketWindow;

@@ -1,7 +1,10 @@
 #include "app/TitleBox.h"
 
+#include "text/Lines.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextCursor>
 
 namespace velnora
 {
@@ -9,6 +12,15 @@ namespace velnora
 TitleBox::TitleBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
+}
+
+void TitleBox::selectTitles(const QString &crLfText, qsizetype start, qsizetype length)
+{
+    setFocus(Qt::OtherFocusReason);
+    QTextCursor cursor(document());
+    cursor.setPosition(int(boxPosition(crLfText, start)));
+    cursor.setPosition(int(boxPosition(crLfText, start + length)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 void TitleBox::keyPressEvent(QKeyEvent *event)

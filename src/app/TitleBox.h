@@ -14,6 +14,9 @@ class TitleBox : public QPlainTextEdit
 public:
     explicit TitleBox(QWidget *parent = nullptr);
 
+    // Focuses the box and selects length characters from start, counted in the CR LF text it shows.
+    void selectTitles(const QString &crLfText, qsizetype start, qsizetype length);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;

@@ -1,19 +1,17 @@
 #include "app/TitleToolsController.h"
 
 #include "app/LineNumberModel.h"
+#include "app/TitleBox.h"
 #include "app/logic/Session.h"
-#include "text/Lines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTextCursor>
 #include <QWheelEvent>
 
 namespace velnora
@@ -31,8 +29,7 @@ template <typename T> T *named(QWidget *form, const QString &name)
 
 TitleToolsController::TitleToolsController(QWidget *form, Session &session)
     : QObject(form), m_session(session), m_list(named<QListView>(form, QStringLiteral("List1"))),
-      m_lineNumbers(new LineNumberModel(this)),
-      m_titleBox(named<QPlainTextEdit>(form, QStringLiteral("Text1(3)"))),
+      m_lineNumbers(new LineNumberModel(this)), m_titleBox(named<TitleBox>(form, QStringLiteral("Text1(3)"))),
       m_switch(named<QCheckBox>(form, QStringLiteral("Check1"))),
       m_counter(named<QScrollBar>(form, QStringLiteral("VScroll1"))),
       m_counterLabel(named<QLabel>(form, QStringLiteral("Label2"))),
@@ -196,14 +193,7 @@ void TitleToolsController::selectEntry(int entry)
 
 void TitleToolsController::showTitleSelection(qsizetype start, qsizetype length)
 {
-    const QString text = m_session.titles();
-    const qsizetype from = boxPosition(text, start);
-    const qsizetype to = boxPosition(text, start + length);
-    m_titleBox->setFocus();
-    QTextCursor cursor(m_titleBox->document());
-    cursor.setPosition(int(from));
-    cursor.setPosition(int(to), QTextCursor::KeepAnchor);
-    m_titleBox->setTextCursor(cursor);
+    m_titleBox->selectTitles(m_session.titles(), start, length);
 }
 
 } // namespace velnora

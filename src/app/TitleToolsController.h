@@ -7,7 +7,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListView;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -17,6 +16,7 @@ namespace velnora
 {
 
 class LineNumberModel;
+class TitleBox;
 class Session;
 
 // The title tools' controls bound to the session: the line-number column, the move buttons, the
@@ -44,7 +44,7 @@ private:
     Session &m_session;
     QListView *m_list;
     LineNumberModel *m_lineNumbers;
-    QPlainTextEdit *m_titleBox;
+    TitleBox *m_titleBox;
     QCheckBox *m_switch;
     QRadioButton *m_option[8] = {};
     QScrollBar *m_counter;

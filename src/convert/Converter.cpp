@@ -159,9 +159,9 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
         session.setTitles(document.titles);
         session.enterEditedState();
         const CdTextFileOutcome check = checkCdTextFile(session.titles());
-        // The export refuses such a layout in the same words.
-        if (check.overLimit && !isCdTextName(options.output))
-            report.warn(check.title, check.text);
+        // The export warns by itself; a layout kept as text is told what the export would say.
+        if (!isCdTextName(options.output))
+            report.warnOfLayout(check, true);
         return write(session, report, options.output, check);
     }
 

@@ -18,7 +18,6 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
-#include <QtMath>
 
 namespace velnora
 {
@@ -30,36 +29,11 @@ namespace
 // allowance rather than whatever the window manager reports: 4-pixel sizable borders and a caption,
 // 8 by 29 pixels at 96 dpi, so that the minimum outer size is a whole number of pixels there. The
 // preview box then ends 80 twips inside the client area's right edge and 40 inside its bottom.
-constexpr int FrameAllowanceWidth = 120;
-constexpr int FrameAllowanceHeight = 440;
+constexpr OuterFrame WindowFrame{120, 440};
 
 constexpr int FieldHeight = 300;
 constexpr int SpinWidth = 255;
 constexpr int SpinHeight = 330;
-
-// A text style as its controls show it: the size field, the typeface field and the check boxes
-// 太字, 斜体 and 下線 at indices 1 to 3, as the controls are numbered.
-JacketTextStyle styleFromControls(const QLineEdit *size, const QLineEdit *typeface, QCheckBox *const checks[])
-{
-    JacketTextStyle style;
-    style.typeface = typeface->text();
-    style.fontSize = size->text().toInt();
-    style.bold = checks[1]->isChecked();
-    style.italic = checks[2]->isChecked();
-    style.underline = checks[3]->isChecked();
-    return style;
-}
-
-// Puts the controls of a text style back to the default style; the typeface by its spin's index.
-void resetStyleControls(SpinBar *size, SpinBar *typeface, QCheckBox *const checks[],
-                        const JacketTextStyle &defaults)
-{
-    size->setSetting(defaults.fontSize);
-    typeface->setSetting(jacket::Typeface.def);
-    checks[1]->setChecked(defaults.bold);
-    checks[2]->setChecked(defaults.italic);
-    checks[3]->setChecked(defaults.underline);
-}
 
 QString indexed(const char *family, int i)
 {
@@ -105,7 +79,6 @@ QLineEdit *Form2::addField(QWidget *parent, const QString &name, int left, int t
     field->setObjectName(name);
     field->setReadOnly(true);
     place(field, left, top, width, FieldHeight);
-    connect(field, &QLineEdit::textChanged, this, &Form2::refreshPreview);
     return field;
 }
 
@@ -123,8 +96,34 @@ QCheckBox *Form2::addCheck(QWidget *parent, const QString &name, const QString &
     auto *check = new QCheckBox(text, parent);
     check->setObjectName(name);
     place(check, left, top, 750, 300);
-    connect(check, &QCheckBox::toggled, this, &Form2::refreshPreview);
     return check;
+}
+
+void Form2::bindValue(SpinBar *spin, QLineEdit *field, int *value)
+{
+    m_values.push_back({spin, field, value});
+    connect(spin, &SpinBar::settingChanged, this, [this, value](int v) {
+        *value = v;
+        showSettings();
+    });
+}
+
+void Form2::bindStyle(SpinBar *typefaceSpin, QLineEdit *typefaceField, QCheckBox *const checks[3],
+                      JacketTextStyle *style)
+{
+    m_styles.push_back({typefaceSpin, typefaceField, {checks[0], checks[1], checks[2]}, style});
+    connect(typefaceSpin, &SpinBar::settingChanged, this, [this, style](int v) {
+        style->typeface = typefaceName(v);
+        showSettings();
+    });
+    bool JacketTextStyle::*const flags[] = {&JacketTextStyle::bold, &JacketTextStyle::italic,
+                                            &JacketTextStyle::underline};
+    for (int i = 0; i < 3; ++i) {
+        connect(checks[i], &QCheckBox::toggled, this, [this, style, flag = flags[i]](bool on) {
+            style->*flag = on;
+            showSettings();
+        });
+    }
 }
 
 void Form2::buildControls()
@@ -145,17 +144,19 @@ void Form2::buildControls()
         int fieldLeft;
         int top;
         SettingRange range;
+        int JacketSettings::*value;
     } frameRows[] = {
-        {1, "左余白", 150, 800, 250, jacket::FrameMargin},
-        {3, "横長さ", 2000, 2600, 250, jacket::FrameSize},
-        {2, "上余白", 150, 800, 650, jacket::FrameMargin},
-        {4, "縦長さ", 2000, 2600, 650, jacket::FrameSize},
+        {1, "左余白", 150, 800, 250, jacket::FrameMargin, &JacketSettings::frameLeft},
+        {3, "横長さ", 2000, 2600, 250, jacket::FrameSize, &JacketSettings::frameWidth},
+        {2, "上余白", 150, 800, 650, jacket::FrameMargin, &JacketSettings::frameTop},
+        {4, "縦長さ", 2000, 2600, 650, jacket::FrameSize, &JacketSettings::frameHeight},
     };
     for (const auto &row : frameRows) {
         addLabel(frameBox, QString::fromUtf8(row.label), row.labelLeft, row.top, 650);
-        m_text1[row.index] = addField(frameBox, indexed("Text1", row.index), row.fieldLeft, row.top, 600);
-        m_vscroll1[row.index] =
+        QLineEdit *field = addField(frameBox, indexed("Text1", row.index), row.fieldLeft, row.top, 600);
+        SpinBar *spin =
             addSpin(frameBox, indexed("VScroll1", row.index), row.range, true, row.fieldLeft + 600, row.top);
+        bindValue(spin, field, &(m_settings.*row.value));
         addLabel(frameBox, QStringLiteral("mm"), row.fieldLeft + 600 + SpinWidth + 30, row.top, 330);
     }
 
@@ -165,21 +166,21 @@ void Form2::buildControls()
 
     // The album/artist line and the title list share one arrangement.
     struct Group {
-        QLineEdit **text;
-        SpinBar **spin;
-        QCheckBox **check;
         const char *textName;
         const char *spinName;
         const char *checkName;
         int typeface; // index into Text4 / VScroll4
         SettingRange margin;
         SettingRange fontSize;
+        int JacketSettings::*left;
+        int JacketSettings::*top;
+        JacketTextStyle JacketSettings::*style;
     };
     const Group groups[] = {
-        {m_text2, m_vscroll2, m_check1, "Text2", "VScroll2", "Check1", 1, jacket::LineMargin,
-         jacket::LineFontSize},
-        {m_text3, m_vscroll3, m_check3, "Text3", "VScroll3", "Check3", 2, jacket::ListMargin,
-         jacket::ListFontSize},
+        {"Text2", "VScroll2", "Check1", 1, jacket::LineMargin, jacket::LineFontSize,
+         &JacketSettings::lineLeft, &JacketSettings::lineTop, &JacketSettings::lineStyle},
+        {"Text3", "VScroll3", "Check3", 2, jacket::ListMargin, jacket::ListFontSize,
+         &JacketSettings::listLeft, &JacketSettings::listTop, &JacketSettings::listStyle},
     };
     const QString captions[] = {QStringLiteral("アルバム名・アーティスト名"), QStringLiteral("曲名")};
     const int groupTops[] = {300, 1800};
@@ -189,53 +190,34 @@ void Form2::buildControls()
         box->setObjectName(QStringLiteral("Frame%1").arg(3 + g));
         place(box, 100, groupTops[g], 3600, 1400);
 
+        JacketTextStyle *style = &(m_settings.*gr.style);
         addLabel(box, QStringLiteral("左余白"), 150, 250, 650);
-        gr.text[1] = addField(box, indexed(gr.textName, 1), 800, 250, 600);
-        gr.spin[1] = addSpin(box, indexed(gr.spinName, 1), gr.margin, true, 1400, 250);
+        QLineEdit *left = addField(box, indexed(gr.textName, 1), 800, 250, 600);
+        bindValue(addSpin(box, indexed(gr.spinName, 1), gr.margin, true, 1400, 250), left,
+                  &(m_settings.*gr.left));
         addLabel(box, QStringLiteral("mm"), 1400 + SpinWidth + 30, 250, 330);
         addLabel(box, QStringLiteral("フォント"), 2000, 250, 600);
-        gr.text[3] = addField(box, indexed(gr.textName, 3), 2600, 250, 400);
-        gr.spin[3] = addSpin(box, indexed(gr.spinName, 3), gr.fontSize, true, 3000, 250);
+        QLineEdit *size = addField(box, indexed(gr.textName, 3), 2600, 250, 400);
+        bindValue(addSpin(box, indexed(gr.spinName, 3), gr.fontSize, true, 3000, 250), size,
+                  &style->fontSize);
         addLabel(box, QStringLiteral("pt"), 3000 + SpinWidth + 30, 250, 300);
 
         addLabel(box, QStringLiteral("上余白"), 150, 650, 650);
-        gr.text[2] = addField(box, indexed(gr.textName, 2), 800, 650, 600);
-        gr.spin[2] = addSpin(box, indexed(gr.spinName, 2), gr.margin, true, 1400, 650);
+        QLineEdit *top = addField(box, indexed(gr.textName, 2), 800, 650, 600);
+        bindValue(addSpin(box, indexed(gr.spinName, 2), gr.margin, true, 1400, 650), top,
+                  &(m_settings.*gr.top));
         addLabel(box, QStringLiteral("mm"), 1400 + SpinWidth + 30, 650, 330);
 
-        auto *face = new QLineEdit(typefaceName(jacket::Typeface.def), box);
-        face->setObjectName(indexed("Text4", gr.typeface));
-        face->setReadOnly(true);
-        place(face, 2000, 650, 1300, FieldHeight);
-        m_text4[gr.typeface] = face;
+        QLineEdit *face = addField(box, indexed("Text4", gr.typeface), 2000, 650, 1300);
         // The typeface spin keeps index 1 at its top end.
         SpinBar *faceSpin =
             addSpin(box, indexed("VScroll4", gr.typeface), jacket::Typeface, false, 3300, 650);
-        m_vscroll4[gr.typeface] = faceSpin;
-        connect(faceSpin, &SpinBar::settingChanged, this, [this, face](int v) {
-            face->setText(typefaceName(v));
-            refreshPreview();
-        });
-
-        gr.check[1] = addCheck(box, indexed(gr.checkName, 1), QStringLiteral("太字"), 1100, 1000);
-        gr.check[2] = addCheck(box, indexed(gr.checkName, 2), QStringLiteral("斜体"), 1900, 1000);
-        gr.check[3] = addCheck(box, indexed(gr.checkName, 3), QStringLiteral("下線"), 2700, 1000);
-        gr.check[1]->setChecked(true);
-
-        for (int i = 1; i <= 3; ++i) {
-            QLineEdit *field = gr.text[i];
-            connect(gr.spin[i], &SpinBar::settingChanged, this, [this, field](int v) {
-                field->setText(QString::number(v));
-                refreshPreview();
-            });
-        }
-    }
-    for (int i = 1; i <= 4; ++i) {
-        QLineEdit *field = m_text1[i];
-        connect(m_vscroll1[i], &SpinBar::settingChanged, this, [this, field](int v) {
-            field->setText(QString::number(v));
-            refreshPreview();
-        });
+        QCheckBox *const checks[3] = {
+            addCheck(box, indexed(gr.checkName, 1), QStringLiteral("太字"), 1100, 1000),
+            addCheck(box, indexed(gr.checkName, 2), QStringLiteral("斜体"), 1900, 1000),
+            addCheck(box, indexed(gr.checkName, 3), QStringLiteral("下線"), 2700, 1000),
+        };
+        bindStyle(faceSpin, face, checks, style);
     }
 
     const struct {
@@ -278,7 +260,11 @@ void Form2::buildControls()
     m_hscroll1 = new SpinBar(Qt::Horizontal, jacket::Zoom, false, strip);
     m_hscroll1->setObjectName(QStringLiteral("HScroll1"));
     place(m_hscroll1, 1650, 100, 1500, 255);
-    connect(m_hscroll1, &SpinBar::settingChanged, this, &Form2::refreshPreview);
+    m_hscroll1->setSetting(m_zoom);
+    connect(m_hscroll1, &SpinBar::settingChanged, this, [this](int v) {
+        m_zoom = v;
+        refreshPreview();
+    });
     auto *high = addLabel(strip, QStringLiteral("1.0倍"), 3200, 80, 700);
     high->setObjectName(QStringLiteral("Label6"));
     auto *note = addLabel(strip, QStringLiteral("＊注）背面の用紙はA4縦を模擬しています。"), 150, 470, 3800);
@@ -294,56 +280,53 @@ void Form2::buildControls()
 
 void Form2::loadSteps()
 {
-    for (int i = 1; i <= 4; ++i)
-        m_text1[i]->setText(QString::number(m_vscroll1[i]->setting()));
-    for (int i = 1; i <= 3; ++i) {
-        m_text2[i]->setText(QString::number(m_vscroll2[i]->setting()));
-        m_text3[i]->setText(QString::number(m_vscroll3[i]->setting()));
-    }
+    showSettings();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void Form2::showSettings()
+{
+    if (m_showing)
+        return;
+    // A control set here reports its value back, the same one unless the range clamps it.
+    m_showing = true;
+    for (const ValueBinding &b : m_values) {
+        const int v = *b.value;
+        b.spin->setSetting(v);
+        b.field->setText(QString::number(v));
+    }
+    for (const StyleBinding &b : m_styles) {
+        const JacketTextStyle style = *b.style;
+        b.typefaceSpin->setSetting(typefaceIndex(style.typeface));
+        b.typefaceField->setText(style.typeface);
+        b.checks[0]->setChecked(style.bold);
+        b.checks[1]->setChecked(style.italic);
+        b.checks[2]->setChecked(style.underline);
+    }
+    m_showing = false;
+    refreshPreview();
 }
 
 void Form2::resetDefaults()
 {
-    m_vscroll1[1]->setSetting(jacket::FrameMargin.def);
-    m_vscroll1[3]->setSetting(jacket::FrameSize.def);
-    m_vscroll1[2]->setSetting(jacket::FrameMargin.def);
-    m_vscroll1[4]->setSetting(jacket::FrameSize.def);
-    const JacketSettings defaults;
-    m_vscroll2[1]->setSetting(jacket::LineMargin.def);
-    m_vscroll2[2]->setSetting(jacket::LineMargin.def);
-    resetStyleControls(m_vscroll2[3], m_vscroll4[1], m_check1, defaults.lineStyle);
-    m_vscroll3[1]->setSetting(jacket::ListMargin.def);
-    m_vscroll3[2]->setSetting(jacket::ListMargin.def);
-    resetStyleControls(m_vscroll3[3], m_vscroll4[2], m_check3, defaults.listStyle);
+    m_settings = JacketSettings();
     loadSteps();
 }
 
 JacketSettings Form2::settings() const
 {
-    JacketSettings s;
-    s.frameLeft = m_text1[1]->text().toInt();
-    s.frameTop = m_text1[2]->text().toInt();
-    s.frameWidth = m_text1[3]->text().toInt();
-    s.frameHeight = m_text1[4]->text().toInt();
-    s.lineLeft = m_text2[1]->text().toInt();
-    s.lineTop = m_text2[2]->text().toInt();
-    s.lineStyle = styleFromControls(m_text2[3], m_text4[1], m_check1);
-    s.listLeft = m_text3[1]->text().toInt();
-    s.listTop = m_text3[2]->text().toInt();
-    s.listStyle = styleFromControls(m_text3[3], m_text4[2], m_check3);
-    return s;
+    return m_settings;
 }
 
 int Form2::zoom() const
 {
-    return m_hscroll1->setting();
+    return m_zoom;
 }
 
 void Form2::refreshPreview()
 {
-    // Value fields report their first text while the window is still being built.
-    if (!m_picture1 || !m_hscroll1 || !m_text4[2] || !m_check3[3])
+    // Nothing to draw into while the window is still being built.
+    if (!m_picture1)
         return;
     const QSize size = m_picture1->contentsRect().size();
     if (size.isEmpty())
@@ -403,7 +386,8 @@ void Form2::print()
 void Form2::savePdf()
 {
     Platform &platform = m_platform;
-    const QString path = platform.saveFileName(QStringLiteral("PDFファイル(*.pdf)"), QString());
+    const QString path = platform.saveFileName(QStringLiteral("PDFファイル(*.pdf)"), QString(),
+                                               QStringLiteral("PDF保存"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const SaveOutcome outcome = saveJacketPdf(path, settings(), m_document);
@@ -414,23 +398,17 @@ void Form2::savePdf()
 
 int Form2::outerWidthTwips() const
 {
-    return pixelsToTwips(width(), logicalDpiY()) + FrameAllowanceWidth;
+    return WindowFrame.outerWidth(width(), logicalDpiY());
 }
 
 int Form2::outerHeightTwips() const
 {
-    return pixelsToTwips(height(), logicalDpiY()) + FrameAllowanceHeight;
-}
-
-// Rounded up, so that reading a size back never falls short of what was asked.
-int Form2::pixelsFor(int twips) const
-{
-    return qCeil(twips * logicalDpiY() / 1440.0);
+    return WindowFrame.outerHeight(height(), logicalDpiY());
 }
 
 void Form2::setOuterSizeTwips(int w, int h)
 {
-    resize(pixelsFor(w - FrameAllowanceWidth), pixelsFor(h - FrameAllowanceHeight));
+    resize(WindowFrame.clientWidth(w, logicalDpiY()), WindowFrame.clientHeight(h, logicalDpiY()));
 }
 
 void Form2::applySizeRule()
@@ -440,10 +418,10 @@ void Form2::applySizeRule()
     case JacketSizeDecision::Kind::Nothing:
         break;
     case JacketSizeDecision::Kind::SetWidth:
-        resize(pixelsFor(d.width - FrameAllowanceWidth), height());
+        resize(WindowFrame.clientWidth(d.width, logicalDpiY()), height());
         break;
     case JacketSizeDecision::Kind::SetHeight:
-        resize(width(), pixelsFor(d.height - FrameAllowanceHeight));
+        resize(width(), WindowFrame.clientHeight(d.height, logicalDpiY()));
         break;
     case JacketSizeDecision::Kind::Arrange:
         m_picture1->resize(px(d.width), px(d.height));

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -26,8 +28,7 @@ class Form2 : public QWidget
 public:
     Form2(const Document &document, Platform &platform);
 
-    // The settings as the drawing reads them: numbers from the value fields, names from the
-    // typeface fields, flags from the check boxes.
+    // The settings the controls show; every opening starts from the defaults.
     JacketSettings settings() const;
     int zoom() const; // tenths: 4 to 10
 
@@ -51,9 +52,12 @@ protected:
 private:
     void buildControls();
     void loadSteps();
+    void showSettings();
+    void bindValue(SpinBar *spin, QLineEdit *field, int *value);
+    void bindStyle(SpinBar *typefaceSpin, QLineEdit *typefaceField, QCheckBox *const checks[3],
+                   JacketTextStyle *style);
     void applySizeRule();
     int px(int twips) const;
-    int pixelsFor(int twips) const;
     QLabel *addLabel(QWidget *parent, const QString &text, int left, int top, int width);
     QLineEdit *addField(QWidget *parent, const QString &name, int left, int top, int width);
     SpinBar *addSpin(QWidget *parent, const QString &name, const SettingRange &range, bool highAtTop,
@@ -63,16 +67,24 @@ private:
 
     const Document m_document;
     Platform &m_platform;
-    QLineEdit *m_text1[5] = {};
-    QLineEdit *m_text2[4] = {};
-    QLineEdit *m_text3[4] = {};
-    QLineEdit *m_text4[3] = {};
-    SpinBar *m_vscroll1[5] = {};
-    SpinBar *m_vscroll2[4] = {};
-    SpinBar *m_vscroll3[4] = {};
-    SpinBar *m_vscroll4[3] = {};
-    QCheckBox *m_check1[4] = {};
-    QCheckBox *m_check3[4] = {};
+    // The window's state; the controls only show it.
+    JacketSettings m_settings;
+    int m_zoom = jacket::Zoom.def;
+    bool m_showing = false; // the settings are being put into the controls
+    // Which control shows which setting.
+    struct ValueBinding {
+        SpinBar *spin;
+        QLineEdit *field;
+        int *value;
+    };
+    struct StyleBinding {
+        SpinBar *typefaceSpin;
+        QLineEdit *typefaceField;
+        QCheckBox *checks[3]; // 太字, 斜体, 下線
+        JacketTextStyle *style;
+    };
+    std::vector<ValueBinding> m_values;
+    std::vector<StyleBinding> m_styles;
     SpinBar *m_hscroll1 = nullptr;
     QLabel *m_picture1 = nullptr;
     QPushButton *m_command[6] = {};

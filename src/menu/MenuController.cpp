@@ -17,8 +17,6 @@
 #include <QTextCursor>
 #include <QUrl>
 
-#include <functional>
-
 namespace velnora
 {
 
@@ -26,44 +24,18 @@ MenuController::MenuController(QMainWindow *window, Session &session, Platform &
     : QObject(window), m_window(window), m_session(session), m_platform(platform)
 {
     buildMenus();
-    const struct {
-        const char16_t *name;
-        std::function<void()> run;
-    } commands[] = {
-        {u"新規", [this] { showOutcome(m_platform, m_session.newDocument()); }},
-        {u"開く", [this] { showOutcome(m_platform, m_session.openDocument()); }},
-        {u"上書き保存", [this] { showOutcome(m_platform, m_session.saveOverwrite()); }},
-        {u"名前を付けて保存", [this] { showOutcome(m_platform, m_session.saveAs()); }},
-        {u"CDTEXT書き出し", [this] { showOutcome(m_platform, m_session.exportCdTextFile()); }},
-        {u"常に手前に表示", [this] { toggleStayOnTop(); }},
-        {u"印刷", [this] { emit jacketRequested(); }},
-        {u"終了", [this] { m_window->close(); }},
-        {u"元に戻す", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_Z)); }},
-        {u"切り取り", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_X)); }},
-        {u"コピー", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_C)); }},
-        {u"貼り付け", [this] { sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
-        {u"削除", [this] { deleteSelection(); }},
-        {u"すべて選択", [this] { selectAll(); }},
-        {u"日付", [this] { insertDate(); }},
-        {u"ヤフー", [this] { fileopen(QUrl(menutexts::yahooMusicAddress())); }},
-        {u"アマゾンjp", [this] { fileopen(QUrl(menutexts::amazonJpMusicAddress())); }},
-        {u"アマゾンcom", [this] { fileopen(QUrl(menutexts::amazonComMusicAddress())); }},
-        {u"ヘルプファイル", [this] { openHelpFile(); }},
-        {u"バージョン", [this] { showVersion(); }},
-        {u"サンプル", [this] { m_session.pasteSample(); }},
-    };
-    for (const auto &c : commands)
-        connect(action(QString::fromUtf16(c.name)), &QAction::triggered, this, c.run);
     connect(&m_session, &Session::stateChanged, this, &MenuController::showSaveCommands);
     showSaveCommands();
 }
 
 void MenuController::buildMenus()
 {
+    // One row per item: its name, caption, key and command; a separator has no caption.
     struct Item {
         const char16_t *name;
         const char16_t *caption;
-        QKeySequence shortcut;
+        QKeySequence key;
+        void (*run)(MenuController &);
     };
     auto addMenu = [this](const char16_t *name, const char16_t *caption, std::initializer_list<Item> items) {
         QMenu *menu = m_window->menuBar()->addMenu(QString::fromUtf16(caption));
@@ -73,42 +45,67 @@ void MenuController::buildMenus()
             QAction *a =
                 item.caption ? menu->addAction(QString::fromUtf16(item.caption)) : menu->addSeparator();
             a->setObjectName(QString::fromUtf16(item.name));
-            if (!item.shortcut.isEmpty())
-                a->setShortcut(item.shortcut);
+            if (!item.key.isEmpty())
+                a->setShortcut(item.key);
+            if (item.run)
+                connect(a, &QAction::triggered, this, [this, run = item.run] { run(*this); });
         }
     };
+    using M = MenuController;
     addMenu(u"ファイル", u"ファイル(&F)",
-            {{u"新規", u"新規(&N)", QKeySequence(Qt::CTRL | Qt::Key_N)},
-             {u"開く", u"開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)},
-             {u"上書き保存", u"上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)},
-             {u"名前を付けて保存", u"名前を付けて保存(&A)...", {}},
-             {u"CDTEXT書き出し", u"CD-TEXTファイルに書き出し(&T)...", {}},
-             {u"区分線F1", nullptr, {}},
-             {u"常に手前に表示", u"常に手前に表示", {}},
-             {u"区分線F2", nullptr, {}},
-             {u"印刷", u"CDジャケット印刷(&P)...", QKeySequence(Qt::CTRL | Qt::Key_P)},
-             {u"区分線F3", nullptr, {}},
-             {u"終了", u"終了(&X)", {}}});
-    addMenu(u"編集", u"編集(&E)",
-            {{u"元に戻す", u"元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-             {u"区分線E1", nullptr, {}},
-             {u"切り取り", u"切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X)},
-             {u"コピー", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)},
-             {u"貼り付け", u"貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V)},
-             {u"区分線E2", nullptr, {}},
-             {u"削除", u"削除(&L)", {}},
-             {u"すべて選択", u"すべて選択(&A)", QKeySequence(Qt::CTRL | Qt::Key_A)},
-             {u"区分線E3", nullptr, {}},
-             {u"日付", u"日付", {}}});
-    addMenu(u"楽曲検索", u"楽曲検索(&M)",
-            {{u"ヤフー", u"Yahoo(jp)-音楽", {}},
-             {u"アマゾンjp", u"Amazon(jp)-音楽", {}},
-             {u"アマゾンcom", u"Amazon(com)-音楽", {}}});
+            {{u"新規", u"新規(&N)", QKeySequence(Qt::CTRL | Qt::Key_N),
+              [](M &m) { showOutcome(m.m_platform, m.m_session.newDocument()); }},
+             {u"開く", u"開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O),
+              [](M &m) { showOutcome(m.m_platform, m.m_session.openDocument()); }},
+             {u"上書き保存", u"上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S),
+              [](M &m) { showOutcome(m.m_platform, m.m_session.saveOverwrite()); }},
+             {u"名前を付けて保存",
+              u"名前を付けて保存(&A)...",
+              {},
+              [](M &m) { showOutcome(m.m_platform, m.m_session.saveAs()); }},
+             {u"CDTEXT書き出し",
+              u"CD-TEXTファイルに書き出し(&T)...",
+              {},
+              [](M &m) { showOutcome(m.m_platform, m.m_session.exportCdTextFile()); }},
+             {u"区分線F1", nullptr, {}, nullptr},
+             {u"常に手前に表示", u"常に手前に表示", {}, [](M &m) { m.toggleStayOnTop(); }},
+             {u"区分線F2", nullptr, {}, nullptr},
+             {u"印刷", u"CDジャケット印刷(&P)...", QKeySequence(Qt::CTRL | Qt::Key_P),
+              [](M &m) { emit m.jacketRequested(); }},
+             {u"区分線F3", nullptr, {}, nullptr},
+             {u"終了", u"終了(&X)", {}, [](M &m) { m.m_window->close(); }}});
+    addMenu(
+        u"編集", u"編集(&E)",
+        {{u"元に戻す", u"元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z),
+          [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_Z)); }},
+         {u"区分線E1", nullptr, {}, nullptr},
+         {u"切り取り", u"切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X),
+          [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_X)); }},
+         {u"コピー", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C),
+          [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_C)); }},
+         {u"貼り付け", u"貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V),
+          [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
+         {u"区分線E2", nullptr, {}, nullptr},
+         {u"削除", u"削除(&L)", {}, [](M &m) { m.deleteSelection(); }},
+         {u"すべて選択", u"すべて選択(&A)", QKeySequence(Qt::CTRL | Qt::Key_A), [](M &m) { m.selectAll(); }},
+         {u"区分線E3", nullptr, {}, nullptr},
+         {u"日付", u"日付", {}, [](M &m) { m.insertDate(); }}});
+    addMenu(
+        u"楽曲検索", u"楽曲検索(&M)",
+        {{u"ヤフー", u"Yahoo(jp)-音楽", {}, [](M &m) { m.fileopen(QUrl(menutexts::yahooMusicAddress())); }},
+         {u"アマゾンjp",
+          u"Amazon(jp)-音楽",
+          {},
+          [](M &m) { m.fileopen(QUrl(menutexts::amazonJpMusicAddress())); }},
+         {u"アマゾンcom", u"Amazon(com)-音楽", {}, [](M &m) {
+              m.fileopen(QUrl(menutexts::amazonComMusicAddress()));
+          }}});
     addMenu(u"ヘルプ", u"ヘルプ(&H)",
-            {{u"ヘルプファイル", u"ヘルプファイル(&H)", QKeySequence(Qt::CTRL | Qt::Key_H)},
-             {u"バージョン", u"バージョン情報", {}},
-             {u"区分線H1", nullptr, {}},
-             {u"サンプル", u"サンプル貼付", {}}});
+            {{u"ヘルプファイル", u"ヘルプファイル(&H)", QKeySequence(Qt::CTRL | Qt::Key_H),
+              [](M &m) { m.openHelpFile(); }},
+             {u"バージョン", u"バージョン情報", {}, [](M &m) { m.showVersion(); }},
+             {u"区分線H1", nullptr, {}, nullptr},
+             {u"サンプル", u"サンプル貼付", {}, [](M &m) { m.m_session.pasteSample(); }}});
     // F1 is where desktop users look for help; Ctrl+H stays the item's own key.
     QAction *help = action(QStringLiteral("ヘルプファイル"));
     help->setShortcuts({help->shortcut(), QKeySequence(Qt::Key_F1)});
@@ -192,14 +189,22 @@ void MenuController::insertDate()
 
 void MenuController::fileopen(const QUrl &openpath)
 {
-    if (openpath.isValid() && !openpath.isEmpty())
-        m_platform.shellOpen(openpath);
+    if (!openpath.isValid() || openpath.isEmpty())
+        return;
+    // The desktop has no box of its own for a file or address nothing opens; the program says it.
+    // The platform outlives every command, so the late answer may use it.
+    Platform *platform = &m_platform;
+    const QString shown = openpath.isLocalFile() ? openpath.toLocalFile() : openpath.toString();
+    m_platform.shellOpen(openpath, [platform, shown](bool opened) {
+        if (!opened)
+            platform->messageBox(QStringLiteral("開けません！\r\n") + shown, QString(),
+                                 CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
+    });
 }
 
 void MenuController::openHelpFile()
 {
-    // help.chm when there is one, else the manual in the browser. The desktop would answer a missing
-    // file with an error box of its own; the program shows none.
+    // help.chm when there is one, else the manual in the browser.
     const QString path = helplocation::helpTarget(m_platform.programFolder());
     if (path.isEmpty())
         return;

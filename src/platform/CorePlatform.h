@@ -30,8 +30,11 @@ public:
     // Filters in Qt's form ("テキストファイル(*.txt);;すべてのファイル(*.*)"). An empty result means
     // the user cancelled.
     virtual QString openFileName(const QString &filter, const QString &startName) = 0;
-    // Asks before replacing an existing file; adds no extension.
-    virtual QString saveFileName(const QString &filter, const QString &startName) = 0;
+    // Asks before replacing an existing file. With a default suffix ("cdt"), a name typed without
+    // one gets it before that question; without, the name is used as typed. An empty title leaves
+    // the dialog its own.
+    virtual QString saveFileName(const QString &filter, const QString &startName, const QString &title,
+                                 const QString &defaultSuffix) = 0;
 
     // Process services.
     virtual QString programFolder() const = 0;

@@ -6,7 +6,6 @@
 #include "text/NativePath.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QWindow>
 
@@ -65,6 +65,10 @@ DesktopPlatform::~DesktopPlatform()
     // The file stays: removing it would let a starting instance lock a name another one just made.
     if (m_lockFd >= 0)
         ::close(m_lockFd);
+    // Deleting a running QProcess kills it, and with it the viewer or browser the user is reading:
+    // an opener still running is left to itself, unwatched.
+    for (QProcess *opener : std::as_const(m_openers))
+        opener->disconnect();
 }
 
 void DesktopPlatform::setDialogParent(QWidget *parent)
@@ -85,6 +89,8 @@ Answer DesktopPlatform::messageBox(const QString &text, const QString &title, Ic
     QMessageBox box(dialogParent());
     box.setWindowTitle(title.isEmpty() ? programName() : title);
     box.setText(text);
+    // So that a path or a command in a box can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (icon) {
     case Icon::None:
         box.setIcon(QMessageBox::NoIcon);
@@ -169,13 +175,20 @@ QString DesktopPlatform::openFileName(const QString &filter, const QString &star
     return dialog.selectedFiles().constFirst();
 }
 
-QString DesktopPlatform::saveFileName(const QString &filter, const QString &startName)
+QString DesktopPlatform::saveFileName(const QString &filter, const QString &startName, const QString &title,
+                                      const QString &defaultSuffix)
 {
     QFileDialog dialog(dialogParent());
     setDialogFilters(dialog, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString()); // a name typed without ".txt" is used as typed
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    // Qt's own dialog adds the suffix before it asks about replacing, so the question concerns the
+    // file that will be written; a native one may ask about the name as typed.
+    if (!defaultSuffix.isEmpty())
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(defaultSuffix);
     if (!startName.isEmpty())
         dialog.selectFile(startName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -196,9 +209,34 @@ bool DesktopPlatform::printerDialog(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void DesktopPlatform::shellOpen(const QUrl &url)
+void DesktopPlatform::shellOpen(const QUrl &url, std::function<void(bool opened)> finished)
 {
-    QDesktopServices::openUrl(url);
+    // The desktop's opener tells whether some program took the file or address only by its exit
+    // code (xdg-open: 3 when no program is found, 2 for a missing file); QDesktopServices says no
+    // more than that the opener started. It is watched, not waited for: a browser may keep it
+    // running for as long as it is open.
+    auto *opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    m_openers.append(opener);
+    auto finish = [this, opener, finished](bool ok) {
+        // Told once: a start that failed has no finished signal, any other end has one.
+        if (!m_openers.removeOne(opener))
+            return;
+        opener->deleteLater();
+        if (finished)
+            finished(ok);
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [finish](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(false);
+    });
+    QObject::connect(opener, &QProcess::finished, opener, [finish](int code, QProcess::ExitStatus status) {
+        finish(status == QProcess::NormalExit && code == 0);
+    });
+    opener->start();
 }
 
 void DesktopPlatform::sendKeys(const QKeySequence &keys)

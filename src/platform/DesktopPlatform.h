@@ -2,15 +2,17 @@
 
 #include "platform/Platform.h"
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
 class QFileDialog;
+class QProcess;
 
 namespace velnora
 {
 
-// The real desktop: Qt's dialogs, QDesktopServices, a per-user lock file held with flock.
+// The real desktop: Qt's dialogs, the desktop's opener (xdg-open), a per-user lock file held with flock.
 class DesktopPlatform : public Platform
 {
 public:
@@ -20,11 +22,12 @@ public:
     Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
-    QString saveFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName, const QString &title,
+                         const QString &defaultSuffix) override;
     void setDialogParent(QWidget *parent) override;
     bool printerAvailable() const override;
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
-    void shellOpen(const QUrl &url) override;
+    void shellOpen(const QUrl &url, std::function<void(bool opened)> finished) override;
     void sendKeys(const QKeySequence &keys) override;
     void setStayOnTop(QWidget *window, bool onTop) override;
     QString programFolder() const override;
@@ -51,6 +54,7 @@ private:
     int m_lockFd = -1; // held open, and so locked, for the life of the process
     bool m_sendingKeys = false;
     QPointer<QWidget> m_dialogParent;
+    QList<QProcess *> m_openers; // started by shellOpen and not yet finished
 };
 
 } // namespace velnora

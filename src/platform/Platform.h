@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QUrl>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -24,8 +26,9 @@ public:
     // Selection range not offered, printing to a file disabled. False when cancelled.
     virtual bool printerDialog(QWidget *parent, QPrinter &printer) = 0;
 
-    // Hands a path or web address to the desktop; failures are ignored.
-    virtual void shellOpen(const QUrl &url) = 0;
+    // Hands a path or web address to the desktop without waiting for it. finished runs later, on
+    // the user-interface thread, with false when the desktop could not open it.
+    virtual void shellOpen(const QUrl &url, std::function<void(bool opened)> finished) = 0;
 
     // Sends a keystroke to the control that has the focus, after the current event.
     virtual void sendKeys(const QKeySequence &keys) = 0;

@@ -48,6 +48,20 @@ DropResult dropOn(QWidget *target, const QMimeData &mime)
     return result;
 }
 
+// Data that counts how often it is read, as a drag source between processes is asked each time.
+class CountingMime : public QMimeData
+{
+public:
+    mutable int reads = 0;
+
+protected:
+    QVariant retrieveData(const QString &mimeType, QMetaType type) const override
+    {
+        ++reads;
+        return QMimeData::retrieveData(mimeType, type);
+    }
+};
+
 QList<QUrl> fileUrls(const WindowFixture &f, const QStringList &names)
 {
     QList<QUrl> urls;
@@ -96,6 +110,7 @@ private slots:
     void textGoesToReceivingBox_data();
     void textGoesToReceivingBox();
     void fileAndTextTogether();
+    void dataIsReadOncePerDragAndOncePerDrop();
     void fileListAsTextIsNotInserted();
     void webLinks_data();
     void webLinks();
@@ -375,6 +390,36 @@ void TestDrop::fileAndTextTogether()
     QCOMPARE(f.window->session().titles(), QStringLiteral("loaded\r\n"));
     QCOMPARE(f.window->session().artist(), QStringLiteral("typed KeepB"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VELNORA - ") + f.path(QStringLiteral("in.txt")));
+}
+
+void TestDrop::dataIsReadOncePerDragAndOncePerDrop()
+{
+    WindowFixture f;
+    prepare(f);
+    f.writeFile(QStringLiteral("in.txt"), QByteArray("loaded\r\n"));
+    test::artistBox(*f.window)->setCursorPosition(0);
+    CountingMime mime;
+    mime.setUrls(fileUrls(f, {QStringLiteral("in.txt")}));
+    mime.setText(QStringLiteral("typed "));
+    QWidget *target = dropTarget(*f.window, 2);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(2, 2), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    const int perReading = mime.reads;
+    QVERIFY(perReading > 0);
+    for (int x = 3; x < 13; ++x) {
+        QDragMoveEvent move(QPoint(x, 2), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        QVERIFY(move.isAccepted());
+    }
+    QCOMPARE(mime.reads, perReading);
+    QDropEvent drop(QPointF(13, 2), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(mime.reads, 2 * perReading);
+    QCOMPARE(f.window->session().artist(), QStringLiteral("typed KeepB"));
+    QCOMPARE(f.window->session().titles(), QStringLiteral("loaded\r\n"));
 }
 
 void TestDrop::fileListAsTextIsNotInserted()

@@ -420,6 +420,9 @@ void TestFiles::saveTitleTable()
     if (dialog) {
         QCOMPARE(f.platform.fileDialogs.at(0).save, true);
         QCOMPARE(f.platform.fileDialogs.at(0).filter, SaveFilter);
+        // The document's own dialog: its default title, the name as typed.
+        QCOMPARE(f.platform.fileDialogs.at(0).title, QString());
+        QCOMPARE(f.platform.fileDialogs.at(0).defaultSuffix, QString());
     }
     QCOMPARE(f.readFile(current), dialog ? QByteArray("old") : QByteArray("t1\r\nt2"));
     QCOMPARE(f.readFile(chosen), dialog ? QByteArray("t1\r\nt2") : QByteArray());

@@ -575,6 +575,10 @@ void TestMainWindow::windowSnapsToMinimumSize()
     w.setOuterSizeTwips(6000, 8000);
     QCOMPARE(w.outerWidthTwips(), 6000);
     QCOMPARE(w.outerHeightTwips(), 8400);
+    // Between two pixels the window takes the larger: its size never reads back short of the one set.
+    w.setOuterSizeTwips(5675, 8405);
+    QCOMPARE(w.outerWidthTwips(), 5685);
+    QCOMPARE(w.outerHeightTwips(), 8415);
     w.setOuterSizeTwips(5670, 8400);
     QCOMPARE(twipRect(test::titleBox(w)), QRect(465, 1035, 5010, 4245));
     QCOMPARE(twipRect(test::albumBox(w)).width(), 2625);

@@ -1,5 +1,6 @@
 #include "support/ScriptedPlatform.h"
 
+#include "app/logic/CdTextFile.h"
 #include "app/logic/OutcomeBoxes.h"
 #include "app/logic/Session.h"
 #include "text/Cp932.h"
@@ -127,6 +128,8 @@ private slots:
     void commands();
     void startUp_data();
     void startUp();
+    void exportProposesName_data();
+    void exportProposesName();
     void rejectedCharacterIsShownWhereItStands();
     void movedTitleSelectsItsEntry();
     void endRemovesSnapshot();
@@ -361,6 +364,34 @@ void TestSession::commands()
     if (fileName.endsWith(QLatin1String(".cdt")))
         QCOMPARE(f.read(fileName) != "(none)",
                  f.boxes().constLast().contains(QStringLiteral("書き出し完了")));
+}
+
+void TestSession::exportProposesName_data()
+{
+    QTest::addColumn<QString>("document"); // the current file
+    QTest::addColumn<QString>("album");    // as the disc line holds it
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("the document's file first") << u"/d/x.txt"_qs << u"Alb"_qs << u"/d/x.cdt"_qs;
+    QTest::newRow("no file: the album") << QString() << u"Blue Album"_qs << u"Blue Album.cdt"_qs;
+    QTest::newRow("a slash names no folder") << QString() << u"AC/DC"_qs << u"AC_DC.cdt"_qs;
+    QTest::newRow("NUL and line feed") << QString() << u"a\0b\nc"_qs << u"a_b_c.cdt"_qs;
+    QTest::newRow("not hidden") << QString() << u"..hidden"_qs << u"hidden.cdt"_qs;
+    QTest::newRow("dots and blanks at the start") << QString() << u". .x"_qs << u"x.cdt"_qs;
+    QTest::newRow("blanks trimmed") << QString() << u"\u3000 名前 \u3000"_qs << u"名前.cdt"_qs;
+    QTest::newRow("only a dot: none") << QString() << u"."_qs << QString();
+    QTest::newRow("only blanks: none") << QString() << u"\u3000 "_qs << QString();
+    QTest::newRow("no album: none") << QString() << QString() << QString();
+    QTest::newRow("long Japanese: 200 bytes at most")
+        << QString() << QString(100, QChar(0x3042)) << QString(66, QChar(0x3042)) + u".cdt"_qs;
+    QTest::newRow("a pair over the limit goes whole")
+        << QString() << QString(199, u'x') + u"\U0001F600"_qs << QString(199, u'x') + u".cdt"_qs;
+}
+
+void TestSession::exportProposesName()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, album);
+    QTEST(cdTextFileName(document, album), "proposed");
 }
 
 void TestSession::startUp_data()

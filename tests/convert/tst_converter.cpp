@@ -220,8 +220,7 @@ void TestConverter::convert_data()
                "は、その文字を含む曲名やアルバム名が何も表示されません。 "
                "1曲目の曲名「髙」(U+9AD9) → 高 2曲目の曲名「①」(U+2460) → （１） "
                "「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。\n")
-        << QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\t髙橋\r\n2\t①\r\n")
-        << QStringList{};
+        << QStringLiteral("ja\r\n0\tＡｌｂｕｍ\tＡｒｔｉｓｔ\r\n1\t髙橋\r\n2\t①\r\n") << QStringList{};
     QTest::newRow("output in a folder that is a file")
         << twoTitles << QStringList{QStringLiteral("--type"), QStringLiteral("ja")} + names
         << QStringLiteral("in.txt/album.txt") << 1 << QString()
@@ -251,7 +250,14 @@ void TestConverter::convert_data()
     const QString quotes = QStringLiteral("ja\r\n0\tＡ＼Ｂ\tＣ＂Ｄ\r\n1\t＇朝＇\r\n");
     QTest::newRow("ja layout: ＼＂＇ kept")
         << cp932::encode(quotes).bytes << QStringList{} << QStringLiteral("quotes.txt") << 0
-        << QStringLiteral("ja: 4 / 253 パック\n") << QString() << quotes << QStringList{};
+        << QStringLiteral("ja: 4 / 253 パック\n")
+        << QStringLiteral(
+               "velnora: CD-TEXT機種依存文字: ja ブロックにJIS X 0208にない文字 (機種依存文字) "
+               "があります。CD-TEXTとしては正しく書けますが、一部の読み取りソフトで作られたプレーヤーで"
+               "は、その文字を含む曲名やアルバム名が何も表示されません。 "
+               "アーティスト名「＂」(U+FF02) → ” 1曲目の曲名「＇」(U+FF07) → ’ "
+               "「→」の後の文字に置き換えると、どのプレーヤーでも表示されます。\n")
+        << quotes << QStringList{};
     QTest::newRow("layout with --type: edited again, the place in the user's file")
         << cp932::encode(QStringLiteral("en\r\n0\tA\tB\r\n1\tRain\r\n3\tab")).bytes + utf8("\xef\xbd\xb1\r\n")
         << QStringList{QStringLiteral("--type"), QStringLiteral("en")} << QStringLiteral("x.cdt") << 1
@@ -463,8 +469,10 @@ void TestConverter::convert()
             QCOMPARE(bytes, input);
     } else {
         QCOMPARE(bytes, cdtext::exportCdText(layout).bytes);
-        // An independent reader finds every block as the layout has it.
-        QCOMPARE(layoutReadByLibcdio(bytes), layout);
+        // An independent reader finds every block as the layout has it; libcdio drops a text with a
+        // character outside JIS X 0208 whole, which is what the warning says.
+        if (!error.contains(QStringLiteral("機種依存文字")))
+            QCOMPARE(layoutReadByLibcdio(bytes), layout);
         // libburn reads the file and the first title as written.
         QProcess cdrskin;
         cdrskin.start(QStringLiteral("cdrskin"), {QStringLiteral("textfile_to_v07t=") + outPath});
@@ -473,8 +481,10 @@ void TestConverter::convert()
         const QString first = layout.section(QStringLiteral("\r\n"), 2, 2).section(QLatin1Char('\t'), 1);
         QByteArray title = "(none)";
         for (const QByteArray &line : cdrskin.readAllStandardOutput().split('\n'))
-            if (line.startsWith("Track 01 Title"))
+            if (line.startsWith("Track 01 Title")) {
                 title = line.mid(line.indexOf("= ") + 2);
+                break; // the first block's
+            }
         QCOMPARE(title, cp932::encode(first).bytes);
     }
     // Byte for byte what the window's session writes for the same input.
@@ -629,7 +639,7 @@ void TestConverter::documentedExamples()
         for (const QString &file : std::as_const(made))
             QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
     } else if (!command.contains(QLatin1String("--help")) && !command.contains(QLatin1String("--version"))) {
-        QCOMPARE(out, QString()); // no box: the file was found and loaded
+        QCOMPARE(out, QStringLiteral("window shown\n")); // no box: the file was found and loaded
     }
 }
 

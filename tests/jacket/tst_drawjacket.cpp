@@ -281,6 +281,8 @@ void TestDrawJacket::typefaceNames()
     QFETCH(int, index);
     QFETCH(QString, name);
     QCOMPARE(typefaceName(index), name);
+    // The jacket window turns the name back into its spin's index.
+    QCOMPARE(typefaceIndex(name), name.isEmpty() ? 0 : index);
 }
 
 void TestDrawJacket::sizeRule_data()

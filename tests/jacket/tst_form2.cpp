@@ -321,11 +321,23 @@ void TestForm2::spins()
     const qint64 before = get<QLabel>(QStringLiteral("Picture1"))->pixmap().cacheKey();
     clickPart(bar, upOrLeft ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
     QCOMPARE(text->text(), expected);
-    if (field.startsWith(QLatin1String("Text4"))) {
-        const JacketSettings s = m_form->settings();
-        QCOMPARE(field.endsWith(QLatin1String("(1)")) ? s.lineStyle.typeface : s.listStyle.typeface,
-                 expected);
-    }
+    // The field shows the setting the drawing reads.
+    const JacketSettings s = m_form->settings();
+    const QMap<QString, QString> shown{
+        {QStringLiteral("Text1(1)"), QString::number(s.frameLeft)},
+        {QStringLiteral("Text1(2)"), QString::number(s.frameTop)},
+        {QStringLiteral("Text1(3)"), QString::number(s.frameWidth)},
+        {QStringLiteral("Text1(4)"), QString::number(s.frameHeight)},
+        {QStringLiteral("Text2(1)"), QString::number(s.lineLeft)},
+        {QStringLiteral("Text2(2)"), QString::number(s.lineTop)},
+        {QStringLiteral("Text2(3)"), QString::number(s.lineStyle.fontSize)},
+        {QStringLiteral("Text3(1)"), QString::number(s.listLeft)},
+        {QStringLiteral("Text3(2)"), QString::number(s.listTop)},
+        {QStringLiteral("Text3(3)"), QString::number(s.listStyle.fontSize)},
+        {QStringLiteral("Text4(1)"), s.lineStyle.typeface},
+        {QStringLiteral("Text4(2)"), s.listStyle.typeface},
+    };
+    QCOMPARE(shown.value(field), expected);
     // A change redraws the preview; a click at the end of the range changes nothing.
     const bool changed = bar->setting() != start;
     QCOMPARE(get<QLabel>(QStringLiteral("Picture1"))->pixmap().cacheKey() != before, changed);
@@ -620,6 +632,8 @@ void TestForm2::printsTrueMillimetres()
         QCOMPARE(m_fx->platform.fileDialogs.size(), 1);
         QVERIFY(m_fx->platform.fileDialogs.constFirst().save);
         QCOMPARE(m_fx->platform.fileDialogs.constFirst().filter, QStringLiteral("PDFファイル(*.pdf)"));
+        QCOMPARE(m_fx->platform.fileDialogs.constFirst().title, QStringLiteral("PDF保存"));
+        QCOMPARE(m_fx->platform.fileDialogs.constFirst().defaultSuffix, QStringLiteral("pdf"));
     }
 }
 

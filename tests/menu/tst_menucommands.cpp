@@ -364,27 +364,47 @@ void TestMenuCommands::webPages_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opens"); // whether the desktop has a browser for it
 
-    QTest::newRow("Yahoo(jp)") << u"ヤフー"_qs << u"http://music.yahoo.co.jp/"_qs;
+    QTest::newRow("Yahoo(jp)") << u"ヤフー"_qs << u"http://music.yahoo.co.jp/"_qs << true;
     QTest::newRow("Amazon(jp)") << u"アマゾンjp"_qs
                                 << u"http://www.amazon.co.jp/exec/obidos/tg/browse/-/561956/ref=cs_tab_m_1_4/"
-                                   "250-0000000-0000000"_qs;
+                                   "250-0000000-0000000"_qs
+                                << true;
     QTest::newRow("Amazon(com)")
         << u"アマゾンcom"_qs
         << u"http://www.amazon.com/exec/obidos/tg/browse/-/5174/ref%3Dtab%5Fm%5Fm%5F9/"
-           "002-0000000-0000000"_qs;
+           "002-0000000-0000000"_qs
+        << true;
+    QTest::newRow("Yahoo(jp) without a browser: told, with the address")
+        << u"ヤフー"_qs << u"http://music.yahoo.co.jp/"_qs << false;
+    QTest::newRow("Amazon(com) without a browser: the address as handed over")
+        << u"アマゾンcom"_qs
+        << u"http://www.amazon.com/exec/obidos/tg/browse/-/5174/ref%3Dtab%5Fm%5Fm%5F9/"
+           "002-0000000-0000000"_qs
+        << false;
 }
 
 void TestMenuCommands::webPages()
 {
     QFETCH(QString, item);
     QFETCH(QString, address);
+    QFETCH(bool, opens);
+    m_f->platform.setShellOpenFails(!opens);
+    // The address as handed to the browser ("%5F" is "_" to QUrl, "%3D" stays).
+    const QString failure = u"開けません！\r\n"_qs + QUrl(address).toString();
+    if (!opens)
+        m_f->platform.expectBox(failure);
     QVERIFY(triggerAction(*m_f->window, item));
     QCOMPARE(m_f->platform.openedUrls.size(), 1);
     const QUrl url = m_f->platform.openedUrls.constFirst();
     QCOMPARE(url, QUrl(address));
     QCOMPARE(url.scheme(), u"http"_qs);
-    QVERIFY(m_f->platform.messages.isEmpty());
+    QCOMPARE(m_f->platform.messages.size(), opens ? 0 : 1);
+    if (!opens) {
+        QCOMPARE(m_f->platform.messages.at(0).icon, Platform::Icon::Stop);
+        QCOMPARE(m_f->platform.messages.at(0).buttons, Platform::Buttons::Ok);
+    }
 }
 
 void TestMenuCommands::storeAddressesEndInVisitIdentifier()
@@ -407,20 +427,27 @@ void TestMenuCommands::helpFileIsOpened_data()
     QTest::addColumn<QString>("programFolder");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("help.chm beside the program") << u"."_qs << QStringList{u"help.chm"_qs} << u"help.chm"_qs;
+    QTest::addColumn<bool>("opens"); // whether the desktop has a viewer for it
+    QTest::newRow("help.chm beside the program")
+        << u"."_qs << QStringList{u"help.chm"_qs} << u"help.chm"_qs << true;
+    QTest::newRow("help.chm without a viewer: told, with its path")
+        << u"."_qs << QStringList{u"help.chm"_qs} << u"help.chm"_qs << false;
+    QTest::newRow("installed manual without a browser: told, with its path")
+        << u"bin"_qs << QStringList{u"share/doc/velnora/manual/index.html"_qs}
+        << u"share/doc/velnora/manual/index.html"_qs << false;
     QTest::newRow("help.chm before the manual")
-        << u"."_qs << QStringList{u"manual/index.html"_qs, u"help.chm"_qs} << u"help.chm"_qs;
+        << u"."_qs << QStringList{u"manual/index.html"_qs, u"help.chm"_qs} << u"help.chm"_qs << true;
     QTest::newRow("manual beside the program")
-        << u"."_qs << QStringList{u"manual/index.html"_qs} << u"manual/index.html"_qs;
+        << u"."_qs << QStringList{u"manual/index.html"_qs} << u"manual/index.html"_qs << true;
     QTest::newRow("installed manual") << u"bin"_qs << QStringList{u"share/doc/velnora/manual/index.html"_qs}
-                                      << u"share/doc/velnora/manual/index.html"_qs;
+                                      << u"share/doc/velnora/manual/index.html"_qs << true;
     QTest::newRow("installed help.chm before the installed manual")
         << u"bin"_qs
         << QStringList{u"share/doc/velnora/manual/index.html"_qs, u"share/doc/velnora/help.chm"_qs}
-        << u"share/doc/velnora/help.chm"_qs;
+        << u"share/doc/velnora/help.chm"_qs << true;
     QTest::newRow("manual beside the program before the installed one")
         << u"bin"_qs << QStringList{u"share/doc/velnora/manual/index.html"_qs, u"bin/manual/index.html"_qs}
-        << u"bin/manual/index.html"_qs;
+        << u"bin/manual/index.html"_qs << true;
 }
 
 void TestMenuCommands::helpFileIsOpened()
@@ -428,6 +455,7 @@ void TestMenuCommands::helpFileIsOpened()
     QFETCH(QString, programFolder);
     QFETCH(QStringList, files);
     QFETCH(QString, opened);
+    QFETCH(bool, opens);
     const QDir root(m_f->dir.path());
     QVERIFY(root.mkpath(programFolder));
     for (const QString &file : files) {
@@ -435,10 +463,13 @@ void TestMenuCommands::helpFileIsOpened()
         m_f->writeFile(file, "ITSF");
     }
     m_f->platform.setProgramFolder(root.filePath(programFolder));
+    m_f->platform.setShellOpenFails(!opens);
+    if (!opens)
+        m_f->platform.expectBox(u"開けません！\r\n"_qs + m_f->path(opened));
 
     QVERIFY(triggerAction(*m_f->window, u"ヘルプファイル"_qs));
     QCOMPARE(m_f->platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(m_f->path(opened))});
-    QVERIFY(m_f->platform.messages.isEmpty());
+    QCOMPARE(m_f->platform.messages.size(), opens ? 0 : 1);
 }
 
 void TestMenuCommands::missingHelpFileShowsNothing()
@@ -564,26 +595,34 @@ void TestMenuCommands::exportCdTextFile_data()
     QTest::addColumn<QString>("titles");
     QTest::addColumn<QString>("text"); // the box after the command
     QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("document"); // the current file, in the folder; none when empty
+    QTest::addColumn<QString>("proposed"); // the name the dialog starts from
 
     QTest::newRow("written: each block's use and the burn command")
         << Titles
         << u"en: 5 / 253 パック\r\nja: 10 / 253 パック\r\n\r\n"
            u"cdrskin -v dev=/dev/sr0 -audio -pad textfile=album.cdt 01.wav 02.wav"_qs
-        << true;
+        << true << u"album.txt"_qs << u"album.cdt"_qs;
+    QTest::newRow("no document file: the album's name is proposed")
+        << Titles
+        << u"en: 5 / 253 パック\r\nja: 10 / 253 パック\r\n\r\n"
+           u"cdrskin -v dev=/dev/sr0 -audio -pad textfile=album.cdt 01.wav 02.wav"_qs
+        << true << QString() << u"Blue Album.cdt"_qs;
     QTest::newRow("over capacity: refused with the edit's words, no name asked")
         << QString(30, u'x').append(u"\r\n"_qs).repeated(10) +
                QString(100, u'y').append(u"\r\n"_qs).repeated(30)
         << u"CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。\r\n"
            u"en ブロック: 318 / 253 パック\r\nja ブロック: 635 / 253 パック"_qs
-        << false;
+        << false << u"album.txt"_qs << QString();
 }
 
-// "CD-TEXTファイルに書き出し" after "編集" as "en + ja", from a document opened as album.txt.
+// "CD-TEXTファイルに書き出し" after "編集" as "en + ja"; the file is written as album.cdt.
 void TestMenuCommands::exportCdTextFile()
 {
     QFETCH(QString, titles);
     QFETCH(QString, text);
     QFETCH(bool, written);
+    QFETCH(QString, document);
     fillDocument();
     m_f->window->session().setTitles(titles);
     m_f->window->session().setEditType(EditType::EnJa);
@@ -592,7 +631,8 @@ void TestMenuCommands::exportCdTextFile()
     if (!written)
         m_f->platform.expectBox(); // the edit's warning that the text is over capacity
     showOutcome(m_f->platform, m_f->window->session().edit()); // as "編集" shows it
-    m_f->window->session().setCurrentFile(m_f->path(u"album.txt"_qs));
+    if (!document.isEmpty())
+        m_f->window->session().setCurrentFile(m_f->path(document));
     m_f->platform.clear();
     const QString cdt = m_f->path(u"album.cdt"_qs);
     if (written)
@@ -604,7 +644,11 @@ void TestMenuCommands::exportCdTextFile()
     if (written) {
         QVERIFY(m_f->platform.fileDialogs.at(0).save);
         QCOMPARE(m_f->platform.fileDialogs.at(0).filter, u"CD-TEXTファイル(*.cdt)"_qs);
-        QCOMPARE(m_f->platform.fileDialogs.at(0).startName, cdt);
+        QFETCH(QString, proposed);
+        QCOMPARE(m_f->platform.fileDialogs.at(0).startName,
+                 document.isEmpty() ? proposed : m_f->path(proposed));
+        QCOMPARE(m_f->platform.fileDialogs.at(0).title, u"CD-TEXTファイルに書き出し"_qs);
+        QCOMPARE(m_f->platform.fileDialogs.at(0).defaultSuffix, u"cdt"_qs);
     }
     QCOMPARE(m_f->platform.messages.size(), 1);
     const ScriptedPlatform::Message box = m_f->platform.messages.at(0);

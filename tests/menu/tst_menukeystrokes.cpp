@@ -36,7 +36,7 @@ public:
         QTest::qFail(qPrintable(QStringLiteral("unexpected box \"%1\"").arg(text)), __FILE__, __LINE__);
         return Ok;
     }
-    void shellOpen(const QUrl &url) override { openedUrls.append(url); }
+    void shellOpen(const QUrl &url, std::function<void(bool)>) override { openedUrls.append(url); }
     QString programFolder() const override { return m_folder; }
     QString userDataFolder() const override { return m_folder; }
     QString commandLine() const override { return QString(); }

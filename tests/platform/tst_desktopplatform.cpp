@@ -1,21 +1,31 @@
 #include "app/logic/HelpLocation.h"
 #include "platform/DesktopPlatform.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <functional>
+#include <optional>
 
 using namespace velnora;
 
@@ -77,6 +87,29 @@ private:
 
 constexpr int StartTimeout = 60000; // a busy shared machine
 
+// Runs act on the modal dialog or box as soon as one is up, until act says it is done with it; a
+// modal window still up after the timeout is rejected, so that a failing test does not hang.
+void whenModal(const std::function<bool(QWidget *)> &act)
+{
+    auto *poll = new QTimer;
+    auto *deadline = new QElapsedTimer;
+    deadline->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        const bool expired = deadline->elapsed() > StartTimeout;
+        if (modal && !expired && !act(modal))
+            return;
+        if (!modal && !expired)
+            return;
+        if (expired && modal)
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        delete deadline;
+        poll->deleteLater();
+        poll->stop();
+    });
+    poll->start(10);
+}
+
 } // namespace
 
 class TestDesktopPlatform : public QObject
@@ -101,6 +134,11 @@ private slots:
     void fileSizeOfFolderCannotBeTaken();
     void dialogFiltersKeepCaptionsAndShowEveryFile_data();
     void dialogFiltersKeepCaptionsAndShowEveryFile();
+    void saveDialogTitleAndSuffix_data();
+    void saveDialogTitleAndSuffix();
+    void boxTextCanBeSelected();
+    void shellOpenTellsFailure_data();
+    void shellOpenTellsFailure();
 
 private:
     QTemporaryDir m_runtime;
@@ -418,6 +456,152 @@ void TestDesktopPlatform::dialogFiltersKeepCaptionsAndShowEveryFile()
         return names;
     };
     QTRY_COMPARE(listed(), listedByLast);
+}
+
+void TestDesktopPlatform::saveDialogTitleAndSuffix_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("existing"); // a file already in the folder
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("asked"); // the file the replace question names; none when empty
+    const QString exportTitle = QStringLiteral("CD-TEXTファイルに書き出し");
+    const QString cdt = QStringLiteral("cdt");
+    QTest::newRow("export: .cdt added") << exportTitle << cdt << QStringLiteral("guiexport") << QString()
+                                        << QStringLiteral("guiexport.cdt") << QString();
+    QTest::newRow("export: the question names the file with .cdt")
+        << exportTitle << cdt << QStringLiteral("guiexport") << QStringLiteral("guiexport.cdt")
+        << QStringLiteral("guiexport.cdt") << QStringLiteral("guiexport.cdt");
+    QTest::newRow("export: a file without .cdt is not asked about")
+        << exportTitle << cdt << QStringLiteral("guiexport") << QStringLiteral("guiexport")
+        << QStringLiteral("guiexport.cdt") << QString();
+    QTest::newRow("pdf: .pdf added") << QStringLiteral("PDF保存") << QStringLiteral("pdf")
+                                     << QStringLiteral("jk") << QString() << QStringLiteral("jk.pdf")
+                                     << QString();
+    QTest::newRow("pdf: a name with its extension as typed")
+        << QStringLiteral("PDF保存") << QStringLiteral("pdf") << QStringLiteral("jk.pdf") << QString()
+        << QStringLiteral("jk.pdf") << QString();
+    QTest::newRow("document save: as typed, the dialog's own title")
+        << QString() << QString() << QStringLiteral("titles") << QStringLiteral("titles")
+        << QStringLiteral("titles") << QStringLiteral("titles");
+}
+
+// The real dialog, typed into and accepted; a replace question is answered Yes.
+void TestDesktopPlatform::saveDialogTitleAndSuffix()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, suffix);
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(QString, chosen);
+    QFETCH(QString, asked);
+    QTemporaryDir dir;
+    if (!existing.isEmpty()) {
+        QFile file(dir.filePath(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QFileDialog reference;
+    reference.setAcceptMode(QFileDialog::AcceptSave);
+    QString shownTitle;
+    QString question;
+    bool typedIn = false;
+    whenModal([&](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+            return true;
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog || typedIn)
+            return false;
+        typedIn = true;
+        shownTitle = dialog->windowTitle();
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        return asked.isEmpty();
+    });
+    DesktopPlatform p;
+    const QString path = p.saveFileName(
+        QStringLiteral("ファイル(*.%1)").arg(suffix.isEmpty() ? QStringLiteral("txt") : suffix),
+        dir.filePath(QStringLiteral("start")), title, suffix);
+    QCOMPARE(path, dir.filePath(chosen));
+    QCOMPARE(shownTitle, title.isEmpty() ? reference.windowTitle() : title);
+    if (asked.isEmpty())
+        QVERIFY2(question.isNull(), qPrintable(question));
+    else
+        QVERIFY2(question.startsWith(asked + QLatin1Char(' ')), qPrintable(question));
+}
+
+void TestDesktopPlatform::boxTextCanBeSelected()
+{
+    const QString text = QStringLiteral("cdrskin -v dev=/dev/sr0 -audio -pad textfile=out.cdt 01.wav");
+    Qt::TextInteractionFlags flags;
+    QString shown;
+    QString selected;
+    whenModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return false;
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        shown = label->text();
+        flags = label->textInteractionFlags();
+        // A drag over the text selects it, as the user would before copying.
+        const QPoint end(label->width() - 1, label->height() - 1);
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseMove(label, end);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, end);
+        selected = label->selectedText();
+        box->button(QMessageBox::Ok)->click();
+        return true;
+    });
+    DesktopPlatform p;
+    QCOMPARE(p.messageBox(text, QString(), Platform::Icon::Information, Platform::Buttons::Ok),
+             Platform::Ok);
+    QCOMPARE(shown, text);
+    QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
+    QCOMPARE(selected, text);
+}
+
+void TestDesktopPlatform::shellOpenTellsFailure_data()
+{
+    QTest::addColumn<QString>("opener"); // the script on the PATH as xdg-open; none when empty
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("opened");
+    const QString help = QStringLiteral("/opt/velnora 1/help.chm");
+    const QString address = QStringLiteral("http://www.amazon.com/ref%3Dtab_m/002-0000000-0000000");
+    QTest::newRow("no program for the file")
+        << QStringLiteral("exit 3") << QUrl::fromLocalFile(help) << help << false;
+    QTest::newRow("opened") << QStringLiteral("exit 0") << QUrl(address) << address << true;
+    QTest::newRow("opener killed") << QStringLiteral("kill -9 $$") << QUrl(address) << address << false;
+    QTest::newRow("no opener at all") << QString() << QUrl(address) << QString() << false;
+}
+
+void TestDesktopPlatform::shellOpenTellsFailure()
+{
+    QFETCH(QString, opener);
+    QFETCH(QUrl, url);
+    QTemporaryDir bin;
+    if (!opener.isEmpty()) {
+        QFile script(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/argument\"\n" + opener.toUtf8() + "\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    std::optional<bool> result;
+    DesktopPlatform p;
+    p.shellOpen(url, [&result](bool opened) { result = opened; });
+    qputenv("PATH", path);
+    // Told later, from the event loop: the window is not kept waiting.
+    QVERIFY(!result);
+    QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), StartTimeout);
+    QTEST(*result, "opened");
+    QFile given(bin.filePath(QStringLiteral("argument")));
+    QTEST(given.open(QIODevice::ReadOnly) ? QString::fromUtf8(given.readAll()) : QString(), "argument");
 }
 
 QTEST_MAIN(TestDesktopPlatform)

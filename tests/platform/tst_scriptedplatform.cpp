@@ -67,7 +67,7 @@ void TestScriptedPlatform::faultFailsTheTest()
     QEXPECT_FAIL("", "the double fails the running test", Continue);
     QPrinter printer;
     if (shown && dialog == QLatin1String("save"))
-        p.saveFileName(QStringLiteral("CD-TEXTファイル(*.cdt)"), QString());
+        p.saveFileName(QStringLiteral("CD-TEXTファイル(*.cdt)"), QString(), QString(), QString());
     else if (shown && dialog == QLatin1String("printer"))
         p.printerDialog(nullptr, printer);
     else if (shown)

@@ -75,12 +75,13 @@ Answer ScriptedPlatform::ask(Question question)
 
 QString ScriptedPlatform::openFileName(const QString &filter, const QString &startName)
 {
-    return fileName({false, filter, startName});
+    return fileName({false, filter, startName, {}, {}});
 }
 
-QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName)
+QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName, const QString &title,
+                                       const QString &defaultSuffix)
 {
-    return fileName({true, filter, startName});
+    return fileName({true, filter, startName, title, defaultSuffix});
 }
 
 QString ScriptedPlatform::fileName(const FileDialog &dialog)
@@ -113,9 +114,11 @@ bool ScriptedPlatform::printerDialog(QWidget *, QPrinter &printer)
     return accept;
 }
 
-void ScriptedPlatform::shellOpen(const QUrl &url)
+void ScriptedPlatform::shellOpen(const QUrl &url, std::function<void(bool opened)> finished)
 {
     openedUrls.append(url);
+    if (finished)
+        finished(!m_shellOpenFails);
 }
 
 void ScriptedPlatform::sendKeys(const QKeySequence &keys)

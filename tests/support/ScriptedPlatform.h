@@ -27,6 +27,8 @@ public:
         bool save;
         QString filter;
         QString startName;
+        QString title;         // empty for the dialog's own
+        QString defaultSuffix; // empty when a name is used as typed
     };
 
     ScriptedPlatform() = default;
@@ -37,11 +39,12 @@ public:
     Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
-    QString saveFileName(const QString &filter, const QString &startName) override;
+    QString saveFileName(const QString &filter, const QString &startName, const QString &title,
+                         const QString &defaultSuffix) override;
     void setDialogParent(QWidget *) override {}
     bool printerAvailable() const override { return m_printerAvailable; }
     bool printerDialog(QWidget *parent, QPrinter &printer) override;
-    void shellOpen(const QUrl &url) override;
+    void shellOpen(const QUrl &url, std::function<void(bool opened)> finished) override;
     void sendKeys(const QKeySequence &keys) override;
     void setStayOnTop(QWidget *window, bool onTop) override;
     QString programFolder() const override { return m_programFolder; }
@@ -72,6 +75,8 @@ public:
     void setCommandLine(const QString &line) { m_commandLine = line; }
     void setOtherInstanceRunning(bool running) { m_otherInstanceRunning = running; }
     void setPrinterAvailable(bool available) { m_printerAvailable = available; }
+    // Whether the desktop fails to open what shellOpen is given; the answer comes at once.
+    void setShellOpenFails(bool fails) { m_shellOpenFails = fails; }
 
     // The record.
     QList<Message> messages;
@@ -104,6 +109,7 @@ private:
     QString m_commandLine;
     bool m_otherInstanceRunning = false;
     bool m_printerAvailable = true;
+    bool m_shellOpenFails = false;
 };
 
 } // namespace velnora

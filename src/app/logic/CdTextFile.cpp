@@ -4,6 +4,7 @@
 #include "app/logic/TextSave.h"
 #include "cdtext/CdTextExport.h"
 #include "cdtext/CdTextTexts.h"
+#include "text/Trim.h"
 
 #include <QFileInfo>
 
@@ -38,12 +39,43 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
     return outcome;
 }
 
+// A name as one file in the dialog's folder: no folder separator or control character (NUL among
+// them), not hidden, no blanks at its ends, and short enough for a file system's 255 bytes with
+// ".cdt" (Japanese takes three bytes a character).
+QString fileNameStem(const QString &name)
+{
+    constexpr qsizetype MaxBytes = 200;
+    QString safe = name;
+    for (QChar &c : safe) {
+        if (c == QLatin1Char('/') || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
+    safe = trimBlanks(safe);
+    while (safe.startsWith(QLatin1Char('.')))
+        safe = trimBlanks(safe.mid(1));
+    QString out;
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < safe.size();) {
+        // A surrogate pair is one character: never cut between its halves.
+        const qsizetype units = safe.at(i).isHighSurrogate() && i + 1 < safe.size() ? 2 : 1;
+        const QString character = safe.mid(i, units);
+        bytes += character.toUtf8().size();
+        if (bytes > MaxBytes)
+            break;
+        out += character;
+        i += units;
+    }
+    return trimBlanks(out);
+}
+
 } // namespace
 
-QString cdTextFileName(const QString &documentFile)
+QString cdTextFileName(const QString &documentFile, const QString &album)
 {
-    if (documentFile.isEmpty())
-        return QString();
+    if (documentFile.isEmpty()) {
+        const QString stem = fileNameStem(album);
+        return stem.isEmpty() ? QString() : stem + QStringLiteral(".cdt");
+    }
     const QFileInfo info(documentFile);
     const QString stem = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
     const QString folder = documentFile.left(documentFile.size() - info.fileName().size());
@@ -53,6 +85,16 @@ QString cdTextFileName(const QString &documentFile)
 QString cdTextFileFilter()
 {
     return QStringLiteral("CD-TEXTファイル(*.cdt)");
+}
+
+QString cdTextFileDialogTitle()
+{
+    return QStringLiteral("CD-TEXTファイルに書き出し");
+}
+
+QString cdTextFileSuffix()
+{
+    return QStringLiteral("cdt");
 }
 
 CdTextFileOutcome checkCdTextFile(const QString &layout)

@@ -25,9 +25,12 @@ struct CdTextFileOutcome {
 };
 
 // The name the export's save dialog proposes: the document's file with ".cdt" in place of its
-// extension; empty without a file.
-QString cdTextFileName(const QString &documentFile);
+// extension; without a file, the album (as the disc line holds it) made fit for a file name, with
+// ".cdt"; empty when nothing of the album is left.
+QString cdTextFileName(const QString &documentFile, const QString &album);
 QString cdTextFileFilter();
+QString cdTextFileDialogTitle();
+QString cdTextFileSuffix();
 
 // The layout as CD-TEXT, or why it cannot be, before any file name is asked for.
 CdTextFileOutcome checkCdTextFile(const QString &layout);

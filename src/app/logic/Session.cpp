@@ -302,7 +302,9 @@ Outcome Session::saveAs()
 
 Outcome Session::saveWithDialog()
 {
-    const QString path = m_platform->saveFileName(messages::saveFilter(), m_lastFileName);
+    // No title and no suffix: the dialog as the document's own save has always shown it.
+    const QString path =
+        m_platform->saveFileName(messages::saveFilter(), m_lastFileName, QString(), QString());
     // A cancelled dialog writes nothing and keeps the current file.
     if (path.isEmpty())
         return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Save);
@@ -346,7 +348,9 @@ Outcome Session::exportCdTextFile()
     // The bytes are valid: whether such texts go on the disc is the user's choice, made before a name.
     if (!check.warning.isEmpty() && ask({Question::WriteNonJis, check.warning}) != Answer::Ok)
         return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Export);
-    const QString path = m_platform->saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile));
+    const QString path =
+        m_platform->saveFileName(cdTextFileFilter(), cdTextFileName(m_currentFile, m_keepAlbum),
+                                 cdTextFileDialogTitle(), cdTextFileSuffix());
     // A cancelled dialog writes nothing.
     if (path.isEmpty())
         return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Export);

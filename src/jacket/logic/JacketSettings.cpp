@@ -19,4 +19,13 @@ QString typefaceName(int index)
     }
 }
 
+int typefaceIndex(const QString &name)
+{
+    for (int i = jacket::Typeface.min; i <= jacket::Typeface.max; ++i) {
+        if (typefaceName(i) == name)
+            return i;
+    }
+    return 0;
+}
+
 } // namespace velnora

@@ -33,6 +33,8 @@ constexpr double SheetHeight = 297.0;
 
 // Typeface names by their 1-based index; an index out of range gives an empty name.
 QString typefaceName(int index);
+// The index of a typeface name; 0 for a name that is none of them.
+int typefaceIndex(const QString &name);
 
 // The jacket settings: the cut frame, the album/artist line and the title list, in millimetres
 // from the sheet's top-left corner and font sizes in points.
