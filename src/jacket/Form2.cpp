@@ -6,6 +6,7 @@
 #include "jacket/logic/JacketPdf.h"
 #include "jacket/logic/JacketSizeRule.h"
 #include "jacket/logic/PainterSurface.h"
+#include "messages/Messages.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -348,8 +349,7 @@ void Form2::print()
     Platform &platform = m_platform;
     // A dialog without a printer would print nothing and say nothing.
     if (!platform.printerAvailable()) {
-        platform.messageBox(QStringLiteral("プリンターが見つかりません。"), QString(),
-                            Platform::Icon::Exclamation, Platform::Buttons::Ok);
+        platform.show(messages::noPrinter());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -362,15 +362,11 @@ void Form2::print()
     const QString file = QDir::toNativeSeparators(printer.outputFileName());
     const QString name = printer.printerName();
     auto failed = [&](bool started) {
-        QString reason;
+        using messages::PrintFailure;
         if (!file.isEmpty())
-            reason = QStringLiteral("「%1」に書き込めません。").arg(file);
-        else if (!started)
-            reason = QStringLiteral("プリンター「%1」で印刷を始められません。").arg(name);
+            platform.show(messages::printFailed(PrintFailure::File, file));
         else
-            reason = QStringLiteral("プリンター「%1」がエラーを報告しました。").arg(name);
-        platform.messageBox(QStringLiteral("印刷できませんでした。\r\n") + reason, QString(),
-                            Platform::Icon::Stop, Platform::Buttons::Ok);
+            platform.show(messages::printFailed(started ? PrintFailure::Printer : PrintFailure::Start, name));
     };
     QPainter painter;
     if (!painter.begin(&printer)) {

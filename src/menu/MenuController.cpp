@@ -197,8 +197,7 @@ void MenuController::fileopen(const QUrl &openpath)
     const QString shown = openpath.isLocalFile() ? openpath.toLocalFile() : openpath.toString();
     m_platform.shellOpen(openpath, [platform, shown](bool opened) {
         if (!opened)
-            platform->messageBox(QStringLiteral("開けません！\r\n") + shown, QString(),
-                                 CorePlatform::Icon::Stop, CorePlatform::Buttons::Ok);
+            platform->show(messages::cannotOpenAddress(shown));
     });
 }
 

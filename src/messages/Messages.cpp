@@ -139,4 +139,31 @@ QString versionTitle()
     return QStringLiteral("バージョン情報");
 }
 
+Box cannotOpenAddress(const QString &shown)
+{
+    return {cannotOpen() + QStringLiteral("\r\n") + shown, QString(), BoxIcon::Stop, BoxButtons::Ok};
+}
+
+Box noPrinter()
+{
+    return {QStringLiteral("プリンターが見つかりません。"), QString(), BoxIcon::Exclamation, BoxButtons::Ok};
+}
+
+Box printFailed(PrintFailure failure, const QString &where)
+{
+    QString reason;
+    switch (failure) {
+    case PrintFailure::File:
+        reason = QStringLiteral("「%1」に書き込めません。").arg(where);
+        break;
+    case PrintFailure::Start:
+        reason = QStringLiteral("プリンター「%1」で印刷を始められません。").arg(where);
+        break;
+    case PrintFailure::Printer:
+        reason = QStringLiteral("プリンター「%1」がエラーを報告しました。").arg(where);
+        break;
+    }
+    return {QStringLiteral("印刷できませんでした。\r\n") + reason, QString(), BoxIcon::Stop, BoxButtons::Ok};
+}
+
 } // namespace velnora::messages

@@ -32,7 +32,12 @@ Box editDone();
 // The name of a field (1 album, 2 artist, 3 titles), as the window labels it.
 QString fieldName(int field);
 
-// "バージョン情報".
-QString versionTitle();
+// The menu and the jacket window.
+QString versionTitle();                      // "バージョン情報"
+Box cannotOpenAddress(const QString &shown); // a file or web address the desktop opened nothing for
+Box noPrinter();
+// A print that failed: writing the file a dialog chose, starting on the printer, or the printer's error.
+enum class PrintFailure { File, Start, Printer };
+Box printFailed(PrintFailure failure, const QString &where);
 
 } // namespace velnora::messages
