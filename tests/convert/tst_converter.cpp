@@ -226,6 +226,13 @@ void TestConverter::convert_data()
         << QStringLiteral("in.txt/album.txt") << 1 << QString()
         << QStringLiteral("velnora: 保存エラー: 保存できませんでした。 {OUT} {ENOTDIR}\n") << QString()
         << QStringList{};
+    QTest::newRow("IN in a folder that is a file: the system's reason")
+        << twoTitles
+        << QStringList{QStringLiteral("--"), QStringLiteral("--convert"), QStringLiteral("{IN}/x.txt"),
+                       QStringLiteral("-o"), QStringLiteral("{OUT}"),     QStringLiteral("--type"),
+                       QStringLiteral("ja")}
+        << QStringLiteral("x.txt") << 1 << QString()
+        << QStringLiteral("velnora: 開けません！ {IN}/x.txt: {ENOTDIR}\n") << QString() << QStringList{};
     QTest::newRow("unknown option") << twoTitles << QStringList{QStringLiteral("--typo")}
                                     << QStringLiteral("x.txt") << 2 << QString()
                                     << QStringLiteral(
