@@ -76,7 +76,7 @@ private:
 QString cannotOpen(const Outcome &opened)
 {
     const QString reason =
-        opened.refusal == Outcome::Refusal::TooLarge ? overCapReason() : opened.error.reason;
+        opened.refusal == Outcome::Refusal::TooLarge ? messages::overCapReason() : opened.error.reason;
     return QStringLiteral("%1 %2: %3").arg(messages::cannotOpen(), displayPath(opened.file), reason);
 }
 

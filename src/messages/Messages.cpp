@@ -56,6 +56,11 @@ QString notAFileReason()
     return QStringLiteral("ファイルでない可能性があります。");
 }
 
+QString overCapReason()
+{
+    return QStringLiteral("4MBを超えています。");
+}
+
 QString dropTooLarge()
 {
     return QStringLiteral("100KBを超えています！");

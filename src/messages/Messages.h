@@ -18,6 +18,7 @@ Box question(Question question);
 QString otherInstance();  // "２重起動防止！"
 QString cannotOpen();     // "開けません！"
 QString notAFileReason(); // why a file named at start-up could not be read
+QString overCapReason();  // why a file over the cap of "開く" is not opened
 QString dropTooLarge();   // a dropped file over its cap
 QString openFilter();     // the open dialog's filters
 QString saveFilter();     // the save dialog's filter

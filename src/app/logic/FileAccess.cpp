@@ -246,11 +246,6 @@ QString notRegularReason()
     return QStringLiteral("通常のファイルではありません。");
 }
 
-QString overCapReason()
-{
-    return QStringLiteral("4MBを超えています。");
-}
-
 FileRead readFileBounded(const QString &path, qint64 cap, Links links)
 {
     FileRead result;

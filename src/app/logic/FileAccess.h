@@ -34,8 +34,6 @@ enum class Links {
 QString systemReason(int code);
 // The reason for a path that is a folder, pipe or device.
 QString notRegularReason();
-// The reason for a file over OpenSizeCap.
-QString overCapReason();
 
 // Reads a regular file, at most cap + 1 bytes (rounded up to whole 4 KiB blocks: some system files
 // accept no other read sizes), whatever size the file claims. Opened without blocking, so a pipe

@@ -28,11 +28,11 @@ QList<Box> openBoxes(const Outcome &outcome)
     const bool tooLarge = outcome.refusal == Outcome::Refusal::TooLarge;
     switch (outcome.command) {
     case Outcome::Command::StartUp:
-        return {
-            note(messages::cannotOpen() + CrLf + (tooLarge ? overCapReason() : messages::notAFileReason()))};
+        return {note(messages::cannotOpen() + CrLf +
+                     (tooLarge ? messages::overCapReason() : messages::notAFileReason()))};
     case Outcome::Command::Open:
         if (tooLarge)
-            return {note(messages::cannotOpen() + CrLf + overCapReason())};
+            return {note(messages::cannotOpen() + CrLf + messages::overCapReason())};
         return {};
     default:
         return {note(tooLarge ? messages::dropTooLarge() : messages::cannotOpen())};
