@@ -397,15 +397,17 @@ CheckResult Session::hutekisetuchui(Answer confirmation, std::optional<RejectedC
 
 Outcome Session::edit()
 {
-    // 1-2 before the question; the rest once it is answered.
-    if (checkInput(m_album, m_artist, titles()) != InputProblem::None)
-        return editConfirmed();
-    if (ask(editTypeQuestion(m_editType)) == Answer::No)
-        return Outcome::refusedBy(Outcome::Command::Edit, Outcome::Refusal::EditDeclined);
-    return editConfirmed();
+    // A missing field is told before the edit type is asked.
+    const bool filled = checkInput(m_album, m_artist, titles()) == InputProblem::None;
+    return editAnswered(filled ? ask(editTypeQuestion(m_editType)) : Answer::No);
 }
 
 Outcome Session::editConfirmed()
+{
+    return editAnswered(Answer::Yes);
+}
+
+Outcome Session::editAnswered(Answer confirmation)
 {
     // 1-3: nothing changes before these pass.
     if (const InputProblem problem = checkInput(m_album, m_artist, titles()); problem != InputProblem::None) {
@@ -414,7 +416,9 @@ Outcome Session::editConfirmed()
         return refused;
     }
     std::optional<RejectedCharacter> rejected;
-    if (!editMayGoOn(hutekisetuchui(Answer::Yes, rejected))) {
+    if (const CheckResult check = hutekisetuchui(confirmation, rejected); !editMayGoOn(check)) {
+        if (check != CheckResult::CharacterRejected)
+            return Outcome::refusedBy(Outcome::Command::Edit, Outcome::Refusal::EditDeclined);
         Outcome refused = Outcome::refusedBy(Outcome::Command::Edit, Outcome::Refusal::CharacterRejected);
         const QString field = rejected->field == 1 ? m_album : rejected->field == 2 ? m_artist : titles();
         const int line = lineOfPosition(field, rejected->position);

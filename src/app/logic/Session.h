@@ -164,6 +164,7 @@ private:
     void appendFileNames(const QStringList &paths);
     void delHenshumoji();
     void applyTrackToolSwitch();
+    Outcome editAnswered(Answer confirmation);
     CheckResult hutekisetuchui(Answer confirmation, std::optional<RejectedCharacter> &rejected);
     void convertFields(QString (*convert)(const QString &));
     Outcome saveWithDialog();
