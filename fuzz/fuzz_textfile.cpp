@@ -2,7 +2,7 @@
 // the document, the disc line included.
 #include "FuzzSupport.h"
 
-#include "app/logic/Document.h"
+#include "document/Document.h"
 #include "edit/EditMarks.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"

@@ -1,9 +1,8 @@
 // Takes the manual's pictures from the real windows with a sample document, so that they follow every
 // change of the windows. Usage: velnora_screenshots FOLDER
 #include "ScreenshotPlatform.h"
-#include "app/MainWindow.h"
 #include "platform/JapaneseDesktop.h"
-#include "program/ProgramParts.h"
+#include "ui/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -63,7 +62,7 @@ int main(int argc, char *argv[])
     ScreenshotPlatform platform(scratch.path());
 
     // Started as the program starts it, so the snapshot file lives in the scratch folder.
-    velnora::MainWindow window(platform, velnora::programParts());
+    velnora::MainWindow window(platform);
     if (!window.startUp())
         return 1;
     window.show();

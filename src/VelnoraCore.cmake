@@ -1,20 +1,99 @@
-# The core library: text, numbers and geometry only; never shows UI. Both this project and the fuzz
-# targets include this file, so the list of core sources is kept here alone.
-file(GLOB_RECURSE VELNORA_CORE_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_CURRENT_LIST_DIR}/text/*.cpp ${CMAKE_CURRENT_LIST_DIR}/text/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/edit/*.cpp ${CMAKE_CURRENT_LIST_DIR}/edit/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/titles/*.cpp ${CMAKE_CURRENT_LIST_DIR}/titles/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/jacket/logic/*.cpp ${CMAKE_CURRENT_LIST_DIR}/jacket/logic/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/app/logic/*.cpp ${CMAKE_CURRENT_LIST_DIR}/app/logic/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/cdtext/*.cpp ${CMAKE_CURRENT_LIST_DIR}/cdtext/*.h
-  ${CMAKE_CURRENT_LIST_DIR}/messages/*.cpp ${CMAKE_CURRENT_LIST_DIR}/messages/*.h)
-add_library(velnora_core STATIC ${VELNORA_CORE_SOURCES})
-set_target_properties(velnora_core PROPERTIES AUTOMOC ON)
-target_include_directories(velnora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(velnora_core PUBLIC Qt6::Core Qt6::Gui)
+# The layers below the windows: each folder of src/ is one library, listed by its sources. Both this
+# project and the fuzz targets include this file, so the lists are kept here alone.
+#
+# A layer sees only the folders it may reach: its include root is a folder of links to those alone, so
+# an include of any other folder's header does not compile.
+set(VELNORA_SRC ${CMAKE_CURRENT_LIST_DIR})
+
+# velnora_layer(NAME FOLDER [SOURCES file...] [REACHES folder...] [LINKS target...])
+# REACHES lists every folder the layer's code and its headers include, its own first.
+function(velnora_layer name folder)
+  cmake_parse_arguments(LAYER "" "" "SOURCES;REACHES;LINKS" ${ARGN})
+  list(TRANSFORM LAYER_SOURCES PREPEND ${VELNORA_SRC}/${folder}/)
+  if(LAYER_SOURCES)
+    add_library(${name} STATIC ${LAYER_SOURCES})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  set(root ${CMAKE_BINARY_DIR}/layers/${name})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root})
+  foreach(reached ${folder} ${LAYER_REACHES})
+    file(CREATE_LINK ${VELNORA_SRC}/${reached} ${root}/${reached} SYMBOLIC)
+  endforeach()
+  target_include_directories(${name} ${scope} ${root})
+  target_link_libraries(${name} ${scope} ${LAYER_LINKS})
+  if(LAYER_SOURCES)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+endfunction()
+
+velnora_layer(velnora_text text
+  SOURCES Cp932.cpp Cp932.h Lines.cpp Lines.h NativePath.cpp NativePath.h TextFile.cpp TextFile.h Trim.cpp
+          Trim.h Width.cpp Width.h
+  LINKS Qt6::Core)
+
+velnora_layer(velnora_edit edit
+  SOURCES CdTextLayout.cpp CdTextLayout.h CharacterCheck.cpp CharacterCheck.h CheckResult.h EditMarks.cpp
+          EditMarks.h EditType.h InputCheck.cpp InputCheck.h
+  REACHES text
+  LINKS velnora_text)
+
+velnora_layer(velnora_titles titles
+  SOURCES SortTitles.cpp SortTitles.h TitleList.cpp TitleList.h TrackNumbers.cpp TrackNumbers.h
+  REACHES text
+  LINKS velnora_text)
+
+velnora_layer(velnora_cdtext cdtext
+  SOURCES CdTextBlock.h CdTextExport.cpp CdTextExport.h CdTextTexts.cpp CdTextTexts.h JisX0208.cpp JisX0208.h
+          LayoutBlocks.cpp LayoutBlocks.h PackWriter.cpp PackWriter.h
+  REACHES text
+  LINKS velnora_text)
+
+# The program's own texts: captions, messages, the questions it asks.
+velnora_layer(velnora_messages messages
+  SOURCES Box.h Messages.cpp Messages.h ProgramName.h Question.h
+  REACHES edit cdtext text
+  LINKS velnora_edit velnora_cdtext)
+
+# What the session needs from the desktop, as an interface, and the process set-up.
+velnora_layer(velnora_platform_core platform
+  SOURCES CorePlatform.h ProcessSetup.cpp ProcessSetup.h
+  REACHES messages edit cdtext text
+  LINKS velnora_messages)
+
+velnora_layer(velnora_document document
+  SOURCES Document.cpp Document.h DropContents.cpp DropContents.h DroppedName.cpp DroppedName.h
+          SampleDocument.cpp SampleDocument.h
+  REACHES messages edit cdtext text
+  LINKS velnora_messages)
+
+velnora_layer(velnora_files files
+  SOURCES CdTextFile.cpp CdTextFile.h FileAccess.cpp FileAccess.h TextSave.cpp TextSave.h
+  REACHES messages edit cdtext text
+  LINKS velnora_messages)
+
+velnora_layer(velnora_session session
+  SOURCES Outcome.h Session.cpp Session.h Snapshot.cpp Snapshot.h TrackTools.cpp TrackTools.h
+  REACHES document files platform messages edit titles cdtext text
+  LINKS velnora_document velnora_files velnora_platform_core velnora_titles)
+
+# The jacket's drawing, apart from any window: QtGui.
+velnora_layer(velnora_jacket jacket
+  SOURCES DrawJacket.cpp DrawJacket.h JacketPdf.cpp JacketPdf.h JacketSettings.cpp JacketSettings.h
+          JacketSizeRule.cpp JacketSizeRule.h JacketSurface.cpp JacketSurface.h JacketTextStyle.h
+          PainterSurface.cpp PainterSurface.h
+  REACHES document files messages edit cdtext text
+  LINKS velnora_document velnora_files Qt6::Gui)
+
+# Everything below the windows, for the fuzz targets and benchmarks.
+set(VELNORA_CORE_LAYERS velnora_text velnora_edit velnora_titles velnora_cdtext velnora_messages velnora_platform_core
+    velnora_document velnora_files velnora_session velnora_jacket)
+add_library(velnora_core INTERFACE)
+target_link_libraries(velnora_core INTERFACE velnora_session velnora_jacket)
 
 # The installed documentation folder as seen from the installed program's folder.
 include(GNUInstallDirs)
 file(RELATIVE_PATH VELNORA_DOC_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DOCDIR})
-set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/app/logic/HelpLocation.cpp APPEND PROPERTY COMPILE_DEFINITIONS
-  "VELNORA_DOC_FROM_BIN=\"${VELNORA_DOC_FROM_BIN}\"")

@@ -1,11 +1,10 @@
-#include "app/MainWindow.h"
 #include "convert/ConvertOptions.h"
 #include "convert/Converter.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/DesktopStyle.h"
 #include "platform/JapaneseDesktop.h"
 #include "platform/ProcessSetup.h"
-#include "program/ProgramParts.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -143,7 +142,7 @@ int main(int argc, char *argv[])
     velnora::JapaneseDesktop::install();
 
     velnora::DesktopPlatform platform;
-    velnora::MainWindow window(platform, velnora::programParts());
+    velnora::MainWindow window(platform);
     bool running = false;
     velnora::watchTerminationSignals(&window, [&window, &running] { closeWhenIdle(&window, running); });
     const bool exitAfterShow = qEnvironmentVariable("VELNORA_EXIT_AFTER_SHOW") == QLatin1String("1");

@@ -1,7 +1,7 @@
 #include "convert/PlaceInInput.h"
 
-#include "app/logic/TextSave.h"
 #include "edit/EditMarks.h"
+#include "files/TextSave.h"
 
 #include <algorithm>
 

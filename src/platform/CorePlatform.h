@@ -1,8 +1,8 @@
 #pragma once
 
 #include "messages/Box.h"
+#include "messages/ProgramName.h"
 #include "messages/Question.h"
-#include "platform/ProgramName.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
-#include "app/logic/HelpLocation.h"
 #include "messages/Messages.h"
+#include "platform/HelpLocation.h"
 #include "platform/ProcessSetup.h"
 #include "text/NativePath.h"
 

@@ -1,4 +1,4 @@
-#include "app/logic/Document.h"
+#include "document/Document.h"
 #include "edit/CdTextLayout.h"
 #include "edit/EditMarks.h"
 #include "edit/InputCheck.h"

@@ -1,6 +1,6 @@
-#include "jacket/logic/DrawJacket.h"
-#include "jacket/logic/JacketSizeRule.h"
-#include "jacket/logic/JacketSurface.h"
+#include "jacket/DrawJacket.h"
+#include "jacket/JacketSizeRule.h"
+#include "jacket/JacketSurface.h"
 
 #include <QTest>
 

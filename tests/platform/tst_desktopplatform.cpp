@@ -1,5 +1,5 @@
-#include "app/logic/HelpLocation.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/HelpLocation.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -556,8 +556,7 @@ void TestDesktopPlatform::boxTextCanBeSelected()
         return true;
     });
     DesktopPlatform p;
-    QCOMPARE(p.messageBox(text, QString(), Platform::Icon::Information, Platform::Buttons::Ok),
-             Platform::Ok);
+    QCOMPARE(p.messageBox(text, QString(), Platform::Icon::Information, Platform::Buttons::Ok), Platform::Ok);
     QCOMPARE(shown, text);
     QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
     QCOMPARE(selected, text);

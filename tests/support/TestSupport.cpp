@@ -1,7 +1,6 @@
 #include "support/TestSupport.h"
 
 #include "platform/JapaneseDesktop.h"
-#include "program/ProgramParts.h"
 
 #include <QAction>
 #include <QFile>
@@ -23,7 +22,7 @@ WindowFixture::WindowFixture(const QString &commandLine,
     platform.setUserDataFolder(dir.filePath(QStringLiteral("userdata")));
     platform.setCommandLine(commandLine);
     script(platform);
-    window = std::make_unique<MainWindow>(platform, programParts());
+    window = std::make_unique<MainWindow>(platform);
     window->startUp();
     if (show)
         window->show();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainWindow.h"
 #include "support/ScriptedPlatform.h"
+#include "ui/MainWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
