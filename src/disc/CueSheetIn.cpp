@@ -28,6 +28,19 @@ QString inFolder(const QString &name, const QString &folder)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+// libcue keeps the first 99 tracks of a longer sheet and drops the rest without a word.
+int trackLines(const QString &lines)
+{
+    int count = 0;
+    for (const QStringView line : QStringView(lines).split(QLatin1Char('\n'))) {
+        const QStringView word = line.trimmed();
+        if (word.startsWith(QLatin1String("TRACK"), Qt::CaseInsensitive) &&
+            (word.size() == 5 || word[5].isSpace()))
+            ++count;
+    }
+    return count;
+}
+
 CueSheetRead failed(CueProblem problem, int track = 0)
 {
     CueSheetRead read;
@@ -43,6 +56,8 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
     // Sheets from Windows end their lines with CR LF, old Mac ones with CR.
     QString lines = sheetText;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (trackLines(lines) > MaxCueTracks)
+        return failed(CueProblem::TooManyTracks);
     const QByteArray utf8 = lines.toUtf8();
 
     // libcue's parser keeps its state in globals.

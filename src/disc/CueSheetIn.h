@@ -8,6 +8,9 @@
 namespace velnora
 {
 
+// A disc holds tracks 1 to 99.
+constexpr int MaxCueTracks = 99;
+
 // One track of a cue sheet: the part of its file from its INDEX 01 to the next track's INDEX 01 in
 // the same file (the next track's gap belongs to this part), in CD frames of 1/75 second.
 struct CueTrack {
@@ -28,13 +31,14 @@ struct CueSheet {
 
 enum class CueProblem {
     None,
-    File,       // the sheet could not be read: see CueSheetRead::error
-    TooLarge,   // over OpenSizeCap
-    Syntax,     // libcue did not take it, a sheet without tracks included
-    NoFile,     // a track before any FILE line
-    DataTrack,  // a track that is not audio: see CueSheetRead::track
-    NoIndex,    // a track without INDEX 01
-    IndexOrder, // an INDEX 01 before the previous track's in the same file
+    File,          // the sheet could not be read: see CueSheetRead::error
+    TooLarge,      // over OpenSizeCap
+    Syntax,        // libcue did not take it, a sheet without tracks included
+    NoFile,        // a track before any FILE line
+    TooManyTracks, // more than a disc's 99
+    DataTrack,     // a track that is not audio: see CueSheetRead::track
+    NoIndex,       // a track without INDEX 01
+    IndexOrder,    // an INDEX 01 before the previous track's in the same file
 };
 
 struct CueSheetRead {
