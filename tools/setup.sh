@@ -2,8 +2,11 @@
 # Sourced, not run.
 
 # libcdio-dev and cdrskin: independent CD-TEXT readers the tests decode the export with (never linked to the program).
+# libtag1-dev, libcue-dev: the tag and cue sheet readers; id3v2, python3-mutagen, flac, vorbis-tools, sox and
+# ffmpeg make and tag the tests' audio files.
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-                  xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf librsvg2-bin)
+                  xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf librsvg2-bin
+                  libtag1-dev libcue-dev id3v2 python3-mutagen flac vorbis-tools sox ffmpeg)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
 VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev libcdio-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
