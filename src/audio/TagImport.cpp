@@ -1,7 +1,7 @@
 #include "audio/TagImport.h"
 
-#include "app/logic/DroppedName.h"
 #include "audio/TrackOrder.h"
+#include "document/DroppedName.h"
 
 namespace velnora
 {

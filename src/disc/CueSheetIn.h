@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/logic/FileAccess.h"
+#include "files/FileAccess.h"
 
 #include <QList>
 #include <QString>
