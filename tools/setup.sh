@@ -2,8 +2,12 @@
 # Sourced, not run.
 
 # libcdio-dev and cdrskin: independent CD-TEXT readers the tests decode the export with (never linked to the program).
+# FFmpeg's libraries decode the disc's audio; flac, sox, lame, opus-tools and ffmpeg make the tests' audio, and
+# libcdio-utils (cd-info) reads the CD images back.
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
-                  xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf librsvg2-bin)
+                  xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf librsvg2-bin
+                  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+                  flac sox lame opus-tools ffmpeg libcdio-utils)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
 VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev libcdio-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
