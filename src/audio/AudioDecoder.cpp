@@ -103,6 +103,7 @@ struct AudioDecoder::State {
     AVPacket *packet = nullptr;
     AVFrame *frame = nullptr;
     int stream = -1;
+    qint64 knownSamples = -1;    // the length the container gives, where it is exact
     bool copy = false;           // 16-bit 44.1 kHz stereo, taken as decoded
     bool monoCopy = false;       // 16-bit 44.1 kHz mono, each sample to both channels
     bool inputDone = false;      // the last packet was sent to the decoder
@@ -218,6 +219,12 @@ bool AudioDecoder::State::open(const QString &path)
     const bool cd16 = packed == AV_SAMPLE_FMT_S16 && codec->sample_rate == CdSampleRate;
     copy = cd16 && codec->ch_layout.nb_channels == 2;
     monoCopy = cd16 && codec->ch_layout.nb_channels == 1;
+    // FLAC's STREAMINFO counts the samples of the whole stream, exactly, when it is not 0 (a stream
+    // written without knowing its end). Taken as decoded, they are the CD samples one for one.
+    const AVStream *audio = format->streams[stream];
+    if ((copy || monoCopy) && parameters->codec_id == AV_CODEC_ID_FLAC && audio->duration > 0 &&
+        audio->time_base.num == 1 && audio->time_base.den == CdSampleRate)
+        knownSamples = audio->duration;
     return copy || monoCopy || openResampler();
 }
 
@@ -395,9 +402,19 @@ qint64 AudioDecoder::read(qint16 *out, qint64 maxSamples)
     return samples;
 }
 
+qint64 AudioDecoder::knownSamples() const
+{
+    return m_state->info.ok() ? m_state->knownSamples : -1;
+}
+
 AudioInfo probeAudio(const QString &path)
 {
     AudioDecoder decoder(path);
+    if (decoder.knownSamples() > 0) {
+        AudioInfo info = decoder.info();
+        info.samples = decoder.knownSamples();
+        return info;
+    }
     std::vector<qint16> block(2 * CdSampleRate);
     while (decoder.read(block.data(), CdSampleRate) > 0) {
     }

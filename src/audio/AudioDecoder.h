@@ -29,13 +29,19 @@ public:
     // (info() then says why). info().samples counts what was read so far.
     qint64 read(qint16 *out, qint64 maxSamples);
 
+    // The whole length in CD samples where the file states it exactly (FLAC's STREAMINFO of a 16-bit
+    // 44.1 kHz stream); -1 where only decoding it through tells.
+    qint64 knownSamples() const;
+
 private:
     struct State;
     std::unique_ptr<State> m_state;
 };
 
-// Decodes a file through once: its length as CD audio is known exactly only so, since container
-// durations are estimates for lossy codes, and the resampler and the codecs' delays move the end.
+// A file's format and exact length as CD audio. Decoded through once, except where the file states
+// its length exactly: the durations of other containers are estimates or leave out the codecs'
+// delays and padding (MP3, AAC, Opus), and the resampler moves the end. A file that turns out
+// otherwise when the image is written fails there (the decoder counts what it gave).
 AudioInfo probeAudio(const QString &path);
 
 } // namespace velnora::audio

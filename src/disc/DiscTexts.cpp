@@ -74,7 +74,9 @@ QString imageOutcomeText(const ImageOutcome &outcome)
             .arg(outcome.track)
             .arg(fileName(outcome.path), audio::problemText(outcome.audio));
     case ImageOutcome::Failure::Changed:
-        return QStringLiteral("%1曲目の「%2」は確かめた後で変わりました。もう一度保存してください。")
+        return QStringLiteral(
+                   "%1曲目の「%"
+                   "2」の長さが確かめたときと違います。ファイルを確かめて、もう一度保存してください。")
             .arg(outcome.track)
             .arg(fileName(outcome.path));
     case ImageOutcome::Failure::Write:

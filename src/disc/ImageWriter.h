@@ -26,7 +26,7 @@ struct ImageOutcome {
         None,
         BadName, // the name holds a double quote or a control character, which a cue sheet cannot hold
         Decode,  // a track's file failed as it was read again (audio says why)
-        Changed, // a track's file is no longer as long as when it was checked
+        Changed, // a track's file gives another length than it was checked with: changed or cut short
         Write,   // a file could not be written (code and path say which and why)
     };
     Status status = Status::Written;
