@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace velnora::disc
@@ -51,6 +52,8 @@ public:
         }
         return true;
     }
+
+    void setTrack(int number) { m_track = number; }
 
     bool track(int number, const DiscTrack &track)
     {
@@ -180,8 +183,17 @@ ImageOutcome writeCdImage(const QString &cuePath, const DiscCheck &check, const 
     NewFileBeside bin(outcome.files.bin);
     NewFileBeside cdt(outcome.files.cdt);
     NewFileBeside cue(outcome.files.cue);
+    // A folder that takes no new file is told before any audio is decoded.
+    for (const auto &[file, path] :
+         {std::pair<const NewFileBeside &, const QString &>{bin, outcome.files.bin},
+          {cdt, outcome.files.cdt},
+          {cue, outcome.files.cue}}) {
+        if (file.error() != 0)
+            return failWrite(outcome, file, path);
+    }
     BinWriter writer(bin, check.length.frames * FrameBytes, progress, cancel, outcome);
     for (qsizetype i = 0; i < check.tracks.size(); ++i) {
+        writer.setTrack(static_cast<int>(i + 1)); // the gap counts as the track it leads into
         if (!writer.silence(check.length.gaps.at(i) * FrameBytes) ||
             !writer.track(static_cast<int>(i + 1), check.tracks.at(i)))
             return outcome;

@@ -1,3 +1,4 @@
+#include "app/logic/FileAccess.h"
 #include "cdtext/CdTextExport.h"
 #include "disc/CueSheet.h"
 #include "disc/DiscCheck.h"
@@ -11,6 +12,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace velnora;
 using namespace velnora::disc;
@@ -356,6 +360,11 @@ void TestDiscImage::notWritten_data()
         << QStringLiteral("quote") << ImageOutcome::Status::Failed
         << QStringLiteral("「a\"b.cue」: ファイル名に「\"」や制御文字は使えません。別の名前にしてください。");
     QTest::newRow("a full disk") << QStringLiteral("full") << ImageOutcome::Status::Failed << QString();
+    // A file-size limit stops root too: the write fails with EFBIG once SIGXFSZ is ignored.
+    QTest::newRow("a file-size limit")
+        << QStringLiteral("limit") << ImageOutcome::Status::Failed << QString();
+    QTest::newRow("a folder that is a file")
+        << QStringLiteral("not a folder") << ImageOutcome::Status::Failed << QString();
 }
 
 void TestDiscImage::notWritten()
@@ -395,8 +404,17 @@ void TestDiscImage::notWritten()
                   QStringLiteral("size=1m"), QStringLiteral("tmpfs"), folder}))
             QSKIP("no tmpfs can be mounted here");
     }
+    if (how == QLatin1String("not a folder"))
+        folder = out.filePath(QStringLiteral("two.wav"));
     const QString cue =
         folder + (how == QLatin1String("quote") ? QStringLiteral("/a\"b.cue") : QStringLiteral("/x.cue"));
+    rlimit was{};
+    getrlimit(RLIMIT_FSIZE, &was);
+    const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
+    if (how == QLatin1String("limit")) {
+        const rlimit limit{1024 * 1024, was.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
     std::atomic<bool> cancel = false;
     const ImageOutcome outcome = writeCdImage(
         cue, check,
@@ -405,15 +423,23 @@ void TestDiscImage::notWritten()
                 cancel = true;
         },
         &cancel);
+    setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, sigxfsz);
+    if (how == QLatin1String("not a folder"))
+        folder = out.path();
     const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     if (how == QLatin1String("full"))
         run(QStringLiteral("umount"), {folder});
     QCOMPARE(outcome.status, status);
-    if (how == QLatin1String("full")) {
+    if (text.isEmpty()) {
         QCOMPARE(outcome.failure, ImageOutcome::Failure::Write);
-        QCOMPARE(outcome.code, ENOSPC);
+        const int code = how == QLatin1String("full")    ? ENOSPC
+                         : how == QLatin1String("limit") ? EFBIG
+                                                         : ENOTDIR;
+        QCOMPARE(outcome.code, code);
+        QCOMPARE(outcome.path, outcome.files.bin);
         QCOMPARE(imageOutcomeText(outcome),
-                 QStringLiteral("「%1」に書き込めません: デバイスに空き領域がありません").arg(outcome.path));
+                 QStringLiteral("「%1」に書き込めません: %2").arg(outcome.path, systemReason(code)));
     } else {
         QCOMPARE(imageOutcomeText(outcome), text);
     }
