@@ -383,7 +383,8 @@ qint64 AudioDecoder::read(qint16 *out, qint64 maxSamples)
             return -1;
     }
     const size_t values = std::min(wanted, s.pending.size() - s.taken);
-    std::memcpy(out, s.pending.data() + s.taken, values * sizeof(qint16));
+    if (values > 0)
+        std::memcpy(out, s.pending.data() + s.taken, values * sizeof(qint16));
     s.taken += values;
     // The buffer keeps only what is not read yet, so it stays about one block.
     if (s.taken == s.pending.size()) {
