@@ -33,8 +33,8 @@ DiscCheck checkDisc(const QString &layout, const QList<DiscTrack> &tracks, bool 
     check.length = discLength(tracks, gaps);
 
     const cdtext::CdTextExport exported = cdtext::exportCdText(layout);
-    const bool noTitles = layout.trimmed().isEmpty() || exported.refusal == cdtext::Refusal::NotALayout;
-    if (noTitles && exported.tracks == 0) {
+    // Any other text that is not a layout gets the export's own words, which name the line.
+    if (layout.trimmed().isEmpty()) {
         check.refusals.append(refusal(DiscRefusal::Kind::NoLayout));
     } else if (!exported.ok()) {
         const bool overCapacity = exported.refusal == cdtext::Refusal::OverCapacity ||

@@ -52,6 +52,8 @@ private slots:
     void initTestCase();
     void length_data();
     void length();
+    void sheet_data();
+    void sheet();
     void refusals_data();
     void refusals();
     void image_data();
@@ -114,6 +116,37 @@ void TestDiscImage::length()
                                          .arg(total % 75, 2, 10, QLatin1Char('0')));
 }
 
+void TestDiscImage::sheet_data()
+{
+    QTest::addColumn<bool>("withText");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("en texts, a quote and an untitled track")
+        << true
+        << QByteArray(
+               "CDTEXTFILE \"a.cdt\"\nTITLE \"Say 'Hi'\"\nPERFORMER \"Trio\"\nFILE \"a.bin\" BINARY\n"
+               "  TRACK 01 AUDIO\n    TITLE \"One\"\n    PERFORMER \"Trio\"\n    INDEX 01 00:00:00\n"
+               "  TRACK 02 AUDIO\n    PERFORMER \"Trio\"\n    INDEX 00 01:00:00\n    INDEX 01 01:02:00\n");
+    QTest::newRow("no texts")
+        << false
+        << QByteArray("CDTEXTFILE \"a.cdt\"\nFILE \"a.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                      "  TRACK 02 AUDIO\n    INDEX 00 01:00:00\n    INDEX 01 01:02:00\n");
+}
+
+void TestDiscImage::sheet()
+{
+    QFETCH(bool, withText);
+    QFETCH(QByteArray, expected);
+    cdtext::CdTextBlock block;
+    block.tag = QStringLiteral("en");
+    block.album = "Say \"Hi\"";
+    block.artist = "Trio";
+    block.titles = {"One", ""};
+    const DiscLength length = discLength(QList<qint64>{4500, 300}, true);
+    QCOMPARE(cueSheet(QStringLiteral("a.cdt"), QStringLiteral("a.bin"), length, withText ? &block : nullptr),
+             expected);
+}
+
 void TestDiscImage::refusals_data()
 {
     QTest::addColumn<QString>("layout");
@@ -131,6 +164,15 @@ void TestDiscImage::refusals_data()
                                << QStringList{QStringLiteral(
                                       "曲名がありません。曲名を入力して「編集」してください。")}
                                << false;
+    QTest::newRow("blanks only") << QStringLiteral(" \r\n") << three << true
+                                 << QStringList{QStringLiteral(
+                                        "曲名がありません。曲名を入力して「編集」してください。")}
+                                 << false;
+    QTest::newRow("not a layout: the export's own words")
+        << QStringLiteral("en\r\n0\tA\tB\r\n1\tOne\r\nstray line\r\n") << three << true
+        << QStringList{cdtext::exportCdText(QStringLiteral("en\r\n0\tA\tB\r\n1\tOne\r\nstray line\r\n"))
+                           .message.join(QStringLiteral("\r\n"))}
+        << false;
     QTest::newRow("fewer files than tracks")
         << Layout << three.mid(0, 2) << true
         << QStringList{QStringLiteral(
