@@ -71,6 +71,15 @@ rows.append(("start-up to shown window vs bare Qt", "1.3 ×",
 rows.append(("peak memory vs bare Qt", "1.3 ×",
              f"{app['peak_rss_ratio']:.2f} × ({app['peak_rss_kb'] / 1024:.1f} MB vs {bare['peak_rss_kb'] / 1024:.1f} MB)",
              app["peak_rss_ratio"] / 1.3))
+with tempfile.TemporaryDirectory(dir=build) as folder:  # the build's disk, for both writers
+    image = by_name(json.loads(subprocess.run([os.path.join(bench, "bench_image"), folder, "5"],
+                                              check=True, capture_output=True, text=True).stdout))
+ten, full = image["image/10min"], image["image/74min"]
+rows.append(("10-minute CD image from FLAC vs flac -d", "1.5 ×",
+             f"{ten['cpu_ratio']:.2f} × ({ten['cpu_time']:.0f} ms vs {ten['flac_cpu_time']:.0f} ms, "
+             f"wall {ten['real_time']:.0f} vs {ten['flac_real_time']:.0f})", ten["cpu_ratio"] / 1.5))
+rows.append(("peak memory, 74-minute CD image", "150 MB", f"{full['peak_rss_kb'] / 1024:.1f} MB",
+             full["peak_rss_kb"] / 1024 / 150))
 
 widths = [max(len(r[i]) for r in rows + [("figure", "target", "measured")]) for i in range(3)]
 print(f"{'figure':<{widths[0]}}  {'target':<{widths[1]}}  {'measured':<{widths[2]}}  ratio")

@@ -2,11 +2,13 @@
 # Sourced, not run.
 
 # libcdio-dev and cdrskin: independent CD-TEXT readers the tests decode the export with (never linked to the program).
-# libtag1-dev, libcue-dev: the tag and cue sheet readers; id3v2, python3-mutagen, flac, vorbis-tools, sox and
-# ffmpeg make and tag the tests' audio files.
+# The disc: FFmpeg's libraries decode the audio, TagLib reads the tags, libcue the cue sheets. For the tests:
+# flac, sox, lame, opus-tools and ffmpeg make their audio, id3v2, python3-mutagen and vorbis-tools tag it,
+# and libcdio-utils (cd-info) reads the CD images back.
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
                   xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf librsvg2-bin
-                  libtag1-dev libcue-dev id3v2 python3-mutagen flac vorbis-tools sox ffmpeg)
+                  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libtag1-dev libcue-dev
+                  flac sox lame opus-tools ffmpeg libcdio-utils id3v2 python3-mutagen vorbis-tools)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
 VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev libcdio-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)

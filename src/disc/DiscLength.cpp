@@ -1,0 +1,36 @@
+#include "disc/DiscLength.h"
+
+namespace velnora::disc
+{
+
+DiscLength discLength(const QList<qint64> &trackFrames, bool gaps)
+{
+    DiscLength length;
+    for (qsizetype i = 0; i < trackFrames.size(); ++i) {
+        const qint64 gap = gaps && i > 0 ? GapFrames : 0;
+        length.gaps.append(gap);
+        length.frames += gap;
+        length.starts.append(length.frames);
+        length.frames += trackFrames.at(i);
+    }
+    return length;
+}
+
+DiscLength discLength(const QList<DiscTrack> &tracks, bool gaps)
+{
+    QList<qint64> frames;
+    for (const DiscTrack &track : tracks)
+        frames.append(track.audio.frames());
+    return discLength(frames, gaps);
+}
+
+QString cueTime(qint64 frames)
+{
+    const qint64 perMinute = 60 * audio::FramesPerSecond;
+    return QStringLiteral("%1:%2:%3")
+        .arg(frames / perMinute, 2, 10, QLatin1Char('0'))
+        .arg(frames % perMinute / audio::FramesPerSecond, 2, 10, QLatin1Char('0'))
+        .arg(frames % audio::FramesPerSecond, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace velnora::disc

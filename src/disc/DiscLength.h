@@ -1,0 +1,37 @@
+#pragma once
+
+#include "audio/AudioInfo.h"
+
+#include <QList>
+#include <QString>
+
+namespace velnora::disc
+{
+
+constexpr qint64 GapFrames = 2 * audio::FramesPerSecond;        // before each track after the first
+constexpr qint64 MinTrackFrames = 4 * audio::FramesPerSecond;   // the shortest track the disc takes
+constexpr qint64 WarnFrames = 74 * 60 * audio::FramesPerSecond; // 333,000: what every disc holds
+constexpr qint64 MaxFrames = 80 * 60 * audio::FramesPerSecond;  // 360,000: the longest discs
+
+// One track of the disc: its file and that file as CD audio.
+struct DiscTrack {
+    QString path;
+    audio::AudioInfo audio;
+};
+
+// The disc's tracks in sectors, the gaps included when they are on.
+struct DiscLength {
+    qint64 frames = 0;
+    QList<qint64> starts; // each track's first frame of audio (its INDEX 01)
+    QList<qint64> gaps;   // each track's gap before it: 0 for the first, GapFrames after it when on
+    bool overWarning() const { return frames > WarnFrames; }
+    bool overLimit() const { return frames > MaxFrames; }
+};
+
+DiscLength discLength(const QList<qint64> &trackFrames, bool gaps);
+DiscLength discLength(const QList<DiscTrack> &tracks, bool gaps);
+
+// A frame count as a cue sheet writes it: minutes, seconds and frames, "mm:ss:ff".
+QString cueTime(qint64 frames);
+
+} // namespace velnora::disc
