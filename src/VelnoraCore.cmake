@@ -75,10 +75,30 @@ velnora_layer(velnora_files files
   REACHES messages edit cdtext text
   LINKS velnora_messages)
 
+# The disc: decoding its audio (FFmpeg), the files' tags (TagLib), cue sheets (libcue), the CD image;
+# QtCore only.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(TAGLIB REQUIRED IMPORTED_TARGET taglib)
+pkg_check_modules(LIBCUE REQUIRED IMPORTED_TARGET libcue)
+pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libswresample libavutil)
+velnora_layer(velnora_audio audio
+  SOURCES AudioDecoder.cpp AudioDecoder.h AudioInfo.h AudioProblem.h AudioTags.cpp AudioTags.h AudioTexts.cpp
+          AudioTexts.h BoundedTagStream.cpp BoundedTagStream.h TagImport.cpp TagImport.h TagText.cpp TagText.h
+          TrackOrder.cpp TrackOrder.h
+  REACHES document files messages edit cdtext text
+  LINKS velnora_document velnora_files PkgConfig::TAGLIB PkgConfig::FFMPEG)
+velnora_layer(velnora_disc disc
+  SOURCES CueSheet.cpp CueSheet.h CueSheetIn.cpp CueSheetIn.h DiscCheck.cpp DiscCheck.h DiscLength.cpp
+          DiscLength.h DiscRefusal.h DiscTexts.cpp DiscTexts.h ImageWriter.cpp ImageWriter.h NewFileBeside.cpp
+          NewFileBeside.h
+  REACHES audio document files messages edit cdtext text
+  LINKS velnora_audio velnora_cdtext PkgConfig::LIBCUE)
+
 velnora_layer(velnora_session session
-  SOURCES Outcome.h Session.cpp Session.h Snapshot.cpp Snapshot.h TrackTools.cpp TrackTools.h
-  REACHES document files platform messages edit titles cdtext text
-  LINKS velnora_document velnora_files velnora_platform_core velnora_titles)
+  SOURCES DiscTracks.cpp DiscTracks.h Outcome.h Session.cpp Session.h Snapshot.cpp Snapshot.h TrackTools.cpp
+          TrackTools.h
+  REACHES disc audio document files platform messages edit titles cdtext text
+  LINKS velnora_disc velnora_document velnora_files velnora_platform_core velnora_titles)
 
 # The jacket's drawing, apart from any window: QtGui.
 velnora_layer(velnora_jacket jacket
@@ -90,7 +110,7 @@ velnora_layer(velnora_jacket jacket
 
 # Everything below the windows, for the fuzz targets and benchmarks.
 set(VELNORA_CORE_LAYERS velnora_text velnora_edit velnora_titles velnora_cdtext velnora_messages velnora_platform_core
-    velnora_document velnora_files velnora_session velnora_jacket)
+    velnora_document velnora_files velnora_audio velnora_disc velnora_session velnora_jacket)
 add_library(velnora_core INTERFACE)
 target_link_libraries(velnora_core INTERFACE velnora_session velnora_jacket)
 

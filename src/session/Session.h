@@ -5,6 +5,7 @@
 #include "edit/EditType.h"
 #include "messages/Box.h"
 #include "messages/Question.h"
+#include "session/DiscTracks.h"
 #include "session/Outcome.h"
 #include "session/Snapshot.h"
 #include "session/TrackTools.h"
@@ -73,6 +74,10 @@ public:
     Snapshot &snapshot() { return m_snapshot; }
 
     // The track-number group.
+    // The disc's tracks: the audio file of each track.
+    const DiscTracks &disc() const { return m_disc; }
+    DiscTracks &disc() { return m_disc; }
+
     const TrackTools &trackTools() const { return m_tools; }
     void setTrackToolSwitch(bool on);
     void setNumberingMode(NumberingMode mode);
@@ -192,6 +197,7 @@ private:
     bool m_fileNameDrop = false;
     Snapshot m_snapshot;
     TrackTools m_tools;
+    DiscTracks m_disc;
     QCollator m_collator;
 };
 
