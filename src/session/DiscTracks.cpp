@@ -2,10 +2,67 @@
 
 #include "audio/AudioDecoder.h"
 
+#include <QThread>
+
 namespace velnora
 {
 
 DiscTracks::DiscTracks(QObject *parent) : QObject(parent) {}
+
+DiscTracks::~DiscTracks()
+{
+    // A probe in flight reads files only; it ends with the file it is on.
+    for (QThread *worker : std::as_const(m_workers)) {
+        worker->requestInterruption();
+        worker->wait();
+        delete worker;
+    }
+}
+
+void DiscTracks::probeLater(const QStringList &paths, bool append)
+{
+    QList<disc::DiscTrack> tracks = append ? m_tracks : QList<disc::DiscTrack>();
+    for (const QString &path : paths) {
+        tracks.append({path, {}});
+        m_unprobed.insert(path);
+    }
+    setTracks(tracks);
+    QThread *worker = QThread::create([this, paths] {
+        QList<disc::DiscTrack> done;
+        for (const QString &path : paths) {
+            if (QThread::currentThread()->isInterruptionRequested())
+                return;
+            done.append({path, audio::probeAudio(path)});
+        }
+        // Delivered on this object's thread; dropped if it is gone.
+        QMetaObject::invokeMethod(
+            this, [this, done] { probed(done); }, Qt::QueuedConnection);
+    });
+    m_workers.append(worker);
+    connect(worker, &QThread::finished, this, [this, worker] {
+        m_workers.removeOne(worker);
+        worker->deleteLater();
+    });
+    worker->start(QThread::LowPriority);
+}
+
+void DiscTracks::probed(const QList<disc::DiscTrack> &tracks)
+{
+    // By path: the user may have removed or moved tracks meanwhile.
+    bool changedAny = false;
+    for (const disc::DiscTrack &done : tracks) {
+        if (!m_unprobed.remove(done.path))
+            continue;
+        for (disc::DiscTrack &track : m_tracks) {
+            if (track.path == done.path) {
+                track.audio = done.audio;
+                changedAny = true;
+            }
+        }
+    }
+    if (changedAny || m_unprobed.isEmpty())
+        emit changed();
+}
 
 QStringList DiscTracks::files() const
 {
@@ -33,6 +90,11 @@ void DiscTracks::setFiles(const QStringList &paths)
 
 void DiscTracks::setTracks(const QList<disc::DiscTrack> &tracks)
 {
+    // A path set again with its probe already made is no longer waited for.
+    for (const disc::DiscTrack &track : tracks) {
+        if (track.audio.ok() && track.audio.samples > 0)
+            m_unprobed.remove(track.path);
+    }
     m_tracks = tracks;
     emit changed();
 }
