@@ -22,6 +22,12 @@ DiscTracks::~DiscTracks()
 void DiscTracks::probeLater(const QStringList &paths, bool append)
 {
     QList<disc::DiscTrack> tracks = append ? m_tracks : QList<disc::DiscTrack>();
+    if (!m_probeOnThread) {
+        for (const QString &path : paths)
+            tracks.append({path, audio::probeAudio(path)});
+        setTracks(tracks);
+        return;
+    }
     for (const QString &path : paths) {
         tracks.append({path, {}});
         m_unprobed.insert(path);

@@ -38,6 +38,8 @@ public:
     // Until its probe arrives a track's audio is empty and probing() is true.
     void probeLater(const QStringList &paths, bool append = false);
     bool probing() const { return !m_unprobed.isEmpty(); }
+    // Off for a face without an event loop, which waits for the probe anyway: probeLater probes at once.
+    void setProbeOnThread(bool on) { m_probeOnThread = on; }
     void remove(int index);
     // Moves a track one place up (-1) or down (+1); nothing at either end.
     void move(int index, int step);
@@ -52,6 +54,7 @@ private:
     QSet<QString> m_unprobed; // the paths whose probe has not arrived
     QList<QThread *> m_workers;
     bool m_gaps = true;
+    bool m_probeOnThread = true;
 };
 
 } // namespace velnora
