@@ -590,9 +590,9 @@ void TestConverter::documentedExamples_data()
     }
 }
 
-// In a scratch folder with plain titles (titles.txt, and -x.txt for the window) and two layouts as
-// "保存" writes them (saved/): the example ends with 0, says nothing on standard error (the window
-// shows no box) and a conversion writes its files.
+// In a scratch folder with plain titles (titles.txt, and -x.txt for the window), two layouts as
+// "保存" writes them (saved/) and two 5-second WAVs (01.wav, 02.wav): the example ends with 0, says nothing
+// on standard error (the window shows no box) and a conversion writes its files.
 void TestConverter::documentedExamples()
 {
     QFETCH(QString, command);
@@ -619,6 +619,13 @@ void TestConverter::documentedExamples()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    for (const char *name : {"01.wav", "02.wav"})
+        QVERIFY(testaudio::run(QStringLiteral("sox"),
+                               {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                                QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
+                                QStringLiteral("16"), folder.filePath(QLatin1String(name)),
+                                QStringLiteral("synth"), QStringLiteral("5"), QStringLiteral("sine"),
+                                QStringLiteral("440")}));
     const QStringList before = filesUnder(dir.path());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
