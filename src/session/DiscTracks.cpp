@@ -2,6 +2,7 @@
 
 #include "audio/AudioDecoder.h"
 
+#include <QHash>
 #include <QThread>
 
 namespace velnora
@@ -21,16 +22,34 @@ DiscTracks::~DiscTracks()
 
 void DiscTracks::probeLater(const QStringList &paths, bool append)
 {
+    QList<disc::DiscTrack> parts;
+    for (const QString &path : paths)
+        parts.append({path, {}});
+    probeLater(parts, append);
+}
+
+void DiscTracks::probeLater(const QList<disc::DiscTrack> &parts, bool append)
+{
     QList<disc::DiscTrack> tracks = append ? m_tracks : QList<disc::DiscTrack>();
+    QStringList paths;
+    for (const disc::DiscTrack &part : parts) {
+        if (!paths.contains(part.path))
+            paths << part.path;
+    }
     if (!m_probeOnThread) {
-        for (const QString &path : paths)
-            tracks.append({path, audio::probeAudio(path)});
+        QHash<QString, audio::AudioInfo> probedFiles;
+        for (const QString &path : std::as_const(paths))
+            probedFiles.insert(path, audio::probeAudio(path));
+        for (disc::DiscTrack part : parts) {
+            part.audio = probedFiles.value(part.path);
+            tracks.append(part);
+        }
         setTracks(tracks);
         return;
     }
-    for (const QString &path : paths) {
-        tracks.append({path, {}});
-        m_unprobed.insert(path);
+    for (const disc::DiscTrack &part : parts) {
+        tracks.append(part);
+        m_unprobed.insert(part.path);
     }
     setTracks(tracks);
     QThread *worker = QThread::create([this, paths] {

@@ -37,6 +37,8 @@ public:
     // their own: decoding a lossy file through takes seconds, which the window must not wait for.
     // Until its probe arrives a track's audio is empty and probing() is true.
     void probeLater(const QStringList &paths, bool append = false);
+    // The same for tracks that may be parts of their files: each file probed once.
+    void probeLater(const QList<disc::DiscTrack> &parts, bool append = false);
     bool probing() const { return !m_unprobed.isEmpty(); }
     // Off for a face without an event loop, which waits for the probe anyway: probeLater probes at once.
     void setProbeOnThread(bool on) { m_probeOnThread = on; }

@@ -328,12 +328,17 @@ Outcome Session::openCueSheet(const QString &path)
         return refused;
     }
     clearDocument();
-    QStringList files;
-    QSet<QString> distinct;
+    QList<disc::DiscTrack> parts;
+    QSet<QString> files;
+    bool cut = false;
     for (const CueTrack &track : read.sheet.tracks) {
-        if (!distinct.contains(track.file))
-            files << track.file;
-        distinct.insert(track.file);
+        disc::DiscTrack part;
+        part.path = track.file;
+        part.start = track.start * audio::SamplesPerFrame;
+        part.length = track.length < 0 ? -1 : track.length * audio::SamplesPerFrame;
+        cut = cut || part.cut();
+        parts.append(part);
+        files.insert(track.file);
     }
     // A file of its own for each track names an untitled one, as a dropped file does; the parts of
     // one file have no name but the track's.
@@ -347,8 +352,10 @@ Outcome Session::openCueSheet(const QString &path)
     setAlbum(read.sheet.album);
     setArtist(read.sheet.artist);
     setTitles(titleText);
-    // A file cut at each INDEX 01 is listed once: the image takes whole files as its tracks.
-    m_disc.probeLater(files);
+    // The parts of a cut file hold the sheet's own gaps: no silence goes between them.
+    if (cut)
+        m_disc.setGaps(false);
+    m_disc.probeLater(parts);
     henshumae();
     setCurrentFile(path);
     Outcome done = Outcome::of(Outcome::Kind::Done, Outcome::Command::Open);

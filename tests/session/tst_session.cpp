@@ -646,14 +646,14 @@ void TestSession::titlesFromFiles_data()
                        .bytes)
         << QStringLiteral("盤") << QStringLiteral("歌手") << QStringLiteral("一曲目\r\na\r\n")
         << QStringList{QStringLiteral("b.flac"), QStringLiteral("a.flac")} << QStringList{};
-    QTest::newRow("open a UTF-8 cue sheet: one file cut, listed once")
+    QTest::newRow("open a UTF-8 cue sheet: one file cut at each INDEX 01")
         << false
         << openCue(QStringLiteral("TITLE \"盤\"\nFILE \"b.flac\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"前\"\n"
                                   "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"後\"\n"
                                   "    INDEX 01 00:02:00\n")
                        .toUtf8())
         << QStringLiteral("盤") << QString() << QStringLiteral("前\r\n後\r\n")
-        << QStringList{QStringLiteral("b.flac")} << QStringList{};
+        << QStringList{QStringLiteral("b.flac 0-150"), QStringLiteral("b.flac 150-")} << QStringList{};
     QTest::newRow("open a cue sheet without INDEX 01: told, the document kept")
         << false
         << openCue(QByteArrayLiteral("FILE \"b.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n"))
@@ -696,10 +696,19 @@ void TestSession::titlesFromFiles()
     QTRY_VERIFY(!f.session.disc().probing());
     QStringList names;
     for (const disc::DiscTrack &track : f.session.disc().tracks()) {
-        names << QFileInfo(track.path).fileName();
+        // A part of a file: its frames within it.
+        names << QFileInfo(track.path).fileName() +
+                     (track.cut()
+                          ? QStringLiteral(" %1-%2")
+                                .arg(track.start / 588)
+                                .arg(track.length < 0 ? QString()
+                                                      : QString::number((track.start + track.length) / 588))
+                          : QString());
         QCOMPARE(track.audio.frames(), 5 * 75);
     }
     QCOMPARE(names, tracks);
+    // The parts of one file hold their own gaps.
+    QCOMPARE(f.session.disc().gaps(), !names.join(QString()).contains(QLatin1Char('-')));
     // Each command that took the files left the edited state; "取消" gives the old titles back.
     QCOMPARE(f.session.isEdited(), tracks.isEmpty());
     if (QByteArray(QTest::currentDataTag()).startsWith("import") && !tracks.isEmpty()) {
