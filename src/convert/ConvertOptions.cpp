@@ -79,6 +79,15 @@ ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage la
             convert = true;
             continue;
         }
+        if (argument == QLatin1String("--audio")) {
+            // Every argument up to the next option, or to "--", is a file of the disc.
+            options.audioGiven = true;
+            if (firstConverterOption.isEmpty())
+                firstConverterOption = argument;
+            while (i + 1 < arguments.size() && i + 1 != end && !isOption(arguments.at(i + 1)))
+                options.audio << arguments.at(++i);
+            continue;
+        }
         if (!isOption(argument)) {
             operands << argument;
             continue;
@@ -138,16 +147,27 @@ ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage la
                 .arg(firstConverterOption));
     options.request = ConvertOptions::Request::Convert;
     operands.removeAll(QString());
-    if (operands.isEmpty())
+    options.audio.removeAll(QString());
+    if (options.audioGiven && options.audio.isEmpty())
+        return usageError(say(QStringLiteral("--audio needs the audio files of the tracks"),
+                              QStringLiteral("--audio には曲の音声ファイルが必要です")));
+    if (operands.isEmpty() && !options.audioGiven)
         return usageError(say(QStringLiteral("--convert needs an input file"),
                               QStringLiteral("--convert には入力ファイルが必要です")));
     if (operands.size() > 1)
         return usageError(
             say(QStringLiteral("one input file only"), QStringLiteral("入力ファイルは1つだけです")));
-    options.input = operands.constFirst();
+    options.input = operands.value(0);
     if (!outputGiven || options.output.isEmpty())
         return usageError(say(QStringLiteral("--convert needs -o OUT"),
                               QStringLiteral("--convert には -o 出力 が必要です")));
+    if (options.audioGiven && !options.output.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive))
+        return usageError(say(QStringLiteral("with --audio, OUT is the image's cue sheet: NAME.cue"),
+                              QStringLiteral("--audio では出力はイメージのCUEシート(名前.cue)です")));
+    if (options.input.isEmpty() && !options.type)
+        return usageError(say(QStringLiteral("titles from the audio files' tags need --type en, ja or en+ja"),
+                              QStringLiteral("音声ファイルのタグから曲名を取るには --type en、ja、en+ja "
+                                             "のどれかが必要です")));
     return options;
 }
 
@@ -158,6 +178,7 @@ QString convertUsage(UserLanguage language)
             "使い方: velnora [ファイル]\n"
             "        velnora -- ファイル   (名前が - で始まるファイル)\n"
             "        velnora --convert 入力 -o 出力 [--type en|ja|en+ja] [--album 文字列] [--artist 文字列]\n"
+            "        velnora --convert [入力] -o 名前.cue [--type ...] --audio 音声ファイル...\n"
             "        velnora --help | --version\n"
             "\n"
             "--convert は「編集」と同じ検査と変換を、ウィンドウもディスプレイも使わずに行います。\n"
@@ -168,6 +189,9 @@ QString convertUsage(UserLanguage language)
             "  --type      作るブロック。曲名だけのファイルには必要\n"
             "  --album     アルバム名(ファイルのものの代わりに)\n"
             "  --artist    アーティスト名(ファイルのものの代わりに)\n"
+            "  --audio     曲ごとの音声ファイル(次のオプションまで)。名前.cue、名前.bin、名前.cdt の\n"
+            "              CDイメージを書きます。入力がなければ曲名、アルバム名、アーティスト名は\n"
+            "              ファイルのタグから取ります\n"
             "CD_TEXT形式の入力は、--type、--album、--artist がなければ書かれたとおりに書き出します。\n"
             "どれかがあれば曲名に戻して「編集」し直します。\n"
             "終了ステータス: 0 書き出した、1 入力を受け付けなかった(何も書いていない)、2 使い方の誤り\n");
@@ -175,6 +199,7 @@ QString convertUsage(UserLanguage language)
         "Usage: velnora [FILE]\n"
         "       velnora -- FILE   (a file whose name starts with -)\n"
         "       velnora --convert IN -o OUT [--type en|ja|en+ja] [--album TEXT] [--artist TEXT]\n"
+        "       velnora --convert [IN] -o NAME.cue [--type ...] --audio FILE...\n"
         "       velnora --help | --version\n"
         "\n"
         "--convert checks and converts titles as \"編集\" does, without a window or a display.\n"
@@ -185,6 +210,9 @@ QString convertUsage(UserLanguage language)
         "  --type      the blocks to make; plain titles need it, a layout gives its own\n"
         "  --album     the album name (in place of the file's)\n"
         "  --artist    the artist name (in place of the file's)\n"
+        "  --audio     the audio file of each track (up to the next option); writes the CD image\n"
+        "              NAME.cue, NAME.bin and NAME.cdt. Without IN the titles, album and artist come\n"
+        "              from the files' tags\n"
         "A CD_TEXT layout in IN is written as it stands unless --type, --album or --artist is given;\n"
         "any of them turns it back into titles and edits them again.\n"
         "Exit status: 0 written, 1 input refused (nothing written), 2 usage error.\n");

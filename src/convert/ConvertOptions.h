@@ -19,6 +19,10 @@ struct ConvertOptions {
     std::optional<EditType> type;
     std::optional<QString> album;
     std::optional<QString> artist;
+    // --audio: the files of the disc's tracks, in track order; OUT is then a cue sheet. Without IN
+    // they give the titles too.
+    bool audioGiven = false;
+    QStringList audio;
     QString error; // for UsageError: what was wrong, one line in the user's language
 
     // Whether an option asks for the titles to be edited again rather than a layout kept as written.

@@ -2,6 +2,9 @@
 
 #include "cdtext/CdTextTexts.h"
 #include "convert/PlaceInInput.h"
+#include "disc/DiscCheck.h"
+#include "disc/DiscTexts.h"
+#include "disc/ImageWriter.h"
 #include "document/Document.h"
 #include "edit/EditMarks.h"
 #include "files/CdTextFile.h"
@@ -80,10 +83,37 @@ QString cannotOpen(const Outcome &opened)
     return QStringLiteral("%1 %2: %3").arg(messages::cannotOpen(), displayPath(opened.file), reason);
 }
 
-// "名前を付けて保存" or the export to OUT, as the session's commands do it; check is the layout's.
-Converter::Result write(Session &session, Report &report, const QString &output,
+// The CD image of the layout in the title box and the disc's files: every refusal told, nothing
+// written then.
+Converter::Result writeImage(Session &session, Report &report, const ConvertOptions &options,
+                             const CdTextFileOutcome &layout)
+{
+    const disc::DiscCheck check =
+        disc::checkDisc(session.titles(), session.disc().tracks(), session.disc().gaps());
+    if (!check.ok()) {
+        for (const disc::DiscRefusal &refusal : check.refusals)
+            report.warn(QString(), disc::refusalText(refusal));
+        return report.refused();
+    }
+    const disc::ImageOutcome written = disc::writeCdImage(options.output, check);
+    if (!written.ok()) {
+        report.warn(QString(), disc::imageOutcomeText(written));
+        return report.refused();
+    }
+    return report.written(layout.use + QStringList{disc::burnCommand(written.files)});
+}
+
+// "名前を付けて保存" or the export to OUT, as the session's commands do it, or with audio files the
+// CD image; check is the layout's.
+Converter::Result write(Session &session, Report &report, const ConvertOptions &options,
                         const CdTextFileOutcome &check)
 {
+    const QString &output = options.output;
+    if (options.audioGiven) {
+        // The files as given are the tracks, in place of any a cue sheet in IN named.
+        session.disc().setFiles(options.audio);
+        return writeImage(session, report, options, check);
+    }
     if (isCdTextName(output)) {
         const Outcome exported = session.exportCdTextFileTo(output);
         if (!exported.done()) {
@@ -123,6 +153,8 @@ QString editRefusal(const Outcome &edited, const Session &session, const PlaceIn
 
 Converter::Result Converter::run(const ConvertOptions &options, UserLanguage language)
 {
+    if (options.input.isEmpty())
+        return fromTags(options);
     // Checked before anything is read: a save onto IN would leave the user no copy as written.
     if (isSameFile(options.input, options.output))
         return {2,
@@ -132,6 +164,7 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
                      .arg(displayPath(options.output))}};
     // "開く" with the name given: the session reads IN once, and gives its lines as read.
     Session session;
+    session.disc().setProbeOnThread(false);
     const Outcome opened = session.openFile(options.input);
     if (!opened.done())
         return {1, {}, {cannotOpen(opened)}};
@@ -162,7 +195,7 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
         // The export warns by itself; a layout kept as text is told what the export would say.
         if (!isCdTextName(options.output))
             report.warnOfLayout(check, true);
-        return write(session, report, options.output, check);
+        return write(session, report, options, check);
     }
 
     if (options.album)
@@ -174,7 +207,38 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
     if (!edited.done())
         return {1, {}, {editRefusal(edited, session, PlaceInInput(options, lines, language))}};
     report.warnOfLayout(edited.cdText, true);
-    return write(session, report, options.output, edited.cdText);
+    return write(session, report, options, edited.cdText);
+}
+
+Converter::Result Converter::fromTags(const ConvertOptions &options)
+{
+    // The window's "音声ファイルから曲名を取り込む" into empty boxes, then "編集" with the type given.
+    Session session;
+    session.disc().setProbeOnThread(false);
+    const Outcome imported = session.importAudioTitles(options.audio);
+    if (!imported.skipped.isEmpty()) {
+        const Box box = messages::skippedAudio(imported.skipped, !imported.done());
+        return {1, {}, {oneLine(box.title, box.text)}};
+    }
+    if (options.album)
+        session.setAlbum(*options.album);
+    if (options.artist)
+        session.setArtist(*options.artist);
+    session.setEditType(*options.type);
+    const Outcome edited = session.editConfirmed();
+    if (edited.refusal == Outcome::Refusal::InputMissing)
+        return {
+            1,
+            {},
+            {oneLine(messages::inputProblemTitle(edited.input), messages::inputProblemText(edited.input))}};
+    if (!edited.done())
+        return {1,
+                {},
+                {oneLine(messages::rejectionTitle(),
+                         messages::rejectionText(edited.rejected->character.character))}};
+    Report report;
+    report.warnOfLayout(edited.cdText, true);
+    return writeImage(session, report, options, edited.cdText);
 }
 
 } // namespace velnora

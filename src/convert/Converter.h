@@ -22,6 +22,9 @@ public:
     };
 
     static Result run(const ConvertOptions &options, UserLanguage language);
+
+private:
+    static Result fromTags(const ConvertOptions &options);
 };
 
 } // namespace velnora

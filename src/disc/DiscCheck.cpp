@@ -62,9 +62,9 @@ DiscCheck checkDisc(const QString &layout, const QList<DiscTrack> &tracks, bool 
             r.kind = DiscRefusal::Kind::Undecodable;
             r.audio = track.audio;
             check.refusals.append(r);
-        } else if (track.audio.samples < MinTrackFrames * audio::SamplesPerFrame) {
+        } else if (track.samples() < MinTrackFrames * audio::SamplesPerFrame) {
             r.kind = DiscRefusal::Kind::TooShort;
-            r.frames = track.audio.frames();
+            r.frames = track.frames();
             check.refusals.append(r);
         }
     }

@@ -20,7 +20,7 @@ DiscLength discLength(const QList<DiscTrack> &tracks, bool gaps)
 {
     QList<qint64> frames;
     for (const DiscTrack &track : tracks)
-        frames.append(track.audio.frames());
+        frames.append(track.frames());
     return discLength(frames, gaps);
 }
 

@@ -13,10 +13,21 @@ constexpr qint64 MinTrackFrames = 4 * audio::FramesPerSecond;   // the shortest 
 constexpr qint64 WarnFrames = 74 * 60 * audio::FramesPerSecond; // 333,000: what every disc holds
 constexpr qint64 MaxFrames = 80 * 60 * audio::FramesPerSecond;  // 360,000: the longest discs
 
-// One track of the disc: its file and that file as CD audio.
+// One track of the disc: its file and that file as CD audio, or the part of it a cue sheet cuts.
 struct DiscTrack {
     QString path;
-    audio::AudioInfo audio;
+    audio::AudioInfo audio; // the whole file
+    qint64 start = 0;       // the first CD sample of the track within the file
+    qint64 length = -1;     // its CD samples; -1 to the end of the file
+    bool cut() const { return start > 0 || length >= 0; }
+    // The track's CD samples, as far as the file reaches.
+    qint64 samples() const
+    {
+        const qint64 rest = audio.samples > start ? audio.samples - start : 0;
+        return length < 0 || length > rest ? rest : length;
+    }
+    // Whole frames: the last one is padded with silence.
+    qint64 frames() const { return (samples() + audio::SamplesPerFrame - 1) / audio::SamplesPerFrame; }
 };
 
 // The disc's tracks in sectors, the gaps included when they are on.

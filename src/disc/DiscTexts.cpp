@@ -52,6 +52,31 @@ QString refusalText(const DiscRefusal &refusal)
     return QString();
 }
 
+QString cueProblemText(CueProblem problem, int track)
+{
+    switch (problem) {
+    case CueProblem::Syntax:
+        return QStringLiteral(
+            "CUEシートとして読めません。TRACK と INDEX 01 のある CUEシートを選んでください。");
+    case CueProblem::NoFile:
+        return QStringLiteral("最初の曲の前に FILE 行がありません。FILE 行を加えてください。");
+    case CueProblem::TooManyTracks:
+        return QStringLiteral("曲が99曲を超えています。99曲までにしてください。");
+    case CueProblem::DataTrack:
+        return QStringLiteral("%1曲目が音声の曲ではありません。AUDIO の曲だけにしてください。").arg(track);
+    case CueProblem::NoIndex:
+        return QStringLiteral("%1曲目に INDEX 01 がありません。INDEX 01 を加えてください。").arg(track);
+    case CueProblem::IndexOrder:
+        return QStringLiteral("%1曲目の INDEX 01 が前の曲より前にあります。曲の順に直してください。")
+            .arg(track);
+    case CueProblem::None:
+    case CueProblem::File:
+    case CueProblem::TooLarge:
+        break;
+    }
+    return QString();
+}
+
 QString imageOutcomeText(const ImageOutcome &outcome)
 {
     switch (outcome.status) {

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -60,7 +62,14 @@ public:
         m_track = number;
         audio::AudioDecoder decoder(track.path);
         std::vector<qint16> block(static_cast<size_t>(2 * BlockSamples));
+        // A cut track: the samples before its start are decoded and dropped, and the file is read
+        // no further than its end.
+        const qint64 end = track.start + track.samples();
+        qint64 written = 0;
         for (;;) {
+            const qint64 before = decoder.info().samples;
+            if (track.length >= 0 && before >= end)
+                break;
             const qint64 n = decoder.read(block.data(), BlockSamples);
             if (n < 0) {
                 m_outcome.failure = ImageOutcome::Failure::Decode;
@@ -71,15 +80,21 @@ public:
                 break;
             if (decoder.info().samples > track.audio.samples)
                 return changed(track, decoder.info());
-            for (qint64 i = 0; i < 2 * n; ++i)
+            const qint64 from = std::clamp<qint64>(track.start - before, 0, n);
+            const qint64 to = std::clamp<qint64>(end - before, 0, n);
+            if (to <= from)
+                continue;
+            for (qint64 i = 2 * from; i < 2 * to; ++i)
                 block[static_cast<size_t>(i)] = qToLittleEndian(block[static_cast<size_t>(i)]);
-            if (!put(reinterpret_cast<const char *>(block.data()), n * audio::BytesPerSample))
+            if (!put(reinterpret_cast<const char *>(block.data() + 2 * from),
+                     (to - from) * audio::BytesPerSample))
                 return false;
+            written += to - from;
         }
-        if (decoder.info().samples != track.audio.samples)
+        // A whole file must end where it was checked; a part, reach its end.
+        if (track.length < 0 ? decoder.info().samples != track.audio.samples : written != track.samples())
             return changed(track, decoder.info());
-        const qint64 written = track.audio.samples * audio::BytesPerSample;
-        return silence(track.audio.frames() * FrameBytes - written);
+        return silence(track.frames() * FrameBytes - written * audio::BytesPerSample);
     }
 
 private:

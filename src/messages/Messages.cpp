@@ -68,7 +68,38 @@ QString dropTooLarge()
 
 QString openFilter()
 {
-    return QStringLiteral("テキストファイル(*.txt);;すべてのファイル(*.*)");
+    return QStringLiteral("テキストファイル(*.txt);;CUEシート(*.cue);;すべてのファイル(*.*)");
+}
+
+QString audioFilter()
+{
+    return QStringLiteral(
+        "音声ファイル(*.wav *.aif *.aiff *.flac *.m4a *.mp3 *.ogg *.opus);;すべてのファイル(*.*)");
+}
+
+QString notAudioReason()
+{
+    return QStringLiteral("音声ファイルではありません");
+}
+
+QString tagsTooLargeReason()
+{
+    return QStringLiteral("タグが大きすぎて読めません");
+}
+
+QString skippedFileLine(const QString &name, const QString &reason)
+{
+    return QStringLiteral("「%1」: %2").arg(name, reason);
+}
+
+Box skippedAudio(const QStringList &lines, bool noneRead)
+{
+    const QString head = noneRead ? QStringLiteral("曲名を取り込めるファイルがありませんでした。")
+                                  : QStringLiteral("次のファイルは取り込みませんでした。");
+    return {
+        head + QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")) +
+            QStringLiteral("\r\n読める音声ファイル(WAV、AIFF、FLAC、M4A、MP3、Ogg、Opus)を選んでください。"),
+        QStringLiteral("曲名の取り込み"), BoxIcon::Exclamation, BoxButtons::Ok};
 }
 
 QString saveFilter()

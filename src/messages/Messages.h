@@ -21,7 +21,14 @@ QString notAFileReason(); // why a file named at start-up could not be read
 QString overCapReason();  // why a file over the cap of "開く" is not opened
 QString dropTooLarge();   // a dropped file over its cap
 QString openFilter();     // the open dialog's filters
+QString audioFilter();    // the filters of the dialog that picks audio files for their titles
 QString saveFilter();     // the save dialog's filter
+
+// "音声ファイルから曲名を取り込む": the files whose tags could not be read.
+QString notAudioReason();
+QString tagsTooLargeReason();
+QString skippedFileLine(const QString &name, const QString &reason);
+Box skippedAudio(const QStringList &lines, bool noneRead);
 
 // "編集".
 QString inputProblemText(InputProblem problem); // empty for None

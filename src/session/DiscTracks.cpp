@@ -2,10 +2,92 @@
 
 #include "audio/AudioDecoder.h"
 
+#include <QHash>
+#include <QThread>
+
 namespace velnora
 {
 
 DiscTracks::DiscTracks(QObject *parent) : QObject(parent) {}
+
+DiscTracks::~DiscTracks()
+{
+    // A probe in flight reads files only; it ends with the file it is on.
+    for (QThread *worker : std::as_const(m_workers)) {
+        worker->requestInterruption();
+        worker->wait();
+        delete worker;
+    }
+}
+
+void DiscTracks::probeLater(const QStringList &paths, bool append)
+{
+    QList<disc::DiscTrack> parts;
+    for (const QString &path : paths)
+        parts.append({path, {}});
+    probeLater(parts, append);
+}
+
+void DiscTracks::probeLater(const QList<disc::DiscTrack> &parts, bool append)
+{
+    QList<disc::DiscTrack> tracks = append ? m_tracks : QList<disc::DiscTrack>();
+    QStringList paths;
+    for (const disc::DiscTrack &part : parts) {
+        if (!paths.contains(part.path))
+            paths << part.path;
+    }
+    if (!m_probeOnThread) {
+        QHash<QString, audio::AudioInfo> probedFiles;
+        for (const QString &path : std::as_const(paths))
+            probedFiles.insert(path, audio::probeAudio(path));
+        for (disc::DiscTrack part : parts) {
+            part.audio = probedFiles.value(part.path);
+            tracks.append(part);
+        }
+        setTracks(tracks);
+        return;
+    }
+    for (const disc::DiscTrack &part : parts) {
+        tracks.append(part);
+        m_unprobed.insert(part.path);
+    }
+    setTracks(tracks);
+    QThread *worker = QThread::create([this, paths] {
+        QList<disc::DiscTrack> done;
+        for (const QString &path : paths) {
+            if (QThread::currentThread()->isInterruptionRequested())
+                return;
+            done.append({path, audio::probeAudio(path)});
+        }
+        // Delivered on this object's thread; dropped if it is gone.
+        QMetaObject::invokeMethod(
+            this, [this, done] { probed(done); }, Qt::QueuedConnection);
+    });
+    m_workers.append(worker);
+    connect(worker, &QThread::finished, this, [this, worker] {
+        m_workers.removeOne(worker);
+        worker->deleteLater();
+    });
+    worker->start(QThread::LowPriority);
+}
+
+void DiscTracks::probed(const QList<disc::DiscTrack> &tracks)
+{
+    // By path: the user may have removed or moved tracks meanwhile.
+    bool changedAny = false;
+    for (const disc::DiscTrack &done : tracks) {
+        if (!m_unprobed.remove(done.path))
+            continue;
+        for (disc::DiscTrack &track : m_tracks) {
+            if (track.path == done.path) {
+                track.audio = done.audio;
+                changedAny = true;
+            }
+        }
+    }
+    if (changedAny || m_unprobed.isEmpty())
+        emit changed();
+}
 
 QStringList DiscTracks::files() const
 {
@@ -33,6 +115,11 @@ void DiscTracks::setFiles(const QStringList &paths)
 
 void DiscTracks::setTracks(const QList<disc::DiscTrack> &tracks)
 {
+    // A path set again with its probe already made is no longer waited for.
+    for (const disc::DiscTrack &track : tracks) {
+        if (track.audio.ok() && track.audio.samples > 0)
+            m_unprobed.remove(track.path);
+    }
     m_tracks = tracks;
     emit changed();
 }

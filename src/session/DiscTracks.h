@@ -2,8 +2,12 @@
 
 #include "disc/DiscLength.h"
 
+#include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
+
+class QThread;
 
 namespace velnora
 {
@@ -16,6 +20,7 @@ class DiscTracks : public QObject
 
 public:
     explicit DiscTracks(QObject *parent = nullptr);
+    ~DiscTracks() override;
 
     const QList<disc::DiscTrack> &tracks() const { return m_tracks; }
     QStringList files() const;
@@ -28,6 +33,15 @@ public:
     // Replaces every track with files already probed, e.g. off the window's thread.
     void setTracks(const QList<disc::DiscTrack> &tracks);
     void append(const QList<disc::DiscTrack> &tracks);
+    // Replaces every file (or adds them after the others) at once and probes them on a thread of
+    // their own: decoding a lossy file through takes seconds, which the window must not wait for.
+    // Until its probe arrives a track's audio is empty and probing() is true.
+    void probeLater(const QStringList &paths, bool append = false);
+    // The same for tracks that may be parts of their files: each file probed once.
+    void probeLater(const QList<disc::DiscTrack> &parts, bool append = false);
+    bool probing() const { return !m_unprobed.isEmpty(); }
+    // Off for a face without an event loop, which waits for the probe anyway: probeLater probes at once.
+    void setProbeOnThread(bool on) { m_probeOnThread = on; }
     void remove(int index);
     // Moves a track one place up (-1) or down (+1); nothing at either end.
     void move(int index, int step);
@@ -36,8 +50,13 @@ signals:
     void changed();
 
 private:
+    void probed(const QList<disc::DiscTrack> &tracks);
+
     QList<disc::DiscTrack> m_tracks;
+    QSet<QString> m_unprobed; // the paths whose probe has not arrived
+    QList<QThread *> m_workers;
     bool m_gaps = true;
+    bool m_probeOnThread = true;
 };
 
 } // namespace velnora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "disc/CueSheetIn.h"
 #include "edit/CharacterCheck.h"
 #include "edit/InputCheck.h"
 #include "files/CdTextFile.h"
@@ -26,7 +27,7 @@ struct Outcome {
     enum class Kind { Done, Refused, Cancelled, Failed };
     // The command that gave it: a file that cannot be read is told differently at start-up, on
     // "開く" and on a drop.
-    enum class Command { StartUp, Open, Drop, Edit, Save, Export };
+    enum class Command { StartUp, Open, Drop, Edit, Save, Export, Import };
     // Which check refused.
     enum class Refusal {
         None,
@@ -37,6 +38,8 @@ struct Outcome {
         TooLarge,          // file: over the command's cap
         Unencodable,       // unencodable: cp932 cannot hold these characters
         NotCdText,         // cdText: the layout cannot be CD-TEXT (overLimit: for the disc's capacity)
+        NoAudio,           // Import: not one of the files gave tags (skipped names them)
+        CueSheet,          // Open: the cue sheet was not taken (cue says why)
     };
 
     Kind kind = Kind::Done;
@@ -52,6 +55,11 @@ struct Outcome {
     CdTextFileOutcome cdText;
     // A file read: its lines as read, before the document took them.
     QStringList lines;
+    // Import: the files left out, each "name: reason" in the catalogue's words.
+    QStringList skipped;
+    // Open of a cue sheet: what its reader said.
+    CueProblem cue = CueProblem::None;
+    int cueTrack = 0;
 
     bool done() const { return kind == Kind::Done; }
     // Edit done over a limit of the disc.

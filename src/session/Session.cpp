@@ -1,5 +1,8 @@
 #include "session/Session.h"
 
+#include "audio/AudioTags.h"
+#include "audio/TagImport.h"
+#include "disc/CueSheetIn.h"
 #include "document/DroppedName.h"
 #include "document/SampleDocument.h"
 #include "edit/CdTextLayout.h"
@@ -15,6 +18,9 @@
 #include "text/TextFile.h"
 #include "titles/SortTitles.h"
 
+#include <QFileInfo>
+#include <QSet>
+
 #include <utility>
 
 namespace velnora
@@ -25,6 +31,34 @@ namespace
 
 constexpr qint64 DropSizeLimit = 100000;
 const QString CrLf = QStringLiteral("\r\n");
+
+bool isCueSheetName(const QString &path)
+{
+    return path.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive);
+}
+
+// The formats the decoder reads, by the names' endings.
+bool isAudioName(const QString &path)
+{
+    static const QSet<QString> suffixes{QStringLiteral("wav"),  QStringLiteral("aif"), QStringLiteral("aiff"),
+                                        QStringLiteral("flac"), QStringLiteral("m4a"), QStringLiteral("mp3"),
+                                        QStringLiteral("ogg"),  QStringLiteral("opus")};
+    return suffixes.contains(QFileInfo(path).suffix().toLower());
+}
+
+QString tagProblemReason(const AudioTags &tags)
+{
+    switch (tags.problem) {
+    case TagProblem::File:
+        return tags.error.reason;
+    case TagProblem::TooLarge:
+        return messages::tagsTooLargeReason();
+    case TagProblem::NotAudio:
+    case TagProblem::None:
+        break;
+    }
+    return messages::notAudioReason();
+}
 
 Question editTypeQuestion(EditType type)
 {
@@ -267,6 +301,8 @@ Outcome Session::openDocument()
 Outcome Session::openFile(const QString &path)
 {
     m_lastFileName = path;
+    if (isCueSheetName(path))
+        return openCueSheet(path);
     clearDocument();
     const Outcome loaded = load(Outcome::Command::Open, path, OpenSizeCap);
     if (!loaded.done())
@@ -275,6 +311,98 @@ Outcome Session::openFile(const QString &path)
     henshumae();
     setCurrentFile(path);
     return loaded;
+}
+
+Outcome Session::openCueSheet(const QString &path)
+{
+    const CueSheetRead read = readCueSheet(path);
+    if (read.problem == CueProblem::File)
+        return Outcome::failedBy(Outcome::Command::Open, path, read.error);
+    if (!read.ok()) {
+        Outcome refused = Outcome::refusedBy(Outcome::Command::Open, read.problem == CueProblem::TooLarge
+                                                                         ? Outcome::Refusal::TooLarge
+                                                                         : Outcome::Refusal::CueSheet);
+        refused.file = path;
+        refused.cue = read.problem;
+        refused.cueTrack = read.track;
+        return refused;
+    }
+    clearDocument();
+    QList<disc::DiscTrack> parts;
+    QSet<QString> files;
+    bool cut = false;
+    for (const CueTrack &track : read.sheet.tracks) {
+        disc::DiscTrack part;
+        part.path = track.file;
+        part.start = track.start * audio::SamplesPerFrame;
+        part.length = track.length < 0 ? -1 : track.length * audio::SamplesPerFrame;
+        cut = cut || part.cut();
+        parts.append(part);
+        files.insert(track.file);
+    }
+    // A file of its own for each track names an untitled one, as a dropped file does; the parts of
+    // one file have no name but the track's.
+    const bool filePerTrack = files.size() == read.sheet.tracks.size();
+    QString titleText;
+    for (const CueTrack &track : read.sheet.tracks) {
+        const QString title =
+            track.title.isEmpty() && filePerTrack ? titleFromDroppedPath(track.file) : track.title;
+        titleText += title + CrLf;
+    }
+    setAlbum(read.sheet.album);
+    setArtist(read.sheet.artist);
+    setTitles(titleText);
+    // The parts of a cut file hold the sheet's own gaps: no silence goes between them.
+    if (cut)
+        m_disc.setGaps(false);
+    m_disc.probeLater(parts);
+    henshumae();
+    setCurrentFile(path);
+    Outcome done = Outcome::of(Outcome::Kind::Done, Outcome::Command::Open);
+    done.file = path;
+    return done;
+}
+
+Outcome Session::importAudio()
+{
+    const QStringList paths = m_platform->openFileNames(messages::audioFilter(), m_lastFileName);
+    if (paths.isEmpty())
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Import);
+    m_lastFileName = paths.constFirst();
+    return importAudioTitles(paths);
+}
+
+Outcome Session::importAudioTitles(const QStringList &paths)
+{
+    QList<AudioTags> read;
+    QStringList skipped;
+    for (const QString &path : paths) {
+        AudioTags tags = readAudioTags(path);
+        if (tags.problem == TagProblem::None)
+            read.append(tags);
+        else
+            skipped << messages::skippedFileLine(QFileInfo(path).fileName(), tagProblemReason(tags));
+    }
+    if (read.isEmpty()) {
+        Outcome refused = Outcome::refusedBy(Outcome::Command::Import, Outcome::Refusal::NoAudio);
+        refused.skipped = skipped;
+        return refused;
+    }
+    const TagImport imported = importFromTags(read);
+    // As "クリア" does: the titles as they were stay for "取消".
+    m_keepAlbum = m_album;
+    m_keepArtist = m_artist;
+    m_snapshot.write(titles());
+    if (m_album.isEmpty())
+        setAlbum(imported.album);
+    if (m_artist.isEmpty())
+        setArtist(imported.artist);
+    setTitles(imported.titles.join(CrLf) + CrLf);
+    m_disc.probeLater(imported.files);
+    henshumae();
+    Outcome done = Outcome::of(Outcome::Kind::Done, Outcome::Command::Import);
+    done.skipped = skipped;
+    return done;
 }
 
 Outcome Session::save()
@@ -618,9 +746,16 @@ Outcome Session::dropFiles(const QStringList &paths)
 void Session::appendFileNames(const QStringList &paths)
 {
     QString added;
-    for (const QString &path : paths)
+    QStringList audio;
+    for (const QString &path : paths) {
         added += titleFromDroppedPath(path) + CrLf;
+        if (isAudioName(path))
+            audio << path;
+    }
     setTitles(titles() + added);
+    // The audio among them goes on the disc after the tracks it has, as the titles go after theirs.
+    if (!audio.isEmpty())
+        m_disc.probeLater(audio, true);
     setCurrentFile(QString());
 }
 

@@ -100,11 +100,17 @@ public:
     Outcome newDocument();                 // 新規: cancelled when the clearing is not confirmed
     Outcome openDocument();                // 開く: asks, then openFile with the name chosen
     Outcome openFile(const QString &path); // opens path in place of the document, asking nothing
-    Outcome save();                        // "保存" and, with their flag raised, the two save menu commands
-    Outcome saveOverwrite();               // 上書き保存
-    Outcome saveAs();                      // 名前を付けて保存
-    Outcome saveTo(const QString &path);   // writes the titles to path, which becomes the current file
-    void askSaveCommands();                // the question on releasing a mouse button over "終了"
+    // "音声ファイルから曲名を取り込む": asks for audio files, then importAudioTitles.
+    Outcome importAudio();
+    // The files in album order give the titles, and the album and artist where those boxes are
+    // empty; they become the disc's tracks. Back to the pre-edit state, the old titles kept for
+    // "取消". A file whose tags cannot be read is left out and named.
+    Outcome importAudioTitles(const QStringList &paths);
+    Outcome save();                      // "保存" and, with their flag raised, the two save menu commands
+    Outcome saveOverwrite();             // 上書き保存
+    Outcome saveAs();                    // 名前を付けて保存
+    Outcome saveTo(const QString &path); // writes the titles to path, which becomes the current file
+    void askSaveCommands();              // the question on releasing a mouse button over "終了"
     // "CD-TEXTファイルに書き出し": the layout as a binary CD-TEXT file, under a name asked for; a
     // layout that cannot be CD-TEXT is refused before a name is asked.
     Outcome exportCdTextFile();
@@ -161,6 +167,7 @@ signals:
 
 private:
     Outcome openDroppedFile(const QString &path);
+    Outcome openCueSheet(const QString &path);
     // The question before clearing: none when nothing is filled.
     std::optional<Answer> textAri();
     Answer ask(Question question);

@@ -57,6 +57,10 @@ void MenuController::buildMenus()
               [](M &m) { showOutcome(m.m_platform, m.m_session.newDocument()); }},
              {u"開く", u"開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O),
               [](M &m) { showOutcome(m.m_platform, m.m_session.openDocument()); }},
+             {u"音声取り込み",
+              u"音声ファイルから曲名を取り込む(&I)...",
+              {},
+              [](M &m) { showOutcome(m.m_platform, m.m_session.importAudio()); }},
              {u"上書き保存", u"上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S),
               [](M &m) { showOutcome(m.m_platform, m.m_session.saveOverwrite()); }},
              {u"名前を付けて保存",
@@ -124,6 +128,8 @@ void MenuController::showSaveCommands()
     action(QStringLiteral("名前を付けて保存"))->setEnabled(m_session.saveEnabled());
     action(QStringLiteral("CDTEXT書き出し"))->setEnabled(m_session.saveEnabled());
     action(QStringLiteral("上書き保存"))->setEnabled(m_session.saveEnabled());
+    // The import returns to the pre-edit state; it is offered there alone.
+    action(QStringLiteral("音声取り込み"))->setEnabled(!m_session.isEdited());
 }
 
 void MenuController::toggleStayOnTop()

@@ -1,6 +1,7 @@
 #include "ui/OutcomeBoxes.h"
 
 #include "cdtext/CdTextTexts.h"
+#include "disc/DiscTexts.h"
 #include "messages/Messages.h"
 #include "platform/CorePlatform.h"
 
@@ -31,6 +32,8 @@ QList<Box> openBoxes(const Outcome &outcome)
         return {note(messages::cannotOpen() + CrLf +
                      (tooLarge ? messages::overCapReason() : messages::notAFileReason()))};
     case Outcome::Command::Open:
+        if (outcome.refusal == Outcome::Refusal::CueSheet)
+            return {stop(disc::cueProblemText(outcome.cue, outcome.cueTrack), messages::cannotOpen())};
         if (tooLarge)
             return {note(messages::cannotOpen() + CrLf + messages::overCapReason())};
         return {};
@@ -92,6 +95,10 @@ QList<Box> outcomeBoxes(const Outcome &outcome)
         if (outcome.done())
             return {};
         return saveBoxes(outcome);
+    case Outcome::Command::Import:
+        if (outcome.skipped.isEmpty())
+            return {};
+        return {messages::skippedAudio(outcome.skipped, !outcome.done())};
     case Outcome::Command::Export:
         return {{outcome.cdText.text, outcome.cdText.title,
                  outcome.done() ? BoxIcon::Information : BoxIcon::Stop, BoxButtons::Ok}};

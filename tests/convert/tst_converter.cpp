@@ -5,6 +5,7 @@
 #include "files/FileAccess.h"
 #include "session/Session.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestAudio.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
 #include "text/TextFile.h"
@@ -126,6 +127,8 @@ private slots:
     void convert();
     void documentedExamples_data();
     void documentedExamples();
+    void audioImage_data();
+    void audioImage();
 };
 
 void TestConverter::convert_data()
@@ -587,9 +590,9 @@ void TestConverter::documentedExamples_data()
     }
 }
 
-// In a scratch folder with plain titles (titles.txt, and -x.txt for the window) and two layouts as
-// "保存" writes them (saved/): the example ends with 0, says nothing on standard error (the window
-// shows no box) and a conversion writes its files.
+// In a scratch folder with plain titles (titles.txt, and -x.txt for the window), two layouts as
+// "保存" writes them (saved/) and two 5-second WAVs (01.wav, 02.wav): the example ends with 0, says nothing
+// on standard error (the window shows no box) and a conversion writes its files.
 void TestConverter::documentedExamples()
 {
     QFETCH(QString, command);
@@ -616,6 +619,13 @@ void TestConverter::documentedExamples()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    for (const char *name : {"01.wav", "02.wav"})
+        QVERIFY(testaudio::run(QStringLiteral("sox"),
+                               {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                                QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
+                                QStringLiteral("16"), folder.filePath(QLatin1String(name)),
+                                QStringLiteral("synth"), QStringLiteral("5"), QStringLiteral("sine"),
+                                QStringLiteral("440")}));
     const QStringList before = filesUnder(dir.path());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -648,6 +658,158 @@ void TestConverter::documentedExamples()
     } else if (!command.contains(QLatin1String("--help")) && !command.contains(QLatin1String("--version"))) {
         QCOMPARE(out, QStringLiteral("window shown\n")); // no box: the file was found and loaded
     }
+}
+
+// --audio, in a folder holding titles.txt ("Morning", "Rain"), 01.wav (5 s) and 02.wav (6 s) made by
+// sox, and the same sounds as 01.flac and 02.flac tagged by metaflac: the exit status, standard
+// error, and what libcdio reads of the image (each track's start, then every CD-TEXT line).
+void TestConverter::audioImage_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after --convert; the program's folder is the working one
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("read"); // empty: nothing is written
+
+    const auto strings = [](const char *line) { return QString::fromUtf8(line).split(QLatin1Char(' ')); };
+    QTest::newRow("a layout and two WAVs: the gap before track 2, the titles")
+        << strings("titles.txt -o album.cue --type ja --album Sky --artist Tom --audio 01.wav 02.wav") << 0
+        << QString()
+        << QStringList{QStringLiteral("1: 000000"),
+                       QStringLiteral("2: 000525"),
+                       QStringLiteral("TITLE: Ｓｋｙ"),
+                       QStringLiteral("PERFORMER: Ｔｏｍ"),
+                       QStringLiteral("TITLE: Ｍｏｒｎｉｎｇ"),
+                       QStringLiteral("PERFORMER: Ｔｏｍ"),
+                       QStringLiteral("TITLE: Ｒａｉｎ"),
+                       QStringLiteral("PERFORMER: Ｔｏｍ")};
+    QTest::newRow("titles from tags, in track order whatever the order given")
+        << strings("-o album.cue --type ja --audio 02.flac 01.flac") << 0 << QString()
+        << QStringList{QStringLiteral("1: 000000"),     QStringLiteral("2: 000525"),
+                       QStringLiteral("TITLE: 盤"),     QStringLiteral("PERFORMER: 歌手"),
+                       QStringLiteral("TITLE: 朝の歌"), QStringLiteral("PERFORMER: 歌手"),
+                       QStringLiteral("TITLE: 夜"),     QStringLiteral("PERFORMER: 歌手")};
+    QTest::newRow("--artist over the tags'")
+        << strings("--artist Band -o album.cue --type en --audio 01.flac 02.flac") << 0 << QString()
+        << QStringList{QStringLiteral("1: 000000"),      QStringLiteral("2: 000525"),
+                       QStringLiteral("TITLE: Ban"),     QStringLiteral("PERFORMER: Band"),
+                       QStringLiteral("TITLE: Morning"), QStringLiteral("PERFORMER: Band"),
+                       QStringLiteral("TITLE: Night"),   QStringLiteral("PERFORMER: Band")};
+    QTest::newRow("fewer files than tracks: refused, nothing written")
+        << strings("titles.txt -o album.cue --type ja --album Sky --artist Tom --audio 01.wav") << 1
+        << QStringLiteral(
+               "velnora: 音声ファイルが1個、曲が2曲あります。曲と同じ数の音声ファイルにしてください。\n")
+        << QStringList{};
+    QTest::newRow("a file that is not audio: named, nothing written")
+        << strings("-o album.cue --type ja --album Sky --artist Tom --audio 01.wav titles.txt") << 1
+        << QStringLiteral(
+               "velnora: 曲名の取り込み: 次のファイルは取り込みませんでした。 「titles.txt」: "
+               "音声ファイルではありません 読める音声ファイル(WAV、AIFF、FLAC、M4A、MP3、Ogg、Opus)"
+               "を選んでください。\n")
+        << QStringList{};
+    QTest::newRow("tags without album: the edit's refusal")
+        << strings("-o album.cue --type ja --audio 01.wav 02.wav") << 1
+        << QStringLiteral("velnora: 入力漏れ: アルバム名が入力されていません\n") << QStringList{};
+    QTest::newRow("without IN --type is needed")
+        << strings("-o album.cue --audio 01.flac") << 2
+        << QStringLiteral(
+               "velnora: 音声ファイルのタグから曲名を取るには --type en、ja、en+ja のどれかが必要です\n") +
+               convertUsage(UserLanguage::Japanese)
+        << QStringList{};
+    QTest::newRow("with --audio OUT is a cue sheet")
+        << strings("titles.txt -o album.cdt --type ja --audio 01.wav 02.wav") << 2
+        << QStringLiteral("velnora: --audio では出力はイメージのCUEシート(名前.cue)です\n") +
+               convertUsage(UserLanguage::Japanese)
+        << QStringList{};
+}
+
+void TestConverter::audioImage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, read);
+    QTemporaryDir dir;
+    QDir folder(dir.path());
+    QVERIFY(folder.mkdir(QStringLiteral("runtime")));
+    {
+        QFile titles(folder.filePath(QStringLiteral("titles.txt")));
+        QVERIFY(titles.open(QIODevice::WriteOnly));
+        titles.write("Morning\r\nRain\r\n");
+    }
+    const QList<std::pair<const char *, QStringList>> sounds{
+        {"01", {QStringLiteral("5"), QStringLiteral("TITLE=朝の歌"), QStringLiteral("TRACKNUMBER=1")}},
+        {"02", {QStringLiteral("6"), QStringLiteral("TITLE=夜"), QStringLiteral("TRACKNUMBER=2")}}};
+    for (const auto &[name, tags] : sounds) {
+        for (const char *suffix : {".wav", ".flac"})
+            QVERIFY(testaudio::run(
+                QStringLiteral("sox"),
+                {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"), QStringLiteral("-c"),
+                 QStringLiteral("2"), QStringLiteral("-b"), QStringLiteral("16"),
+                 folder.filePath(QLatin1String(name) + QLatin1String(suffix)), QStringLiteral("synth"),
+                 tags.at(0), QStringLiteral("sine"), QStringLiteral("440")}));
+        QStringList metaflac{QStringLiteral("--set-tag=ALBUM=盤"), QStringLiteral("--set-tag=ARTIST=歌手")};
+        for (const QString &tag : tags.mid(1))
+            metaflac << QStringLiteral("--set-tag=") + tag;
+        QVERIFY(testaudio::run(QStringLiteral("metaflac"),
+                               metaflac << folder.filePath(QLatin1String(name) + QLatin1String(".flac"))));
+    }
+    // English tags for the "en" row: metaflac replaces none, so the titles are set again.
+    if (arguments.contains(QStringLiteral("en"))) {
+        for (const auto &[name, title] : {std::pair{"01", "Morning"}, std::pair{"02", "Night"}})
+            QVERIFY(
+                testaudio::run(QStringLiteral("metaflac"),
+                               {QStringLiteral("--remove-all-tags"), QStringLiteral("--set-tag=ALBUM=Ban"),
+                                QStringLiteral("--set-tag=ARTIST=Guest"),
+                                QStringLiteral("--set-tag=TITLE=") + QLatin1String(title),
+                                QStringLiteral("--set-tag=TRACKNUMBER=") + QLatin1String(name).right(1),
+                                folder.filePath(QLatin1String(name) + QLatin1String(".flac"))}));
+    }
+    const QStringList before = folder.entryList(QDir::Files);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setWorkingDirectory(dir.path());
+    child.start(QStringLiteral(VELNORA_PROGRAM), QStringList{QStringLiteral("--convert")} + arguments);
+    QVERIFY(child.waitForFinished(60000));
+    QTEST(QString::fromUtf8(child.readAllStandardError()), "error");
+    QTEST(child.exitCode(), "status");
+
+    QStringList made = folder.entryList(QDir::Files);
+    for (const QString &file : before)
+        made.removeOne(file);
+    if (read.isEmpty()) {
+        QCOMPARE(made, QStringList{});
+        return;
+    }
+    QCOMPARE(made, (QStringList{QStringLiteral("album.bin"), QStringLiteral("album.cdt"),
+                                QStringLiteral("album.cue")}));
+    QByteArray info;
+    QVERIFY(testaudio::run(QStringLiteral("cd-info"),
+                           {QStringLiteral("--no-device-info"), QStringLiteral("--cue-file"),
+                            folder.filePath(QStringLiteral("album.cue"))},
+                           &info));
+    QStringList seen;
+    static const QRegularExpression trackLine(QStringLiteral("^\\s*(\\d+): \\S+\\s+(\\d+) audio"));
+    for (const QString &line : QString::fromUtf8(info).split(QLatin1Char('\n'))) {
+        if (const QRegularExpressionMatch m = trackLine.match(line); m.hasMatch())
+            seen << m.captured(1) + QStringLiteral(": ") + m.captured(2);
+        else if (line.startsWith(QLatin1String("\tTITLE: ")) ||
+                 line.startsWith(QLatin1String("\tPERFORMER: ")))
+            seen << line.trimmed();
+    }
+    QCOMPARE(seen, read);
+    // libburn takes the sheet, the pack file and their CRCs: it stops only at the missing disc.
+    QProcess cdrskin;
+    cdrskin.setWorkingDirectory(dir.path());
+    cdrskin.start(QStringLiteral("cdrskin"),
+                  {QStringLiteral("--allow_emulated_drives"), QStringLiteral("dev=stdio:/dev/null"),
+                   QStringLiteral("-sao"), QStringLiteral("-text"), QStringLiteral("cuefile=album.cue")});
+    QVERIFY(cdrskin.waitForFinished(60000));
+    const QString said = QString::fromUtf8(cdrskin.readAllStandardError() + cdrskin.readAllStandardOutput());
+    QVERIFY2(said.contains(QStringLiteral("audio track prohibited by non-CD")), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestConverter)

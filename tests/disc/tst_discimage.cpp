@@ -60,6 +60,8 @@ private slots:
     void image();
     void notWritten_data();
     void notWritten();
+    void cutFile_data();
+    void cutFile();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -84,7 +86,9 @@ void TestDiscImage::initTestCase()
         "flac -s n.wav -o one.flac && "
         "sox -n -r 44100 -b 16 -c 1 two.wav synth 4.01 brownnoise vol 0.5 && "
         "sox -n -r 48000 -b 24 -c 2 s.wav synth 4.2 sine 1000 vol 0.5 && lame --quiet s.wav three.mp3 && "
-        "sox -n -r 44100 -b 16 -c 2 short.wav synth 3.99 sine 440");
+        "sox -n -r 44100 -b 16 -c 2 short.wav synth 3.99 sine 440 && "
+        "sox -n -r 44100 -b 16 -c 2 whole.wav synth 9 whitenoise vol 0.5 && "
+        "sox whole.wav -t raw whole.pcm");
     QVERIFY(run(QStringLiteral("sh"), {QStringLiteral("-c"), script.arg(m_dir.path())}));
 }
 
@@ -492,6 +496,79 @@ void TestDiscImage::notWritten()
     if (how == QLatin1String("cut"))
         expected.prepend(QStringLiteral("cut.flac"));
     QCOMPARE(left, expected);
+}
+
+using Parts = QList<QPair<qint64, qint64>>; // each track's start and length in frames; -1 to the end
+Q_DECLARE_METATYPE(Parts)
+
+void TestDiscImage::cutFile_data()
+{
+    QTest::addColumn<Parts>("parts"); // of whole.wav: 9 seconds, 675 frames
+    QTest::addColumn<bool>("gaps");
+    QTest::addColumn<QList<qint64>>("starts");
+    QTest::addColumn<QStringList>("refusals");
+
+    QTest::newRow("two parts without gaps: the file bit for bit")
+        << Parts{{0, 338}, {338, -1}} << false << QList<qint64>{0, 338} << QStringList{};
+    QTest::newRow("parts that skip and overlap, with a gap")
+        << Parts{{0, 300}, {100, 400}, {375, -1}} << true << QList<qint64>{0, 450, 1000} << QStringList{};
+    QTest::newRow("a part past 4 seconds from the end is too short")
+        << Parts{{0, 400}, {400, 400}} << false << QList<qint64>{0, 400}
+        << QStringList{
+               QStringLiteral("2曲目の「whole.wav」は4秒より短い音声です。4秒以上の曲にしてください。")};
+}
+
+// One file cut into the tracks a cue sheet gives: each part's PCM where libcdio's sheet puts it.
+void TestDiscImage::cutFile()
+{
+    QFETCH(Parts, parts);
+    QFETCH(bool, gaps);
+    QFETCH(QList<qint64>, starts);
+    QFETCH(QStringList, refusals);
+    const DiscTrack whole = probed({QStringLiteral("whole.wav")}).constFirst();
+    QCOMPARE(whole.audio.samples, qint64(9 * 44100));
+    QList<DiscTrack> tracks;
+    QString layout = QStringLiteral("ja\r\n0\t盤\t歌手\r\n");
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        DiscTrack part = whole;
+        part.start = parts.at(i).first * 588;
+        part.length = parts.at(i).second < 0 ? -1 : parts.at(i).second * 588;
+        tracks.append(part);
+        layout +=
+            QStringLiteral("%1\t曲").arg(i + 1) + QString(QChar(0xFF11 + int(i))) + QStringLiteral("\r\n");
+    }
+    const DiscCheck check = checkDisc(layout, tracks, gaps);
+    QCOMPARE(check.length.starts, starts);
+    QStringList said;
+    for (const DiscRefusal &refusal : check.refusals)
+        said << refusalText(refusal);
+    QCOMPARE(said.join(QStringLiteral(" / ")), refusals.join(QStringLiteral(" / ")));
+    if (!refusals.isEmpty())
+        return;
+    QTemporaryDir out;
+    const ImageOutcome outcome = writeCdImage(out.filePath(QStringLiteral("cut.cue")), check);
+    QVERIFY2(outcome.ok(), qPrintable(imageOutcomeText(outcome)));
+    const QByteArray raw = readAll(path(QStringLiteral("whole.pcm")));
+    QByteArray expected;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0 && gaps)
+            expected += QByteArray(150 * 2352, '\0');
+        const qint64 length = parts.at(i).second < 0 ? 675 - parts.at(i).first : parts.at(i).second;
+        expected += raw.mid(parts.at(i).first * 2352, length * 2352);
+    }
+    const QByteArray bin = readAll(outcome.files.bin);
+    QCOMPARE(bin.size(), expected.size());
+    QVERIFY(bin == expected);
+    QByteArray info;
+    QVERIFY(run(QStringLiteral("cd-info"),
+                {QStringLiteral("--no-device-info"), QStringLiteral("--no-cddb"),
+                 QStringLiteral("--cue-file"), outcome.files.cue},
+                &info));
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        const QRegularExpression row(
+            QStringLiteral("\\n\\s*%1: \\d\\d:\\d\\d:\\d\\d  0*%2 audio").arg(i + 1).arg(starts.at(i)));
+        QVERIFY2(row.match(QString::fromUtf8(info)).hasMatch(), info.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDiscImage)

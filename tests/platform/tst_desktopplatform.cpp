@@ -137,6 +137,8 @@ private slots:
     void saveDialogTitleAndSuffix_data();
     void saveDialogTitleAndSuffix();
     void boxTextCanBeSelected();
+    void openFileNamesGivesEveryChosenFile_data();
+    void openFileNamesGivesEveryChosenFile();
     void shellOpenTellsFailure_data();
     void shellOpenTellsFailure();
 
@@ -531,6 +533,45 @@ void TestDesktopPlatform::saveDialogTitleAndSuffix()
         QVERIFY2(question.isNull(), qPrintable(question));
     else
         QVERIFY2(question.startsWith(asked + QLatin1Char(' ')), qPrintable(question));
+}
+
+void TestDesktopPlatform::openFileNamesGivesEveryChosenFile_data()
+{
+    QTest::addColumn<QString>("typed"); // into the name box; empty: the dialog is cancelled
+    QTest::addColumn<QStringList>("chosen");
+    QTest::newRow("two files") << QStringLiteral("\"b.flac\" \"a.wav\"")
+                               << QStringList{QStringLiteral("b.flac"), QStringLiteral("a.wav")};
+    QTest::newRow("one file") << QStringLiteral("a.wav") << QStringList{QStringLiteral("a.wav")};
+    QTest::newRow("cancelled") << QString() << QStringList{};
+}
+
+// The real dialog takes several existing files (in its own order: the import puts them in album order).
+void TestDesktopPlatform::openFileNamesGivesEveryChosenFile()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, chosen);
+    QTemporaryDir dir;
+    for (const char *name : {"a.wav", "b.flac"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    whenModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return false;
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+        QMetaObject::invokeMethod(dialog, typed.isEmpty() ? "reject" : "accept", Qt::QueuedConnection);
+        return true;
+    });
+    DesktopPlatform p;
+    QStringList expected;
+    for (const QString &name : chosen)
+        expected << dir.filePath(name);
+    expected.sort();
+    QStringList got =
+        p.openFileNames(QStringLiteral("音声ファイル(*.wav *.flac)"), dir.filePath(QStringLiteral("a.wav")));
+    got.sort();
+    QCOMPARE(got, expected);
 }
 
 void TestDesktopPlatform::boxTextCanBeSelected()

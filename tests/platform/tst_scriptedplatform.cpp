@@ -45,6 +45,10 @@ void TestScriptedPlatform::faultFailsTheTest_data()
     QTest::newRow("printer dialog not scripted") << QString() << -1 << true << QStringLiteral("printer");
     QTest::newRow("cancelled file dialog left unused")
         << QString() << -1 << false << QStringLiteral("cancel");
+    QTest::newRow("multi-select dialog not scripted")
+        << QString() << -1 << true << QStringLiteral("open files");
+    QTest::newRow("multi-select file names left unused")
+        << QString() << -1 << false << QStringLiteral("files");
 }
 
 void TestScriptedPlatform::faultFailsTheTest()
@@ -56,6 +60,8 @@ void TestScriptedPlatform::faultFailsTheTest()
     ScriptedPlatform p;
     if (dialog == QLatin1String("cancel"))
         p.queueCancelledFileDialog();
+    if (dialog == QLatin1String("files"))
+        p.queueFileNames({QStringLiteral("/a.wav")});
     if (answer >= 0) {
         const std::optional<Answer> scripted =
             answer == 0 ? ScriptedPlatform::FirstButton : std::optional(Answer(answer));
@@ -68,6 +74,8 @@ void TestScriptedPlatform::faultFailsTheTest()
     QPrinter printer;
     if (shown && dialog == QLatin1String("save"))
         p.saveFileName(QStringLiteral("CD-TEXTファイル(*.cdt)"), QString(), QString(), QString());
+    else if (shown && dialog == QLatin1String("open files"))
+        p.openFileNames(QStringLiteral("音声ファイル(*.wav)"), QString());
     else if (shown && dialog == QLatin1String("printer"))
         p.printerDialog(nullptr, printer);
     else if (shown)

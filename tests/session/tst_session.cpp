@@ -1,4 +1,5 @@
 #include "support/ScriptedPlatform.h"
+#include "support/TestAudio.h"
 
 #include "files/CdTextFile.h"
 #include "session/Session.h"
@@ -119,6 +120,10 @@ struct Fixture {
 
 Q_DECLARE_METATYPE(Command)
 
+// A command that fills the document from files in the temporary folder.
+using FileCommand = std::function<Outcome(Session &, const QDir &dir)>;
+Q_DECLARE_METATYPE(FileCommand)
+
 class TestSession : public QObject
 {
     Q_OBJECT
@@ -134,6 +139,8 @@ private slots:
     void movedTitleSelectsItsEntry();
     void endRemovesSnapshot();
     void commandsWithPathsNeedNoPlatform();
+    void titlesFromFiles_data();
+    void titlesFromFiles();
 };
 
 // Every command from a filled document: the boxes asked, then the document, the current file, the
@@ -533,3 +540,179 @@ void TestSession::commandsWithPathsNeedNoPlatform()
 
 QTEST_GUILESS_MAIN(TestSession)
 #include "tst_session.moc"
+
+namespace
+{
+
+// Five seconds of sine as FLAC, tagged with metaflac ("TITLE=...").
+bool makeFlac(const QString &path, const QStringList &tags)
+{
+    if (!testaudio::run(QStringLiteral("sox"),
+                        {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                         QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
+                         QStringLiteral("16"), path, QStringLiteral("synth"), QStringLiteral("5"),
+                         QStringLiteral("sine"), QStringLiteral("440")}))
+        return false;
+    if (tags.isEmpty())
+        return true;
+    QStringList arguments;
+    for (const QString &tag : tags)
+        arguments << QStringLiteral("--set-tag=") + tag;
+    return testaudio::run(QStringLiteral("metaflac"), arguments << path);
+}
+
+Outcome importNamed(Session &s, const QDir &dir, const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths << dir.filePath(name);
+    return s.importAudioTitles(paths);
+}
+
+} // namespace
+
+// Titles and tracks from audio files and from a cue sheet, over a document "Mine" / "Me" / "old"
+// whose named boxes are emptied first where the row says so.
+void TestSession::titlesFromFiles_data()
+{
+    QTest::addColumn<bool>("emptyNames"); // the album and artist boxes empty before the command
+    QTest::addColumn<FileCommand>("command");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("artist");
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QStringList>("tracks"); // file names; every one probed as 5 seconds
+    QTest::addColumn<QStringList>("boxes");
+
+    const FileCommand album = [](Session &s, const QDir &dir) {
+        return importNamed(s, dir,
+                           {QStringLiteral("10.flac"), QStringLiteral("a.flac"), QStringLiteral("2.flac"),
+                            QStringLiteral("b.flac")});
+    };
+    const QString ordered = QStringLiteral("First\r\nSecond\r\n2\r\n10\r\n");
+    const QStringList orderedFiles{QStringLiteral("b.flac"), QStringLiteral("a.flac"),
+                                   QStringLiteral("2.flac"), QStringLiteral("10.flac")};
+    QTest::newRow("import: track tags, then names in natural order; empty boxes filled")
+        << true << album << QStringLiteral("Tag Album") << QStringLiteral("Band") << ordered << orderedFiles
+        << QStringList{};
+    QTest::newRow("import: filled boxes kept")
+        << false << album << QStringLiteral("Mine") << QStringLiteral("Me") << ordered << orderedFiles
+        << QStringList{};
+    QTest::newRow("import: a file without tags left out and named")
+        << false << FileCommand([](Session &s, const QDir &dir) {
+               return importNamed(s, dir, {QStringLiteral("notes.flac"), QStringLiteral("a.flac")});
+           })
+        << QStringLiteral("Mine") << QStringLiteral("Me") << QStringLiteral("Second\r\n")
+        << QStringList{QStringLiteral("a.flac")}
+        << QStringList{box(QStringLiteral("曲名の取り込み"),
+                           QStringLiteral("次のファイルは取り込みませんでした。\r\n「notes.flac」: "
+                                          "音声ファイルではありません\r\n読める音声ファイル(WAV、AIFF、FLAC、"
+                                          "M4A、MP3、Ogg、Opus)を選んでください。"),
+                           QStringLiteral("exclamation"), QStringLiteral("ok"))};
+    QTest::newRow("import: no file read changes nothing")
+        << false << FileCommand([](Session &s, const QDir &dir) {
+               return importNamed(s, dir, {QStringLiteral("notes.flac")});
+           })
+        << QStringLiteral("Mine") << QStringLiteral("Me") << QStringLiteral("old") << QStringList{}
+        << QStringList{box(QStringLiteral("曲名の取り込み"),
+                           QStringLiteral("曲名を取り込めるファイルがありませんでした。\r\n「notes.flac」: "
+                                          "音声ファイルではありません\r\n読める音声ファイル(WAV、AIFF、FLAC、"
+                                          "M4A、MP3、Ogg、Opus)を選んでください。"),
+                           QStringLiteral("exclamation"), QStringLiteral("ok"))};
+    QTest::newRow("file-name drop: audio files become tracks, the titles their names")
+        << false << FileCommand([](Session &s, const QDir &dir) {
+               s.setFileNameDrop(true);
+               return s.dropFiles({dir.filePath(QStringLiteral("b.flac")),
+                                   dir.filePath(QStringLiteral("in.txt")),
+                                   dir.filePath(QStringLiteral("a.flac"))});
+           })
+        << QStringLiteral("Mine") << QStringLiteral("Me") << QStringLiteral("oldb\r\nin\r\na\r\n")
+        << QStringList{QStringLiteral("b.flac"), QStringLiteral("a.flac")} << QStringList{};
+    const auto openCue = [](const QByteArray &sheet) {
+        return FileCommand([sheet](Session &s, const QDir &dir) {
+            QFile f(dir.filePath(QStringLiteral("disc.cue")));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(sheet);
+            f.close();
+            return s.openFile(f.fileName());
+        });
+    };
+    QTest::newRow("open a cp932 cue sheet: a file per track")
+        << false
+        << openCue(cp932::encode(
+                       QStringLiteral("PERFORMER \"歌手\"\nTITLE \"盤\"\n"
+                                      "FILE \"b.flac\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"一曲目\"\n"
+                                      "    INDEX 01 00:00:00\n"
+                                      "FILE \"a.flac\" WAVE\n  TRACK 02 AUDIO\n    INDEX 01 00:00:00\n"))
+                       .bytes)
+        << QStringLiteral("盤") << QStringLiteral("歌手") << QStringLiteral("一曲目\r\na\r\n")
+        << QStringList{QStringLiteral("b.flac"), QStringLiteral("a.flac")} << QStringList{};
+    QTest::newRow("open a UTF-8 cue sheet: one file cut at each INDEX 01")
+        << false
+        << openCue(QStringLiteral("TITLE \"盤\"\nFILE \"b.flac\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"前\"\n"
+                                  "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"後\"\n"
+                                  "    INDEX 01 00:02:00\n")
+                       .toUtf8())
+        << QStringLiteral("盤") << QString() << QStringLiteral("前\r\n後\r\n")
+        << QStringList{QStringLiteral("b.flac 0-150"), QStringLiteral("b.flac 150-")} << QStringList{};
+    QTest::newRow("open a cue sheet without INDEX 01: told, the document kept")
+        << false
+        << openCue(QByteArrayLiteral("FILE \"b.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n"))
+        << QStringLiteral("Mine") << QStringLiteral("Me") << QStringLiteral("old") << QStringList{}
+        << QStringList{box(QStringLiteral("開けません！"),
+                           QStringLiteral("1曲目に INDEX 01 がありません。INDEX 01 を加えてください。"),
+                           QStringLiteral("stop"), QStringLiteral("ok"))};
+}
+
+void TestSession::titlesFromFiles()
+{
+    QFETCH(bool, emptyNames);
+    QFETCH(FileCommand, command);
+    QFETCH(QStringList, tracks);
+    QFETCH(QStringList, boxes);
+
+    Fixture f;
+    QVERIFY(f.startUp());
+    QVERIFY(makeFlac(f.path(QStringLiteral("a.flac")),
+                     {QStringLiteral("TITLE=Second"), QStringLiteral("TRACKNUMBER=2")}));
+    QVERIFY(makeFlac(f.path(QStringLiteral("b.flac")),
+                     {QStringLiteral("TITLE=First"), QStringLiteral("TRACKNUMBER=1"),
+                      QStringLiteral("ALBUM=Tag Album"), QStringLiteral("ALBUMARTIST=Band"),
+                      QStringLiteral("ARTIST=Guest")}));
+    QVERIFY(makeFlac(f.path(QStringLiteral("10.flac")), {}));
+    QVERIFY(makeFlac(f.path(QStringLiteral("2.flac")), {}));
+    f.write(QStringLiteral("notes.flac"), "not audio at all");
+    f.write(QStringLiteral("in.txt"), "x\r\n");
+    f.session.setAlbum(emptyNames ? QString() : QStringLiteral("Mine"));
+    f.session.setArtist(emptyNames ? QString() : QStringLiteral("Me"));
+    f.session.setTitles(QStringLiteral("old"));
+    f.session.enterEditedState();
+    f.expect(boxes, {});
+    showOutcome(f.platform, command(f.session, QDir(f.dir.path())));
+
+    QTEST(f.boxes(), "boxes");
+    QTEST(f.session.album(), "album");
+    QTEST(f.session.artist(), "artist");
+    QTEST(f.session.titles(), "titles");
+    QTRY_VERIFY(!f.session.disc().probing());
+    QStringList names;
+    for (const disc::DiscTrack &track : f.session.disc().tracks()) {
+        // A part of a file: its frames within it.
+        names << QFileInfo(track.path).fileName() +
+                     (track.cut()
+                          ? QStringLiteral(" %1-%2")
+                                .arg(track.start / 588)
+                                .arg(track.length < 0 ? QString()
+                                                      : QString::number((track.start + track.length) / 588))
+                          : QString());
+        QCOMPARE(track.audio.frames(), 5 * 75);
+    }
+    QCOMPARE(names, tracks);
+    // The parts of one file hold their own gaps.
+    QCOMPARE(f.session.disc().gaps(), !names.join(QString()).contains(QLatin1Char('-')));
+    // Each command that took the files left the edited state; "取消" gives the old titles back.
+    QCOMPARE(f.session.isEdited(), tracks.isEmpty());
+    if (QByteArray(QTest::currentDataTag()).startsWith("import") && !tracks.isEmpty()) {
+        f.session.cancel();
+        QCOMPARE(f.session.titles(), QStringLiteral("old\r\n"));
+    }
+}

@@ -78,6 +78,17 @@ QString ScriptedPlatform::openFileName(const QString &filter, const QString &sta
     return fileName({false, filter, startName, {}, {}});
 }
 
+QStringList ScriptedPlatform::openFileNames(const QString &filter, const QString &startName)
+{
+    fileDialogs.append({false, filter, startName, {}, {}, true});
+    if (m_multiFileNames.isEmpty()) {
+        fail(QStringLiteral("unexpected multi-select open dialog (\"%1\", starting at \"%2\")")
+                 .arg(filter, startName));
+        return {};
+    }
+    return m_multiFileNames.dequeue();
+}
+
 QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName, const QString &title,
                                        const QString &defaultSuffix)
 {
@@ -151,10 +162,13 @@ void ScriptedPlatform::verifyDone()
     for (const QString &name : std::as_const(m_fileNames))
         unused.append(name.isEmpty() ? QStringLiteral("a cancelled file dialog")
                                      : QStringLiteral("the file name \"%1\"").arg(name));
+    for (const QStringList &names : std::as_const(m_multiFileNames))
+        unused.append(QStringLiteral("the file names \"%1\"").arg(names.join(QStringLiteral("\", \""))));
     if (!m_printerDialogs.isEmpty())
         unused.append(QStringLiteral("%1 printer dialog(s)").arg(m_printerDialogs.size()));
     m_boxes.clear();
     m_fileNames.clear();
+    m_multiFileNames.clear();
     m_printerDialogs.clear();
     // A test that already failed may have stopped before its script ran; say nothing more then.
     if (!unused.isEmpty() && !(QTest::currentTestFunction() && QTest::currentTestFailed()))

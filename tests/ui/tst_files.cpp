@@ -25,7 +25,7 @@ using namespace velnora::test;
 namespace
 {
 
-const QString OpenFilter = QStringLiteral("テキストファイル(*.txt);;すべてのファイル(*.*)");
+const QString OpenFilter = QStringLiteral("テキストファイル(*.txt);;CUEシート(*.cue);;すべてのファイル(*.*)");
 const QString SaveFilter = QStringLiteral("テキストファイル(*.txt)");
 const QString ClearQuestion = QStringLiteral("記入済みのデータはクリアされますがよいですか？");
 

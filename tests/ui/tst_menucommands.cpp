@@ -1,3 +1,4 @@
+#include "support/TestAudio.h"
 #include "support/TestSupport.h"
 
 #include "ui/MainWindow.h"
@@ -81,6 +82,8 @@ private slots:
     void exitClosesWindowAndDeletesSnapshot();
     void exportCdTextFile_data();
     void exportCdTextFile();
+    void importAudioTitles_data();
+    void importAudioTitles();
 
 private:
     void fillDocument();
@@ -656,6 +659,42 @@ void TestMenuCommands::exportCdTextFile()
     QCOMPARE(box.title, written ? u"CD-TEXT書き出し完了"_qs : u"CD-TEXT容量超過"_qs);
     QCOMPARE(box.icon, written ? Platform::Icon::Information : Platform::Icon::Stop);
     QCOMPARE(QFileInfo::exists(cdt), written);
+}
+
+void TestMenuCommands::importAudioTitles_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("chosen"); // the dialog returns the file, else it is cancelled
+    QTest::addColumn<QString>("titles");
+
+    QTest::newRow("edited state: not offered") << true << false << QString();
+    QTest::newRow("pre-edit, dialog cancelled: nothing changes") << false << false << Titles;
+    QTest::newRow("pre-edit, a file chosen: its name as the title") << false << true << u"one\r\n"_qs;
+}
+
+void TestMenuCommands::importAudioTitles()
+{
+    QFETCH(bool, edited);
+    QFETCH(bool, chosen);
+    fillDocument();
+    if (edited) {
+        m_f->window->session().enterEditedState();
+        QVERIFY(!test::action(*m_f->window, u"音声取り込み"_qs)->isEnabled());
+        return;
+    }
+    const QString wav = m_f->path(u"one.wav"_qs);
+    QVERIFY(testaudio::run(
+        u"sox"_qs, {u"-n"_qs, u"-r"_qs, u"44100"_qs, u"-c"_qs, u"2"_qs, wav, u"trim"_qs, u"0"_qs, u"5"_qs}));
+    m_f->platform.queueFileNames(chosen ? QStringList{wav} : QStringList{});
+    QVERIFY(triggerAction(*m_f->window, u"音声取り込み"_qs));
+    QCOMPARE(m_f->platform.fileDialogs.size(), 1);
+    QVERIFY(m_f->platform.fileDialogs.at(0).multiple);
+    QCOMPARE(m_f->platform.fileDialogs.at(0).filter,
+             u"音声ファイル(*.wav *.aif *.aiff *.flac *.m4a *.mp3 *.ogg *.opus);;すべてのファイル(*.*)"_qs);
+    QTEST(m_f->window->session().titles(), "titles");
+    QCOMPARE(m_f->window->session().album(), u"Blue Album"_qs);
+    QTRY_VERIFY(!m_f->window->session().disc().probing());
+    QCOMPARE(m_f->window->session().disc().files(), chosen ? QStringList{wav} : QStringList{});
 }
 
 QTEST_MAIN(TestMenuCommands)
