@@ -30,6 +30,8 @@ public:
     // Filters in Qt's form ("テキストファイル(*.txt);;すべてのファイル(*.*)"). An empty result means
     // the user cancelled.
     virtual QString openFileName(const QString &filter, const QString &startName) = 0;
+    // Several existing files at once, in the order the dialog gives them; empty when cancelled.
+    virtual QStringList openFileNames(const QString &filter, const QString &startName) = 0;
     // Asks before replacing an existing file. With a default suffix ("cdt"), a name typed without
     // one gets it before that question; without, the name is used as typed. An empty title leaves
     // the dialog its own.

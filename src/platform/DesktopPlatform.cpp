@@ -175,6 +175,19 @@ QString DesktopPlatform::openFileName(const QString &filter, const QString &star
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList DesktopPlatform::openFileNames(const QString &filter, const QString &startName)
+{
+    QFileDialog dialog(dialogParent());
+    setDialogFilters(dialog, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (!startName.isEmpty())
+        dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 QString DesktopPlatform::saveFileName(const QString &filter, const QString &startName, const QString &title,
                                       const QString &defaultSuffix)
 {

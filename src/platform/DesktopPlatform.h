@@ -22,6 +22,7 @@ public:
     Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
+    QStringList openFileNames(const QString &filter, const QString &startName) override;
     QString saveFileName(const QString &filter, const QString &startName, const QString &title,
                          const QString &defaultSuffix) override;
     void setDialogParent(QWidget *parent) override;

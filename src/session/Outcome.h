@@ -1,5 +1,7 @@
 #pragma once
 
+#include "disc/DiscRefusal.h"
+#include "disc/ImageWriter.h"
 #include "edit/CharacterCheck.h"
 #include "edit/InputCheck.h"
 #include "files/CdTextFile.h"
@@ -26,7 +28,7 @@ struct Outcome {
     enum class Kind { Done, Refused, Cancelled, Failed };
     // The command that gave it: a file that cannot be read is told differently at start-up, on
     // "開く" and on a drop.
-    enum class Command { StartUp, Open, Drop, Edit, Save, Export };
+    enum class Command { StartUp, Open, Drop, Edit, Save, Export, CdImage };
     // Which check refused.
     enum class Refusal {
         None,
@@ -37,6 +39,7 @@ struct Outcome {
         TooLarge,          // file: over the command's cap
         Unencodable,       // unencodable: cp932 cannot hold these characters
         NotCdText,         // cdText: the layout cannot be CD-TEXT (overLimit: for the disc's capacity)
+        DiscRefused,       // discRefusals: what the disc's check found, every one
     };
 
     Kind kind = Kind::Done;
@@ -52,6 +55,9 @@ struct Outcome {
     CdTextFileOutcome cdText;
     // A file read: its lines as read, before the document took them.
     QStringList lines;
+    // CdImage: why it was refused, and what became of the writing (its files, the failure).
+    QList<disc::DiscRefusal> discRefusals;
+    disc::ImageOutcome image;
 
     bool done() const { return kind == Kind::Done; }
     // Edit done over a limit of the disc.

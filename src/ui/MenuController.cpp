@@ -67,6 +67,7 @@ void MenuController::buildMenus()
               u"CD-TEXTファイルに書き出し(&T)...",
               {},
               [](M &m) { showOutcome(m.m_platform, m.m_session.exportCdTextFile()); }},
+             {u"ディスク作成", u"ディスクの作成(&D)...", {}, [](M &m) { emit m.discRequested(); }},
              {u"区分線F1", nullptr, {}, nullptr},
              {u"常に手前に表示", u"常に手前に表示", {}, [](M &m) { m.toggleStayOnTop(); }},
              {u"区分線F2", nullptr, {}, nullptr},
@@ -124,6 +125,8 @@ void MenuController::showSaveCommands()
     action(QStringLiteral("名前を付けて保存"))->setEnabled(m_session.saveEnabled());
     action(QStringLiteral("CDTEXT書き出し"))->setEnabled(m_session.saveEnabled());
     action(QStringLiteral("上書き保存"))->setEnabled(m_session.saveEnabled());
+    // The disc's image needs the layout, which the save commands come with.
+    action(QStringLiteral("ディスク作成"))->setEnabled(m_session.saveEnabled());
 }
 
 void MenuController::toggleStayOnTop()

@@ -35,13 +35,15 @@ void TestScriptedPlatform::faultFailsTheTest_data()
     QTest::addColumn<QString>("expected"); // the scripted text; empty: any text
     QTest::addColumn<int>("answer");       // -1: nothing scripted; 0: the first button
     QTest::addColumn<bool>("shown");       // whether the box appears
-    QTest::addColumn<QString>("dialog");   // instead of a box: "save", "printer", or "cancel" scripted
+    QTest::addColumn<QString>(
+        "dialog"); // instead of a box: "save", "several", "printer", or "cancel" scripted
     QTest::newRow("box not scripted") << QString() << -1 << true << QString();
     QTest::newRow("box with other text") << QStringLiteral("保存しますか？") << 0 << true << QString();
     QTest::newRow("answer the box has no button for") << QString() << int(Platform::Yes) << true << QString();
     QTest::newRow("answer left unused") << QString() << 0 << false << QString();
     QTest::newRow("text left unused") << QStringLiteral("ver1.0") << 0 << false << QString();
     QTest::newRow("file dialog not scripted") << QString() << -1 << true << QStringLiteral("save");
+    QTest::newRow("multi-select dialog not scripted") << QString() << -1 << true << QStringLiteral("several");
     QTest::newRow("printer dialog not scripted") << QString() << -1 << true << QStringLiteral("printer");
     QTest::newRow("cancelled file dialog left unused")
         << QString() << -1 << false << QStringLiteral("cancel");
@@ -68,6 +70,8 @@ void TestScriptedPlatform::faultFailsTheTest()
     QPrinter printer;
     if (shown && dialog == QLatin1String("save"))
         p.saveFileName(QStringLiteral("CD-TEXTファイル(*.cdt)"), QString(), QString(), QString());
+    else if (shown && dialog == QLatin1String("several"))
+        p.openFileNames(QStringLiteral("音声ファイル(*.wav)"), QString());
     else if (shown && dialog == QLatin1String("printer"))
         p.printerDialog(nullptr, printer);
     else if (shown)

@@ -78,6 +78,12 @@ QString ScriptedPlatform::openFileName(const QString &filter, const QString &sta
     return fileName({false, filter, startName, {}, {}});
 }
 
+QStringList ScriptedPlatform::openFileNames(const QString &filter, const QString &startName)
+{
+    const QString names = fileName({false, filter, startName, {}, {}, true});
+    return names.isEmpty() ? QStringList() : names.split(QChar(0));
+}
+
 QString ScriptedPlatform::saveFileName(const QString &filter, const QString &startName, const QString &title,
                                        const QString &defaultSuffix)
 {

@@ -29,6 +29,7 @@ public:
         QString startName;
         QString title;         // empty for the dialog's own
         QString defaultSuffix; // empty when a name is used as typed
+        bool several = false;  // a multi-select open dialog
     };
 
     ScriptedPlatform() = default;
@@ -39,6 +40,7 @@ public:
     Answer messageBox(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     Answer ask(Question question) override;
     QString openFileName(const QString &filter, const QString &startName) override;
+    QStringList openFileNames(const QString &filter, const QString &startName) override;
     QString saveFileName(const QString &filter, const QString &startName, const QString &title,
                          const QString &defaultSuffix) override;
     void setDialogParent(QWidget *) override {}
@@ -65,6 +67,8 @@ public:
     void queueAnswer(Answer answer) { expectBox(answer); }
     void queueFileName(const QString &path) { m_fileNames.enqueue(path); }
     void queueCancelledFileDialog() { m_fileNames.enqueue(QString()); }
+    // A multi-select dialog takes one queued entry: the names chosen (none when cancelled).
+    void queueFileNames(const QStringList &paths) { m_fileNames.enqueue(paths.join(QChar(0))); }
     // Called on an accepted printer dialog, to set what the user chose in it.
     void queuePrinterDialog(bool accept, std::function<void(QPrinter &)> choose = {});
     // Runs when a box is shown, before it is answered (to look at the window at that moment).
