@@ -218,7 +218,7 @@ Box cdImageCancelled(const QString &reason)
     return {reason, cdImageDialogTitle(), BoxIcon::Information, BoxButtons::Ok};
 }
 
-namespace disc
+namespace discwindow
 {
 
 QString windowTitle()
@@ -316,6 +316,6 @@ QString totals(int tracks, int files, const QString &length, bool gaps, int over
     return text + QStringLiteral(" / 74分");
 }
 
-} // namespace disc
+} // namespace discwindow
 
 } // namespace velnora::messages

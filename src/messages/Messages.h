@@ -53,7 +53,7 @@ Box cdImageFailed(const QString &reason);
 Box cdImageCancelled(const QString &reason);
 
 // The disc window ("ディスクの作成").
-namespace disc
+namespace discwindow
 {
 QString windowTitle();
 QStringList columns(); // number, title, performer, file, length, problem
@@ -73,6 +73,6 @@ QString noTrack(); // a file past the layout's last track
 QString tooShort();
 // The totals: the length (mm:ss) against 74 and 80 minutes; over is 0, 74 or 80.
 QString totals(int tracks, int files, const QString &length, bool gaps, int over);
-} // namespace disc
+} // namespace discwindow
 
 } // namespace velnora::messages

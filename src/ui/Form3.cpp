@@ -27,7 +27,7 @@
 namespace velnora
 {
 
-namespace texts = messages::disc;
+namespace texts = messages::discwindow;
 
 namespace
 {
@@ -205,8 +205,11 @@ void Form3::showTracks()
         if (!problem.isEmpty())
             item->setForeground(Problem, QColor(192, 0, 0));
     }
-    for (int c = Number; c < Problem; ++c)
+    // Fitted to their texts, with room between the columns.
+    for (int c = Number; c < Problem; ++c) {
         m_list->resizeColumnToContents(c);
+        m_list->setColumnWidth(c, m_list->columnWidth(c) + m_list->fontMetrics().averageCharWidth() * 2);
+    }
     if (keep >= 0 && keep < rows)
         m_list->setCurrentItem(m_list->topLevelItem(keep));
     else

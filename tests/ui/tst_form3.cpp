@@ -21,10 +21,8 @@ namespace
 
 const QString CrLf = QStringLiteral("\r\n");
 const QString RefusedHead = QStringLiteral("CDイメージを保存できません。次を直してください。\r\n\r\n");
-constexpr int Column(int c)
-{
-    return c;
-}
+// The list's columns.
+enum { NumberColumn, TitleColumn, PerformerColumn, FileColumn, LengthColumn, ProblemColumn };
 
 } // namespace
 
@@ -196,15 +194,15 @@ void TestForm3::listsTitlesOfTheBlockShown()
     const auto *list = m_form->findChild<QTreeWidget *>(QStringLiteral("List1"));
     QCOMPARE(list->topLevelItemCount(), int(shown.size()));
     for (int row = 0; row < shown.size(); ++row) {
-        QCOMPARE(cell(row, Column(0)), QString::number(row + 1));
-        QCOMPARE(cell(row, Column(1)), shown.at(row));
-        QCOMPARE(cell(row, Column(2)), performer);
+        QCOMPARE(cell(row, NumberColumn), QString::number(row + 1));
+        QCOMPARE(cell(row, TitleColumn), shown.at(row));
+        QCOMPARE(cell(row, PerformerColumn), performer);
     }
-    QCOMPARE(cell(0, Column(3)), u"a.wav"_qs);
-    QCOMPARE(cell(0, Column(4)), u"0:05"_qs);
-    QCOMPARE(cell(0, Column(5)), QString());
-    QCOMPARE(cell(1, Column(3)), QString());
-    QCOMPARE(cell(1, Column(5)), u"音声ファイルがありません"_qs);
+    QCOMPARE(cell(0, FileColumn), u"a.wav"_qs);
+    QCOMPARE(cell(0, LengthColumn), u"0:05"_qs);
+    QCOMPARE(cell(0, ProblemColumn), QString());
+    QCOMPARE(cell(1, FileColumn), QString());
+    QCOMPARE(cell(1, ProblemColumn), u"音声ファイルがありません"_qs);
 }
 
 void TestForm3::editsTheTracks_data()
@@ -292,7 +290,7 @@ void TestForm3::editsTheTracks()
     QTRY_VERIFY(!m_form->busy());
     QCOMPARE(this->totals(), totals);
     for (int i = 0; i < after.size(); ++i)
-        QCOMPARE(cell(i, Column(3)), after.at(i));
+        QCOMPARE(cell(i, FileColumn), after.at(i));
 }
 
 void TestForm3::totalsAgainstTheCapacity_data()
@@ -405,7 +403,7 @@ void TestForm3::refusesBeforeAnything()
         paths << audio(name);
     m_fx->window->session().disc().setFiles(paths);
     QVERIFY(open());
-    QCOMPARE(cell(row, Column(5)), problem);
+    QCOMPARE(cell(row, ProblemColumn), problem);
     // No name is asked for an image that cannot be written.
     m_fx->platform.expectBox(RefusedHead + changes);
     click(QStringLiteral("イメージ保存"));
