@@ -251,7 +251,8 @@ void Form3::addFiles(const QStringList &paths)
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoReset(false);
     progress->setAutoClose(false);
-    progress->setMinimumDuration(0);
+    // Shown once measuring takes a moment: WAV and FLAC files are told at once.
+    progress->setMinimumDuration(500);
     progress->setValue(0);
     connect(progress, &QProgressDialog::canceled, this, [probe] { probe->cancel = true; });
     m_probeProgress = progress;

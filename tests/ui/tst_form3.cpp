@@ -78,6 +78,10 @@ void TestForm3::initTestCase()
         const char *name;
         const char *seconds;
     } files[] = {{"a.wav", "5"}, {"b.wav", "6"}, {"c.wav", "7"}, {"short.wav", "3"}, {"long.wav", "30"}};
+    // Text under an audio file's name.
+    QFile notes(audio(QStringLiteral("notes.wav")));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray("not a sound\n").repeated(100)) > 0);
+    notes.close();
     for (const auto &f : files)
         QVERIFY(testaudio::run(QStringLiteral("sox"),
                                {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
@@ -223,6 +227,10 @@ void TestForm3::editsTheTracks_data()
     QTest::newRow("cancelled dialog adds nothing")
         << QStringList{u"c.wav"_qs} << u"dialog"_qs << -1 << QStringList{u"c.wav"_qs}
         << u"曲: 3曲 / 音声ファイル: 1個　合計 0:07 / 74分"_qs;
+    // Cancelled before the window takes what was measured, however far the measuring got.
+    QTest::newRow("cancelled while measured adds nothing")
+        << QStringList{u"c.wav"_qs} << u"cancel a.wav b.wav"_qs << -1 << QStringList{u"c.wav"_qs}
+        << u"曲: 3曲 / 音声ファイル: 1個　合計 0:07 / 74分"_qs;
     QTest::newRow("drop two") << QStringList{u"a.wav"_qs} << u"drop c.wav b.wav"_qs << -1
                               << QStringList{u"a.wav"_qs, u"c.wav"_qs, u"b.wav"_qs}
                               << u"曲: 3曲 / 音声ファイル: 3個　合計 0:22 (曲間を含む) / 74分"_qs;
@@ -258,7 +266,13 @@ void TestForm3::editsTheTracks()
     QStringList chosen;
     for (const QString &name : words.mid(1))
         chosen << audio(name);
-    if (words.first() == QLatin1String("dialog")) {
+    if (words.first() == QLatin1String("cancel")) {
+        m_fx->platform.queueFileNames(chosen);
+        click(QStringLiteral("追加"));
+        auto *progress = m_form->findChild<QProgressDialog *>(QStringLiteral("長さ進行"));
+        QVERIFY(progress);
+        progress->findChild<QPushButton *>()->click();
+    } else if (words.first() == QLatin1String("dialog")) {
         m_fx->platform.queueFileNames(chosen);
         click(QStringLiteral("追加"));
         QCOMPARE(m_fx->platform.fileDialogs.size(), 1);
@@ -384,6 +398,11 @@ void TestForm3::refusesBeforeAnything_data()
         << QStringList{u"a.wav"_qs, u"short.wav"_qs, u"c.wav"_qs}
         << u"2曲目の「short.wav」は4秒より短い音声です。4秒以上の曲にしてください。"_qs << u"4秒より短い"_qs
         << 1;
+    QTest::newRow("a file that is not audio")
+        << QStringList{u"a.wav"_qs, u"notes.wav"_qs, u"c.wav"_qs}
+        << u"2曲目の「notes.wav」: WAV、AIFF、FLAC、M4A、MP3、Ogg Vorbis、Opusの音声ファイルではありません。"
+           "別のファイルにしてください。"_qs
+        << u"WAV、AIFF、FLAC、M4A、MP3、Ogg Vorbis、Opusの音声ファイルではありません"_qs << 1;
     QTest::newRow("both, every one told")
         << QStringList{u"short.wav"_qs, u"b.wav"_qs}
         << u"音声ファイルが2個、曲が3曲あります。曲と同じ数の音声ファイルにしてください。\r\n"
