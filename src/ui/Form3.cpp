@@ -152,13 +152,17 @@ void Form3::buildControls()
     connect(m_down, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(m_gaps, &QCheckBox::toggled, &m_session.disc(), &DiscTracks::setGaps);
     connect(save, &QPushButton::clicked, this, &Form3::saveImage);
-    connect(m_list, &QTreeWidget::currentItemChanged, this, [this] {
-        const int row = selectedRow();
-        const int files = static_cast<int>(m_session.disc().tracks().size());
-        m_remove->setEnabled(row >= 0 && row < files);
-        m_up->setEnabled(row > 0 && row < files);
-        m_down->setEnabled(row >= 0 && row + 1 < files);
-    });
+    connect(m_list, &QTreeWidget::currentItemChanged, this, &Form3::showButtons);
+}
+
+void Form3::showButtons()
+{
+    // Only a row with a file has something to remove or move.
+    const int row = selectedRow();
+    const int files = static_cast<int>(m_session.disc().tracks().size());
+    m_remove->setEnabled(row >= 0 && row < files);
+    m_up->setEnabled(row > 0 && row < files);
+    m_down->setEnabled(row >= 0 && row + 1 < files);
 }
 
 int Form3::selectedRow() const
@@ -212,8 +216,7 @@ void Form3::showTracks()
     }
     if (keep >= 0 && keep < rows)
         m_list->setCurrentItem(m_list->topLevelItem(keep));
-    else
-        emit m_list->currentItemChanged(nullptr, nullptr);
+    showButtons();
 
     const disc::DiscLength length = disc.length();
     const int over = length.overLimit() ? 80 : length.overWarning() ? 74 : 0;

@@ -56,6 +56,7 @@ private:
     void buildControls();
     void readLayout();
     void showTracks();
+    void showButtons();
     void showWriting(int track, int percent);
     void probed(const std::shared_ptr<Probe> &probe);
     int selectedRow() const;

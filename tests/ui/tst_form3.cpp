@@ -207,6 +207,15 @@ void TestForm3::listsTitlesOfTheBlockShown()
     QCOMPARE(cell(0, ProblemColumn), QString());
     QCOMPARE(cell(1, FileColumn), QString());
     QCOMPARE(cell(1, ProblemColumn), u"音声ファイルがありません"_qs);
+    // Only a row with a file can be removed, and one file has nowhere to move.
+    auto enabled = [this](const char *name) {
+        return m_form->findChild<QPushButton *>(QString::fromUtf8(name))->isEnabled();
+    };
+    auto *rows = m_form->findChild<QTreeWidget *>(QStringLiteral("List1"));
+    rows->setCurrentItem(rows->topLevelItem(1));
+    QVERIFY(!enabled("削除") && !enabled("上へ") && !enabled("下へ"));
+    rows->setCurrentItem(rows->topLevelItem(0));
+    QVERIFY(enabled("削除") && !enabled("上へ") && !enabled("下へ"));
 }
 
 void TestForm3::editsTheTracks_data()
