@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -87,5 +88,25 @@ int main(int argc, char *argv[])
 
     window.findChild<QAction *>(QStringLiteral("印刷"))->trigger();
     ok = savePicture(topLevel(QStringLiteral("Form2")), folder, QStringLiteral("jacket.png")) && ok;
+    if (QWidget *jacket = topLevel(QStringLiteral("Form2")))
+        jacket->close();
+
+    // The disc window with a file for every track; the lengths are given, so no audio is needed.
+    QList<velnora::disc::DiscTrack> tracks;
+    const int seconds[] = {245, 198, 312, 227, 184, 263, 301, 176, 239, 282, 205, 341};
+    for (int i = 0; i < 12; ++i) {
+        velnora::audio::AudioInfo info;
+        info.samples = qint64(seconds[i]) * velnora::audio::CdSampleRate;
+        tracks.append(
+            {QStringLiteral("/home/user/Music/Album/%1.flac").arg(i + 1, 2, 10, QLatin1Char('0')), info});
+    }
+    window.session().disc().setTracks(tracks);
+    window.findChild<QAction *>(QStringLiteral("ディスク作成"))->trigger();
+    if (QWidget *disc = topLevel(QStringLiteral("Form3"))) {
+        disc->resize(820, 460);
+        if (auto *list = disc->findChild<QTreeWidget *>(QStringLiteral("List1")))
+            list->setCurrentItem(list->topLevelItem(2));
+    }
+    ok = savePicture(topLevel(QStringLiteral("Form3")), folder, QStringLiteral("disc.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -35,6 +35,12 @@ Box question(Question question)
         // A blank line before the question: a face that cannot ask says the warning alone.
         return {question.detail + QStringLiteral("\r\n\r\n") + cdtext::texts::writeAnywayQuestion(),
                 cdtext::texts::nonJisTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
+    case Question::DiscOverWarning:
+        return {QStringLiteral("ディスクの長さが%1で、74分を超えます。\r\n"
+                               "80分のディスクと、それに書き込めるドライブが要ります。\r\n\r\n"
+                               "CDイメージを保存しますか？")
+                    .arg(question.detail),
+                cdImageDialogTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
     case Question::EditTypeJa:
         break;
     }
@@ -201,5 +207,146 @@ Box printFailed(PrintFailure failure, const QString &where)
     }
     return {QStringLiteral("印刷できませんでした。\r\n") + reason, QString(), BoxIcon::Stop, BoxButtons::Ok};
 }
+
+QString cdImageFilter()
+{
+    return QStringLiteral("CUEシート(*.cue)");
+}
+
+QString cdImageDialogTitle()
+{
+    return QStringLiteral("CDイメージ保存");
+}
+
+QString cdImageSuffix()
+{
+    return QStringLiteral("cue");
+}
+
+Box cdImageRefused(const QStringList &changes)
+{
+    return {QStringLiteral("CDイメージを保存できません。次を直してください。\r\n\r\n") +
+                changes.join(QStringLiteral("\r\n")),
+            cdImageDialogTitle(), BoxIcon::Stop, BoxButtons::Ok};
+}
+
+Box cdImageSaved(const QString &burnCommand)
+{
+    return {QStringLiteral("CDイメージを保存しました。\r\n"
+                           "保存したフォルダーで次のコマンドを実行すると、CDに書き込めます。\r\n\r\n") +
+                burnCommand,
+            cdImageDialogTitle(), BoxIcon::Information, BoxButtons::Ok};
+}
+
+Box cdImageFailed(const QString &reason)
+{
+    return {QStringLiteral("CDイメージを保存できませんでした。ファイルは作られていません。\r\n") + reason,
+            cdImageDialogTitle(), BoxIcon::Stop, BoxButtons::Ok};
+}
+
+Box cdImageCancelled(const QString &reason)
+{
+    return {reason, cdImageDialogTitle(), BoxIcon::Information, BoxButtons::Ok};
+}
+
+namespace discwindow
+{
+
+QString windowTitle()
+{
+    return QStringLiteral("ディスクの作成");
+}
+
+QStringList columns()
+{
+    return {QStringLiteral("曲"),       QStringLiteral("曲名"), QStringLiteral("アーティスト"),
+            QStringLiteral("ファイル"), QStringLiteral("長さ"), QStringLiteral("問題")};
+}
+
+QString addCaption()
+{
+    return QStringLiteral("追加...");
+}
+
+QString removeCaption()
+{
+    return QStringLiteral("削除");
+}
+
+QString upCaption()
+{
+    return QStringLiteral("上へ");
+}
+
+QString downCaption()
+{
+    return QStringLiteral("下へ");
+}
+
+QString gapsCaption()
+{
+    return QStringLiteral("曲間に2秒の無音を入れる");
+}
+
+QString saveImageCaption()
+{
+    return QStringLiteral("CDイメージ保存...");
+}
+
+QString audioFilter()
+{
+    return QStringLiteral("音声ファイル(*.wav *.aif *.aiff *.flac *.m4a *.mp3 *.ogg *.opus);;"
+                          "すべてのファイル(*.*)");
+}
+
+QString probing()
+{
+    return QStringLiteral("音声ファイルの長さを調べています...");
+}
+
+QString probingFile(const QString &name)
+{
+    return QStringLiteral("「%1」の長さを調べています...").arg(name);
+}
+
+QString writingTrack(int track)
+{
+    return QStringLiteral("%1曲目を書き込んでいます...").arg(track);
+}
+
+QString cancelCaption()
+{
+    return QStringLiteral("キャンセル");
+}
+
+QString noFile()
+{
+    return QStringLiteral("音声ファイルがありません");
+}
+
+QString noTrack()
+{
+    return QStringLiteral("曲名にない曲です");
+}
+
+QString tooShort()
+{
+    return QStringLiteral("4秒より短い");
+}
+
+QString totals(int tracks, int files, const QString &length, bool gaps, int over)
+{
+    QString text = QStringLiteral("曲: %1曲 / 音声ファイル: %2個　合計 %3%4")
+                       .arg(tracks)
+                       .arg(files)
+                       .arg(length, gaps ? QStringLiteral(" (曲間を含む)") : QString());
+    if (over == 80)
+        return text + QStringLiteral("　80分を超えています。CDに収まりません。");
+    if (over == 74)
+        return text + QStringLiteral("　74分を超えています。80分のディスクが要ります。");
+    return text + QStringLiteral(" / 74分");
+}
+
+} // namespace discwindow
 
 } // namespace velnora::messages

@@ -48,4 +48,38 @@ Box noPrinter();
 enum class PrintFailure { File, Start, Printer };
 Box printFailed(PrintFailure failure, const QString &where);
 
+// "CDイメージ保存...".
+QString cdImageFilter();      // the save dialog's filter
+QString cdImageDialogTitle(); // its title, also the title of the image's boxes
+QString cdImageSuffix();
+// The boxes: the refusal above the lines that say what to change, the image written with the command
+// that burns it, the image not written for the reason given.
+Box cdImageRefused(const QStringList &changes);
+Box cdImageSaved(const QString &burnCommand);
+Box cdImageFailed(const QString &reason);
+Box cdImageCancelled(const QString &reason);
+
+// The disc window ("ディスクの作成").
+namespace discwindow
+{
+QString windowTitle();
+QStringList columns(); // number, title, performer, file, length, problem
+QString addCaption();
+QString removeCaption();
+QString upCaption();
+QString downCaption();
+QString gapsCaption();
+QString saveImageCaption();
+QString audioFilter(); // the open dialog's filters for audio files
+QString probing();     // the progress dialog's label while files are measured
+QString probingFile(const QString &name);
+QString writingTrack(int track);
+QString cancelCaption();
+QString noFile();  // a track without an audio file
+QString noTrack(); // a file past the layout's last track
+QString tooShort();
+// The totals: the length (mm:ss) against 74 and 80 minutes; over is 0, 74 or 80.
+QString totals(int tracks, int files, const QString &length, bool gaps, int over);
+} // namespace discwindow
+
 } // namespace velnora::messages

@@ -14,12 +14,14 @@ struct Question {
         EditTypeEn,  // the edit type, before "編集"
         EditTypeJa,
         EditTypeEnJa,
-        WriteNonJis, // before the export writes characters some readers cannot show (OK / Cancel)
+        WriteNonJis,     // before the export writes characters some readers cannot show (OK / Cancel)
+        DiscOverWarning, // before a CD image over 74 minutes is written (OK / Cancel)
     };
     Question(Kind k, const QString &d = QString()) : kind(k), detail(d) {}
 
     Kind kind;
-    QString detail; // WriteNonJis: the characters, as the warning after "編集" lists them
+    QString detail; // WriteNonJis: the characters, as the warning after "編集" lists them;
+                    // DiscOverWarning: the disc's length as "mm:ss"
 };
 
 } // namespace velnora

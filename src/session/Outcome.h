@@ -1,6 +1,8 @@
 #pragma once
 
 #include "disc/CueSheetIn.h"
+#include "disc/DiscRefusal.h"
+#include "disc/ImageWriter.h"
 #include "edit/CharacterCheck.h"
 #include "edit/InputCheck.h"
 #include "files/CdTextFile.h"
@@ -27,7 +29,7 @@ struct Outcome {
     enum class Kind { Done, Refused, Cancelled, Failed };
     // The command that gave it: a file that cannot be read is told differently at start-up, on
     // "開く" and on a drop.
-    enum class Command { StartUp, Open, Drop, Edit, Save, Export, Import };
+    enum class Command { StartUp, Open, Drop, Edit, Save, Export, Import, CdImage };
     // Which check refused.
     enum class Refusal {
         None,
@@ -40,6 +42,7 @@ struct Outcome {
         NotCdText,         // cdText: the layout cannot be CD-TEXT (overLimit: for the disc's capacity)
         NoAudio,           // Import: not one of the files gave tags (skipped names them)
         CueSheet,          // Open: the cue sheet was not taken (cue says why)
+        DiscRefused,       // discRefusals: what the disc's check found, every one
     };
 
     Kind kind = Kind::Done;
@@ -60,6 +63,9 @@ struct Outcome {
     // Open of a cue sheet: what its reader said.
     CueProblem cue = CueProblem::None;
     int cueTrack = 0;
+    // CdImage: why it was refused, and what became of the writing (its files, the failure).
+    QList<disc::DiscRefusal> discRefusals;
+    disc::ImageOutcome image;
 
     bool done() const { return kind == Kind::Done; }
     // Edit done over a limit of the disc.

@@ -3,6 +3,7 @@
 #include "audio/AudioTags.h"
 #include "audio/TagImport.h"
 #include "disc/CueSheetIn.h"
+#include "disc/DiscCheck.h"
 #include "document/DroppedName.h"
 #include "document/SampleDocument.h"
 #include "edit/CdTextLayout.h"
@@ -21,6 +22,11 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <memory>
 #include <utility>
 
 namespace velnora
@@ -505,6 +511,90 @@ Outcome Session::exportChecked(const QString &path, const CdTextFileOutcome &che
     if (outcome.cdText.status == CdTextFileOutcome::Status::WriteFailed) {
         outcome.kind = Outcome::Kind::Failed;
         outcome.error = outcome.cdText.error;
+    }
+    return outcome;
+}
+
+disc::DiscCheck Session::checkCdImage(Outcome &refused) const
+{
+    disc::DiscCheck check = disc::checkDisc(titles(), m_disc.tracks(), m_disc.gaps());
+    refused = Outcome::refusedBy(Outcome::Command::CdImage, Outcome::Refusal::DiscRefused);
+    refused.discRefusals = check.refusals;
+    return check;
+}
+
+Outcome Session::saveCdImage(const disc::ImageProgress &progress, const std::atomic<bool> *cancel)
+{
+    Outcome refused;
+    const disc::DiscCheck check = checkCdImage(refused);
+    if (!check.ok())
+        return refused;
+    if (check.overWarning()) {
+        const qint64 seconds = check.length.frames / audio::FramesPerSecond;
+        const QString length =
+            QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        if (ask({Question::DiscOverWarning, length}) != Answer::Ok)
+            return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::CdImage);
+    }
+    // The name starts where the CD-TEXT file's would, as a cue sheet.
+    QString startName = cdTextFileName(m_currentFile, m_keepAlbum);
+    if (!startName.isEmpty())
+        startName = startName.chopped(int(cdTextFileSuffix().size())) + messages::cdImageSuffix();
+    const QString path = m_platform->saveFileName(messages::cdImageFilter(), startName,
+                                                  messages::cdImageDialogTitle(), messages::cdImageSuffix());
+    if (path.isEmpty())
+        return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::CdImage);
+    return writeCdImage(path, check, progress, cancel);
+}
+
+Outcome Session::saveCdImageTo(const QString &cuePath, const disc::ImageProgress &progress,
+                               const std::atomic<bool> *cancel)
+{
+    Outcome refused;
+    const disc::DiscCheck check = checkCdImage(refused);
+    if (!check.ok()) {
+        refused.file = cuePath;
+        return refused;
+    }
+    return writeCdImage(cuePath, check, progress, cancel);
+}
+
+Outcome Session::writeCdImage(const QString &cuePath, const disc::DiscCheck &check,
+                              const disc::ImageProgress &progress, const std::atomic<bool> *cancel)
+{
+    disc::ImageOutcome written;
+    auto write = [&] { written = disc::writeCdImage(cuePath, check, progress, cancel); };
+    // Minutes of decoding: the thread that asked keeps its events going (a window repaints, its
+    // progress dialog takes the cancel). Without an event loop to keep, it is written here.
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        QEventLoop loop;
+        std::unique_ptr<QThread> writer(QThread::create(write));
+        connect(writer.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        writer->start();
+        loop.exec();
+        writer->wait();
+    } else {
+        write();
+    }
+    Outcome outcome;
+    outcome.command = Outcome::Command::CdImage;
+    outcome.file = written.files.cue;
+    outcome.image = written;
+    switch (written.status) {
+    case disc::ImageOutcome::Status::Written:
+        outcome.kind = Outcome::Kind::Done;
+        break;
+    case disc::ImageOutcome::Status::Cancelled:
+        outcome.kind = Outcome::Kind::Cancelled;
+        break;
+    case disc::ImageOutcome::Status::Refused:
+        outcome.kind = Outcome::Kind::Refused;
+        outcome.refusal = Outcome::Refusal::DiscRefused;
+        outcome.discRefusals = check.refusals;
+        break;
+    case disc::ImageOutcome::Status::Failed:
+        outcome.kind = Outcome::Kind::Failed;
+        break;
     }
     return outcome;
 }

@@ -115,6 +115,14 @@ public:
     // layout that cannot be CD-TEXT is refused before a name is asked.
     Outcome exportCdTextFile();
     Outcome exportCdTextFileTo(const QString &path);
+    // "CDイメージ保存...": the layout and the disc's tracks as NAME.cue, NAME.bin and NAME.cdt. A disc
+    // that cannot be written is refused before a name is asked; one over 74 minutes is asked about.
+    // The writing runs on a thread of its own while this thread's events go on (progress is called
+    // there, cancel is looked at there); the command returns when it is over.
+    Outcome saveCdImage(const disc::ImageProgress &progress = {}, const std::atomic<bool> *cancel = nullptr);
+    // The same for a name already chosen, asking nothing.
+    Outcome saveCdImageTo(const QString &cuePath, const disc::ImageProgress &progress = {},
+                          const std::atomic<bool> *cancel = nullptr);
 
     // The edit commands.
     Outcome edit();           // "編集": asks for the edit type, then editConfirmed
@@ -173,6 +181,9 @@ private:
     Answer ask(Question question);
     Outcome load(Outcome::Command command, const QString &path, qint64 cap);
     Outcome exportChecked(const QString &path, const CdTextFileOutcome &check);
+    disc::DiscCheck checkCdImage(Outcome &refused) const;
+    Outcome writeCdImage(const QString &cuePath, const disc::DiscCheck &check,
+                         const disc::ImageProgress &progress, const std::atomic<bool> *cancel);
     void appendFileNames(const QStringList &paths);
     void delHenshumoji();
     void applyTrackToolSwitch();

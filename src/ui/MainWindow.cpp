@@ -6,6 +6,7 @@
 #include "ui/DropController.h"
 #include "ui/Form1Controls.h"
 #include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/LayoutRule.h"
 #include "ui/MenuController.h"
 #include "ui/OutcomeBoxes.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     new DropController(client, m_session, m_platform);
     auto *menu = new MenuController(this, m_session, m_platform);
     connect(menu, &MenuController::jacketRequested, this, &MainWindow::openJacketWindow);
+    connect(menu, &MenuController::discRequested, this, &MainWindow::openDiscWindow);
     bindDocument();
     bindCommands();
     setTabOrder();
@@ -96,6 +98,10 @@ MainWindow::~MainWindow()
     if (m_jacketWindow) {
         m_jacketWindow->disconnect(this);
         delete m_jacketWindow.data();
+    }
+    if (m_discWindow) {
+        m_discWindow->disconnect(this);
+        delete m_discWindow.data();
     }
 }
 
@@ -261,6 +267,20 @@ void MainWindow::openJacketWindow()
     m_jacketWindow->activateWindow();
 }
 
+void MainWindow::openDiscWindow()
+{
+    if (!m_discWindow) {
+        auto *discWindow = new Form3(m_session, m_platform);
+        connect(discWindow, &Form3::closed, this, &MainWindow::jacketWindowClosed);
+        connect(discWindow, &QObject::destroyed, this, &MainWindow::jacketWindowClosed);
+        m_discWindow = discWindow;
+    }
+    setEnabled(false);
+    m_discWindow->show();
+    m_discWindow->raise();
+    m_discWindow->activateWindow();
+}
+
 void MainWindow::jacketWindowClosed()
 {
     setEnabled(true);
@@ -270,6 +290,8 @@ void MainWindow::exitProgram()
 {
     if (m_jacketWindow)
         m_jacketWindow->close();
+    if (m_discWindow)
+        m_discWindow->close();
     close();
 }
 

@@ -40,7 +40,10 @@ public:
     // The jacket window while it is open.
     QWidget *jacketWindow() const { return m_jacketWindow; }
     void openJacketWindow();
-    void jacketWindowClosed();
+    void jacketWindowClosed(); // also when the disc window closes: enables this one again
+    // The disc window while it is open; this one is disabled meanwhile, as for the jacket window.
+    QWidget *discWindow() const { return m_discWindow; }
+    void openDiscWindow();
     // The exit button: closes the jacket window and this one.
     void exitProgram();
     int px(int twips) const;
@@ -71,6 +74,7 @@ private:
     QPushButton *m_exitButton = nullptr;
     QLabel *m_label1[4] = {};
     QPointer<QWidget> m_jacketWindow;
+    QPointer<QWidget> m_discWindow;
 };
 
 } // namespace velnora

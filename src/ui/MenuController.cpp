@@ -71,6 +71,7 @@ void MenuController::buildMenus()
               u"CD-TEXTファイルに書き出し(&T)...",
               {},
               [](M &m) { showOutcome(m.m_platform, m.m_session.exportCdTextFile()); }},
+             {u"ディスク作成", u"ディスクの作成(&D)...", {}, [](M &m) { emit m.discRequested(); }},
              {u"区分線F1", nullptr, {}, nullptr},
              {u"常に手前に表示", u"常に手前に表示", {}, [](M &m) { m.toggleStayOnTop(); }},
              {u"区分線F2", nullptr, {}, nullptr},
@@ -130,6 +131,8 @@ void MenuController::showSaveCommands()
     action(QStringLiteral("上書き保存"))->setEnabled(m_session.saveEnabled());
     // The import returns to the pre-edit state; it is offered there alone.
     action(QStringLiteral("音声取り込み"))->setEnabled(!m_session.isEdited());
+    // The disc's image needs the layout, which the save commands come with.
+    action(QStringLiteral("ディスク作成"))->setEnabled(m_session.saveEnabled());
 }
 
 void MenuController::toggleStayOnTop()

@@ -28,6 +28,7 @@ public:
 
 signals:
     void jacketRequested(); // "CDジャケット印刷..."
+    void discRequested();   // "ディスクの作成..."
 
 private:
     void buildMenus();

@@ -74,10 +74,35 @@ QList<Box> editBoxes(const Outcome &outcome)
     }
 }
 
+QList<Box> cdImageBoxes(const Outcome &outcome)
+{
+    switch (outcome.kind) {
+    case Outcome::Kind::Done:
+        return {messages::cdImageSaved(disc::burnCommand(outcome.image.files))};
+    case Outcome::Kind::Refused: {
+        QStringList changes;
+        for (const disc::DiscRefusal &refusal : outcome.discRefusals)
+            changes.append(disc::refusalText(refusal));
+        return {messages::cdImageRefused(changes)};
+    }
+    case Outcome::Kind::Failed:
+        return {messages::cdImageFailed(disc::imageOutcomeText(outcome.image))};
+    case Outcome::Kind::Cancelled:
+        // Cancelled while written: the user is told nothing was left; a question or dialog cancelled says
+        // nothing.
+        if (outcome.image.status == disc::ImageOutcome::Status::Cancelled)
+            return {messages::cdImageCancelled(disc::imageOutcomeText(outcome.image))};
+        return {};
+    }
+    return {};
+}
+
 } // namespace
 
 QList<Box> outcomeBoxes(const Outcome &outcome)
 {
+    if (outcome.command == Outcome::Command::CdImage)
+        return cdImageBoxes(outcome);
     if (outcome.kind == Outcome::Kind::Cancelled)
         return {};
     if (outcome.refusal == Outcome::Refusal::OtherInstance)
@@ -99,6 +124,8 @@ QList<Box> outcomeBoxes(const Outcome &outcome)
         if (outcome.skipped.isEmpty())
             return {};
         return {messages::skippedAudio(outcome.skipped, !outcome.done())};
+    case Outcome::Command::CdImage:
+        break;
     case Outcome::Command::Export:
         return {{outcome.cdText.text, outcome.cdText.title,
                  outcome.done() ? BoxIcon::Information : BoxIcon::Stop, BoxButtons::Ok}};

@@ -35,7 +35,8 @@ void TestScriptedPlatform::faultFailsTheTest_data()
     QTest::addColumn<QString>("expected"); // the scripted text; empty: any text
     QTest::addColumn<int>("answer");       // -1: nothing scripted; 0: the first button
     QTest::addColumn<bool>("shown");       // whether the box appears
-    QTest::addColumn<QString>("dialog");   // instead of a box: "save", "printer", or "cancel" scripted
+    QTest::addColumn<QString>(
+        "dialog"); // instead of a box: "save", "open files", "printer", "cancel" or "files" scripted
     QTest::newRow("box not scripted") << QString() << -1 << true << QString();
     QTest::newRow("box with other text") << QStringLiteral("保存しますか？") << 0 << true << QString();
     QTest::newRow("answer the box has no button for") << QString() << int(Platform::Yes) << true << QString();

@@ -60,7 +60,8 @@ bool saveCommandsEnabled(MainWindow &w)
     const bool button = test::command(w, 4)->isEnabled();
     if (test::action(w, QStringLiteral("上書き保存"))->isEnabled() != button ||
         test::action(w, QStringLiteral("名前を付けて保存"))->isEnabled() != button ||
-        test::action(w, QStringLiteral("CDTEXT書き出し"))->isEnabled() != button)
+        test::action(w, QStringLiteral("CDTEXT書き出し"))->isEnabled() != button ||
+        test::action(w, QStringLiteral("ディスク作成"))->isEnabled() != button)
         qFatal("the save commands are out of step");
     return button;
 }

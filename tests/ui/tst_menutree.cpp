@@ -86,6 +86,7 @@ void TestMenuTree::items_data()
                                                   u"上書き保存"_qs,
                                                   u"名前を付けて保存"_qs,
                                                   u"CDTEXT書き出し"_qs,
+                                                  u"ディスク作成"_qs,
                                                   u"区分線F1"_qs,
                                                   u"常に手前に表示"_qs,
                                                   u"区分線F2"_qs,
@@ -98,15 +99,16 @@ void TestMenuTree::items_data()
                                              u"上書き保存(&S)"_qs,
                                              u"名前を付けて保存(&A)..."_qs,
                                              u"CD-TEXTファイルに書き出し(&T)..."_qs,
+                                             u"ディスクの作成(&D)..."_qs,
                                              QString(),
                                              u"常に手前に表示"_qs,
                                              QString(),
                                              u"CDジャケット印刷(&P)..."_qs,
                                              QString(),
                                              u"終了(&X)"_qs}
-                              << QStringList{u"Ctrl+N"_qs, u"Ctrl+O"_qs, QString(), u"Ctrl+S"_qs,
-                                             QString(),    QString(),    QString(), QString(),
-                                             QString(),    u"Ctrl+P"_qs, QString(), QString()};
+                              << QStringList{u"Ctrl+N"_qs, u"Ctrl+O"_qs, QString(), u"Ctrl+S"_qs, QString(),
+                                             QString(),    QString(),    QString(), QString(),    QString(),
+                                             u"Ctrl+P"_qs, QString(),    QString()};
     QTest::newRow("編集")
         << 1 << QStringList{u"元に戻す"_qs, u"区分線E1"_qs, u"切り取り"_qs,   u"コピー"_qs,   u"貼り付け"_qs,
                             u"区分線E2"_qs, u"削除"_qs,     u"すべて選択"_qs, u"区分線E3"_qs, u"日付"_qs}
@@ -159,6 +161,7 @@ void TestMenuTree::saveItemsStartDisabled()
     QVERIFY(!test::action(*m_f->window, u"上書き保存"_qs)->isEnabled());
     QVERIFY(!test::action(*m_f->window, u"名前を付けて保存"_qs)->isEnabled());
     QVERIFY(!test::action(*m_f->window, u"CDTEXT書き出し"_qs)->isEnabled());
+    QVERIFY(!test::action(*m_f->window, u"ディスク作成"_qs)->isEnabled());
 }
 
 QTEST_MAIN(TestMenuTree)
