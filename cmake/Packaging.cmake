@@ -23,6 +23,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velnora.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The typefaces the jacket names, and Qt's own Japanese texts for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# The program opens FFmpeg by name once an audio file is read, so dpkg-shlibdeps does not see it.
+foreach(lib avformat avcodec avutil swresample)
+  string(REGEX MATCH "^[0-9]+" major "${FFMPEG_lib${lib}_VERSION}")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", lib${lib}${major}")
+endforeach()
 # The help and web commands hand their file or address to xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cdrskin")

@@ -117,12 +117,8 @@ QWidget *create(Kind kind, const QString &caption, QWidget *parent)
         counter->setInvertedAppearance(true); // the top end is 9
         return counter;
     }
-    case Kind::Combo: {
-        auto *combo = new QComboBox(parent);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        return combo;
-    }
+    case Kind::Combo:
+        return new QComboBox(parent); // made editable once placed, see build()
     case Kind::List: {
         auto *list = new QListView(parent);
         list->setUniformItemSizes(true);
@@ -178,6 +174,12 @@ void Form1Controls::build(QWidget *client)
         w->setObjectName(QString::fromUtf16(row.name));
         if (row.look != Look::Hidden)
             w->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+        // Made editable while unplaced, a combo box sizes itself to its contents first. A hidden
+        // list needs no text field (nor its completer): the program only adds and reads items.
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && row.look != Look::Hidden) {
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+        }
         applyLook(w, row.look);
     }
     client->findChild<QWidget *>(QStringLiteral("Command9(1)"))->setToolTip(QStringLiteral("曲移動(上へ)"));
