@@ -141,20 +141,29 @@ BurnOutcome burnDisc(const disc::DiscCheck &check, const BurnOptions &options,
         usleep(PollMicroseconds);
     }
     const bool wroteWell = burn_drive_wrote_well(drive.drive()) == 1;
+    SourceFailure::Kind ended = SourceFailure::Kind::None;
     {
         const std::lock_guard<std::mutex> lock(failure.mutex);
-        if (failure.kind != SourceFailure::Kind::None) {
-            outcome.track = failure.track;
-            outcome.path = failure.path;
-            outcome.audio = failure.audio;
-            return fail(failure.kind == SourceFailure::Kind::Decode ? BurnOutcome::Failure::Decode
-                                                                    : BurnOutcome::Failure::Changed);
-        }
+        ended = failure.kind;
+        outcome.track = failure.track;
+        outcome.path = failure.path;
+        outcome.audio = failure.audio;
     }
-    if (cancelled(cancel))
+    switch (ended) {
+    case SourceFailure::Kind::Decode:
+        return fail(BurnOutcome::Failure::Decode);
+    case SourceFailure::Kind::Changed:
+        return fail(BurnOutcome::Failure::Changed);
+    case SourceFailure::Kind::Cancelled:
+        outcome.track = 0;
+        outcome.path.clear();
         return fail(BurnOutcome::Failure::Cancelled);
+    case SourceFailure::Kind::None:
+        break;
+    }
+    // A cancel that came after the last sector was read leaves a whole disc unless the drive stopped.
     if (!wroteWell)
-        return fail(BurnOutcome::Failure::WriteFailed);
+        return fail(cancelSent ? BurnOutcome::Failure::Cancelled : BurnOutcome::Failure::WriteFailed);
     drive.setEject(options.eject && !options.simulate);
     if (progress) {
         BurnProgress done;

@@ -45,7 +45,8 @@ struct Source {
                 failure->kind = kind;
                 failure->track = number;
                 failure->path = track.path;
-                failure->audio = decoder->info();
+                if (decoder)
+                    failure->audio = decoder->info();
             }
         }
         return false;
@@ -76,8 +77,10 @@ struct Source {
 
     int read(unsigned char *buffer, int size)
     {
-        if (cancel && cancel->load())
+        if (cancel && cancel->load()) {
+            fail(SourceFailure::Kind::Cancelled);
             return -1;
+        }
         const qint64 want = std::min<qint64>(size, bytes - delivered);
         if (want <= 0)
             return 0;
