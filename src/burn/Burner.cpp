@@ -3,6 +3,7 @@
 #include "burn/BurnJob.h"
 #include "burn/GrabbedDrive.h"
 #include "burn/LibburnSession.h"
+#include "burn/MediumVerdict.h"
 
 #include <libburn/libburn.h>
 
@@ -61,22 +62,6 @@ BurnProgress progressOf(burn_drive_status status, const burn_progress &p, double
     return progress;
 }
 
-// The medium's verdict, libburn's own check included; None when the write may go ahead.
-BurnOutcome::Failure verdict(const MediumInfo &medium, qint64 frames, bool passed, bool asData)
-{
-    if (asData && medium.emulated)
-        return passed ? BurnOutcome::Failure::None : BurnOutcome::Failure::Rejected;
-    if (!medium.cd)
-        return BurnOutcome::Failure::NotCd;
-    if (medium.status == MediumInfo::Status::Unsuitable)
-        return BurnOutcome::Failure::Unsuitable;
-    if (medium.status != MediumInfo::Status::Blank)
-        return BurnOutcome::Failure::NotBlank;
-    if (medium.freeFrames < frames)
-        return BurnOutcome::Failure::TooSmall;
-    return passed ? BurnOutcome::Failure::None : BurnOutcome::Failure::Rejected;
-}
-
 } // namespace
 
 BurnOutcome burnDisc(const disc::DiscCheck &check, const BurnOptions &options,
@@ -104,8 +89,8 @@ BurnOutcome burnDisc(const disc::DiscCheck &check, const BurnOptions &options,
         outcome.messages += LibburnSession::takeMessages();
         return outcome;
     };
-    if (outcome.medium.status == MediumInfo::Status::Empty ||
-        outcome.medium.status == MediumInfo::Status::Unknown)
+    if (mediumVerdict(outcome.medium, check.length.frames, true, options.asData) ==
+        BurnOutcome::Failure::NoDisc)
         return fail(BurnOutcome::Failure::NoDisc);
     if (cancelled(cancel))
         return fail(BurnOutcome::Failure::Cancelled);
@@ -116,7 +101,8 @@ BurnOutcome burnDisc(const disc::DiscCheck &check, const BurnOptions &options,
         return fail(BurnOutcome::Failure::Rejected);
     burn_drive_set_speed(drive.drive(), 0, speedKbps(options.speed));
     const bool passed = job.precheck(&outcome.reasons);
-    const BurnOutcome::Failure refused = verdict(outcome.medium, check.length.frames, passed, options.asData);
+    const BurnOutcome::Failure refused =
+        mediumVerdict(outcome.medium, check.length.frames, passed, options.asData);
     if (refused != BurnOutcome::Failure::None)
         return fail(refused);
     if (cancelled(cancel))

@@ -4,6 +4,7 @@
 #include "burn/Drives.h"
 #include "burn/GrabbedDrive.h"
 #include "burn/LibburnSession.h"
+#include "burn/MediumVerdict.h"
 #include "cdtext/CdTextExport.h"
 #include "disc/DiscCheck.h"
 #include "disc/ImageWriter.h"
@@ -28,6 +29,7 @@ using testaudio::run;
 using Failure = BurnOutcome::Failure;
 
 Q_DECLARE_METATYPE(velnora::burning::BurnOutcome::Failure)
+Q_DECLARE_METATYPE(velnora::burning::MediumInfo)
 
 namespace
 {
@@ -98,6 +100,10 @@ class TestBurner : public QObject
 
 private slots:
     void initTestCase();
+    void verdict_data();
+    void verdict();
+    void speed_data();
+    void speed();
     void noDrive_data();
     void noDrive();
     void builtDisc_data();
@@ -144,6 +150,78 @@ void TestBurner::initTestCase()
         QVERIFY(check.ok());
         QVERIFY(disc::writeCdImage(path(gaps ? "gaps.cue" : "nogaps.cue"), check).ok());
     }
+}
+
+MediumInfo medium(MediumInfo::Status status, int profile, qint64 freeFrames, bool emulated = false)
+{
+    MediumInfo m;
+    m.status = status;
+    m.profile = profile;
+    m.cd = profile >= 0x08 && profile <= 0x0a;
+    m.freeFrames = freeFrames;
+    m.emulated = emulated;
+    return m;
+}
+
+// What each medium a real writer may hold comes to, for a disc of 300,000 sectors.
+void TestBurner::verdict_data()
+{
+    using S = MediumInfo::Status;
+    QTest::addColumn<MediumInfo>("medium");
+    QTest::addColumn<bool>("passed");
+    QTest::addColumn<bool>("asData");
+    QTest::addColumn<Failure>("failure");
+
+    QTest::newRow("blank CD-R that holds it")
+        << medium(S::Blank, 0x09, 359849) << true << false << Failure::None;
+    QTest::newRow("blank CD-RW, exactly full")
+        << medium(S::Blank, 0x0a, 300000) << true << false << Failure::None;
+    QTest::newRow("one sector too small")
+        << medium(S::Blank, 0x09, 299999) << true << false << Failure::TooSmall;
+    QTest::newRow("no disc") << medium(S::Empty, 0, 0) << false << false << Failure::NoDisc;
+    QTest::newRow("a drive that never settled")
+        << medium(S::Unknown, 0, 0) << false << false << Failure::NoDisc;
+    QTest::newRow("written CD-R") << medium(S::Full, 0x09, 0) << false << false << Failure::NotBlank;
+    QTest::newRow("CD-RW with a session open")
+        << medium(S::Appendable, 0x0a, 100000) << false << false << Failure::NotBlank;
+    QTest::newRow("pressed CD") << medium(S::Full, 0x08, 0) << false << false << Failure::NotBlank;
+    QTest::newRow("blank DVD-R") << medium(S::Blank, 0x11, 2298496) << false << false << Failure::NotCd;
+    QTest::newRow("written BD-R") << medium(S::Full, 0x41, 0) << false << false << Failure::NotCd;
+    QTest::newRow("unsuitable CD") << medium(S::Unsuitable, 0x09, 0) << false << false << Failure::Unsuitable;
+    QTest::newRow("libburn refuses a blank CD-R")
+        << medium(S::Blank, 0x09, 359849) << false << false << Failure::Rejected;
+    QTest::newRow("pseudo-drive") << medium(S::Blank, 0xffff, 1 << 30, true) << false << false
+                                  << Failure::NotCd;
+    QTest::newRow("pseudo-drive taking data")
+        << medium(S::Blank, 0xffff, 1 << 30, true) << true << true << Failure::None;
+    QTest::newRow("data to a real DVD is still no CD")
+        << medium(S::Blank, 0x11, 2298496) << true << true << Failure::NotCd;
+}
+
+void TestBurner::verdict()
+{
+    QFETCH(MediumInfo, medium);
+    QFETCH(bool, passed);
+    QFETCH(bool, asData);
+    QFETCH(Failure, failure);
+    QCOMPARE(mediumVerdict(medium, 300000, passed, asData), failure);
+}
+
+void TestBurner::speed_data()
+{
+    QTest::addColumn<int>("times");
+    QTest::addColumn<int>("kbps");
+    QTest::newRow("the fastest") << 0 << 0;
+    QTest::newRow("1x") << 1 << 177;
+    QTest::newRow("4x, as libburn gives it") << 4 << 706;
+    QTest::newRow("48x") << 48 << 8468;
+}
+
+void TestBurner::speed()
+{
+    QFETCH(int, times);
+    QFETCH(int, kbps);
+    QCOMPARE(speedKbps(times), kbps);
 }
 
 void TestBurner::noDrive_data()
