@@ -267,6 +267,14 @@ void TestBurner::noDrive()
         for (const QString &line : outcome.reasons.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             QVERIFY2(line.contains(NotCdReason), qPrintable(outcome.reasons));
     }
+    // A look at the medium finds the same drive, or the same lack of one, and lets it go.
+    const BurnOutcome looked = readMedium(drive, emulated);
+    QCOMPARE(looked.failure, failure == Failure::NoDrive ? Failure::NoDrive : Failure::None);
+    if (looked.ok()) {
+        QCOMPARE(looked.medium.profile, 0xffff);
+        QVERIFY(!looked.medium.cd);
+        QVERIFY(looked.medium.freeFrames > 0);
+    }
     // No drive is left grabbed; the one that was is grabbed again.
     QCOMPARE(GrabbedDrive::held(), 0);
     const LibburnSession library;
