@@ -94,6 +94,15 @@ velnora_layer(velnora_disc disc
   REACHES audio document files messages edit cdtext text
   LINKS velnora_audio velnora_cdtext PkgConfig::LIBCUE)
 
+# The burner: the disc written through libburn, off the caller's thread.
+pkg_check_modules(LIBBURN REQUIRED IMPORTED_TARGET libburn-1)
+velnora_layer(velnora_burn burn
+  SOURCES BurnJob.cpp BurnJob.h BurnOptions.h BurnOutcome.h BurnProgress.h Burner.cpp Burner.h DecoderSource.cpp
+          DecoderSource.h DriveInfo.h Drives.cpp Drives.h GrabbedDrive.cpp GrabbedDrive.h LibburnSession.cpp
+          LibburnSession.h MediumInfo.h MediumVerdict.cpp MediumVerdict.h SourceFailure.h
+  REACHES disc audio files messages edit cdtext text document
+  LINKS velnora_disc PkgConfig::LIBBURN)
+
 velnora_layer(velnora_session session
   SOURCES DiscTracks.cpp DiscTracks.h Outcome.h Session.cpp Session.h Snapshot.cpp Snapshot.h TrackTools.cpp
           TrackTools.h
@@ -110,7 +119,7 @@ velnora_layer(velnora_jacket jacket
 
 # Everything below the windows, for the fuzz targets and benchmarks.
 set(VELNORA_CORE_LAYERS velnora_text velnora_edit velnora_titles velnora_cdtext velnora_messages velnora_platform_core
-    velnora_document velnora_files velnora_audio velnora_disc velnora_session velnora_jacket)
+    velnora_document velnora_files velnora_audio velnora_disc velnora_burn velnora_session velnora_jacket)
 add_library(velnora_core INTERFACE)
 target_link_libraries(velnora_core INTERFACE velnora_session velnora_jacket)
 

@@ -4,11 +4,12 @@
 # libcdio-dev and cdrskin: independent CD-TEXT readers the tests decode the export with (never linked to the program).
 # The disc: FFmpeg's libraries decode the audio, TagLib reads the tags, libcue the cue sheets. For the tests:
 # flac, sox, lame, opus-tools and ffmpeg make their audio, id3v2, python3-mutagen and vorbis-tools tag it,
-# and libcdio-utils (cd-info) reads the CD images back.
+# and libcdio-utils (cd-info) reads the CD images back. The burner writes the disc through libburn.
 VELNORA_PACKAGES=(cmake g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
                   xvfb xauth poppler-utils libgl-dev locales libc-l10n libcdio-dev cdrskin pkgconf librsvg2-bin
                   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libtag1-dev libcue-dev
-                  flac sox lame opus-tools ffmpeg libcdio-utils id3v2 python3-mutagen vorbis-tools)
+                  flac sox lame opus-tools ffmpeg libcdio-utils id3v2 python3-mutagen vorbis-tools
+                  libburn-dev)
 # Only for ./test --fuzz (libFuzzer comes with clang's runtime) and ./test --bench.
 VELNORA_FUZZ_PACKAGES=(clang libclang-rt-dev libcdio-dev)
 VELNORA_BENCH_PACKAGES=(libbenchmark-dev python3)
