@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ChildRun.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,50 +20,12 @@
 #include <sys/wait.h>
 #include <vector>
 
-extern char **environ;
-
 namespace
 {
 
-struct Run {
-    double ms = 0;
-    double cpuMs = 0;
-    long peakKb = 0;
-};
-
-bool runOnce(const std::vector<std::string> &command, Run &run)
-{
-    std::vector<char *> argv;
-    for (const std::string &word : command)
-        argv.push_back(const_cast<char *>(word.c_str()));
-    argv.push_back(nullptr);
-    timespec start{};
-    timespec end{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return false;
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        return false;
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    run.ms = double(end.tv_sec - start.tv_sec) * 1e3 + double(end.tv_nsec - start.tv_nsec) / 1e6;
-    run.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    run.peakKb = usage.ru_maxrss;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s ended with status %d\n", argv[0], status);
-        return false;
-    }
-    return true;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
+using bench::Run;
+using bench::runOnce;
 
 // The image of the files given: checked (each probed) and written, as "CDイメージ保存..." does it.
 int writeImage(int argc, char **argv)

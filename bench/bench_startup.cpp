@@ -1,5 +1,7 @@
 // Start-up to the shown main window, whole process: VELNORA against a bare Qt Widgets program, run
 // alternately so both see the same machine. Prints Google Benchmark's JSON shape.
+#include "ChildRun.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -12,49 +14,12 @@
 #include <sys/wait.h>
 #include <vector>
 
-extern char **environ;
-
 namespace
 {
 
-struct Run {
-    double ms = 0;
-    double cpuMs = 0;
-    long peakKb = 0;
-};
-
-bool runOnce(const char *program, Run &run)
-{
-    timespec start{};
-    timespec end{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    pid_t pid = 0;
-    char *argv[] = {const_cast<char *>(program), nullptr};
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) {
-        std::fprintf(stderr, "cannot start %s: %s\n", program, std::strerror(errno));
-        return false;
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        return false;
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    run.ms = (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
-    run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    run.peakKb = usage.ru_maxrss;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s ended with status %d\n", program, status);
-        return false;
-    }
-    return true;
-}
-
-template <typename T> T median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
+using bench::Run;
+using bench::runOnce;
 
 // The median over the pairs of one run's figure against its partner's: both of a pair saw the same
 // machine, so a load that comes and goes cancels out.
@@ -95,12 +60,12 @@ int main(int argc, char **argv)
     std::vector<Run> app;
     std::vector<Run> bare;
     Run warm;
-    if (!runOnce(argv[1], warm) || !runOnce(argv[2], warm)) // fills the file cache for both
+    if (!runOnce({argv[1]}, warm) || !runOnce({argv[2]}, warm)) // fills the file cache for both
         return 1;
     for (int i = 0; i < runs; ++i) {
         Run a;
         Run b;
-        if (!runOnce(argv[1], a) || !runOnce(argv[2], b))
+        if (!runOnce({argv[1]}, a) || !runOnce({argv[2]}, b))
             return 1;
         app.push_back(a);
         bare.push_back(b);
