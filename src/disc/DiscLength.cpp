@@ -33,4 +33,10 @@ QString cueTime(qint64 frames)
         .arg(frames % audio::FramesPerSecond, 2, 10, QLatin1Char('0'));
 }
 
+QString playingTime(qint64 frames)
+{
+    const qint64 seconds = frames / audio::FramesPerSecond;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace velnora::disc

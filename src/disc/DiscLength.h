@@ -44,5 +44,7 @@ DiscLength discLength(const QList<DiscTrack> &tracks, bool gaps);
 
 // A frame count as a cue sheet writes it: minutes, seconds and frames, "mm:ss:ff".
 QString cueTime(qint64 frames);
+// A frame count as a person reads a playing time: minutes and seconds, "m:ss".
+QString playingTime(qint64 frames);
 
 } // namespace velnora::disc

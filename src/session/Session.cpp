@@ -530,10 +530,7 @@ Outcome Session::saveCdImage(const disc::ImageProgress &progress, const std::ato
     if (!check.ok())
         return refused;
     if (check.overWarning()) {
-        const qint64 seconds = check.length.frames / audio::FramesPerSecond;
-        const QString length =
-            QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-        if (ask({Question::DiscOverWarning, length}) != Answer::Ok)
+        if (ask({Question::DiscOverWarning, disc::playingTime(check.length.frames)}) != Answer::Ok)
             return Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::CdImage);
     }
     // The name starts where the CD-TEXT file's would, as a cue sheet.

@@ -34,12 +34,6 @@ namespace
 
 enum Column { Number, Title, Performer, File, Length, Problem };
 
-QString minutesSeconds(qint64 frames)
-{
-    const qint64 seconds = frames / audio::FramesPerSecond;
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString blockText(const cdtext::CdTextBlock &block, const QByteArray &bytes)
 {
     return block.doubleByte ? cp932::decode(bytes) : QString::fromLatin1(bytes);
@@ -194,7 +188,7 @@ void Form3::showTracks()
             item->setText(File, QFileInfo(track.path).fileName());
             item->setToolTip(File, track.path);
             if (track.audio.ok())
-                item->setText(Length, minutesSeconds(track.audio.frames()));
+                item->setText(Length, disc::playingTime(track.audio.frames()));
             item->setTextAlignment(Length, Qt::AlignRight | Qt::AlignVCenter);
             if (!track.audio.ok())
                 problem = audio::problemText(track.audio);
@@ -220,8 +214,8 @@ void Form3::showTracks()
 
     const disc::DiscLength length = disc.length();
     const int over = length.overLimit() ? 80 : length.overWarning() ? 74 : 0;
-    m_totals->setText(
-        texts::totals(m_layoutTracks, files, minutesSeconds(length.frames), disc.gaps() && files > 1, over));
+    m_totals->setText(texts::totals(m_layoutTracks, files, disc::playingTime(length.frames),
+                                    disc.gaps() && files > 1, over));
     QPalette palette = this->palette();
     if (over == 80) {
         palette.setColor(QPalette::Window, QColor(255, 200, 200));
