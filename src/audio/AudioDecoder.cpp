@@ -1,6 +1,7 @@
 #include "audio/AudioDecoder.h"
 
 #include "files/FileAccess.h"
+#include "text/NativePath.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -10,8 +11,6 @@ extern "C" {
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
-
-#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -143,7 +142,7 @@ struct AudioDecoder::State {
 bool AudioDecoder::State::open(const QString &path)
 {
     // Without blocking, so a pipe or device is refused without waiting for it.
-    fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    fd = ::open(toNativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return fail(AudioProblem::CannotOpen, systemReason(errno));
     struct stat st = {};

@@ -3,8 +3,8 @@
 #include "audio/AudioDecoder.h"
 #include "disc/CueSheet.h"
 #include "disc/NewFileBeside.h"
+#include "text/NativePath.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -159,8 +159,8 @@ ImageOutcome failWrite(ImageOutcome outcome, const NewFileBeside &file, const QS
 // The names' record in the folder: the files themselves are whole on the disk already.
 void syncFolder(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(toNativePath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);
@@ -228,12 +228,12 @@ ImageOutcome writeCdImage(const QString &cuePath, const DiscCheck &check, const 
     if (!bin.commit())
         return failWrite(outcome, bin, outcome.files.bin);
     if (!cdt.commit()) {
-        QFile::remove(outcome.files.bin);
+        ::unlink(toNativePath(outcome.files.bin).constData());
         return failWrite(outcome, cdt, outcome.files.cdt);
     }
     if (!cue.commit()) {
-        QFile::remove(outcome.files.bin);
-        QFile::remove(outcome.files.cdt);
+        ::unlink(toNativePath(outcome.files.bin).constData());
+        ::unlink(toNativePath(outcome.files.cdt).constData());
         return failWrite(outcome, cue, outcome.files.cue);
     }
     syncFolder(outcome.files.cue);

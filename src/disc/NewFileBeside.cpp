@@ -1,6 +1,8 @@
 #include "disc/NewFileBeside.h"
 
-#include <QFile>
+#include "files/FileAccess.h"
+#include "text/NativePath.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -10,7 +12,7 @@
 namespace velnora::disc
 {
 
-NewFileBeside::NewFileBeside(const QString &target) : m_target(QFile::encodeName(target))
+NewFileBeside::NewFileBeside(const QString &target) : m_target(toNativePath(target))
 {
     const qsizetype slash = m_target.lastIndexOf('/');
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -40,18 +42,7 @@ bool NewFileBeside::write(const char *data, qint64 size)
 {
     if (m_error != 0 || m_fd < 0)
         return false;
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(m_fd, data + done, static_cast<size_t>(size - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            m_error = errno;
-            return false;
-        }
-        done += n;
-    }
-    return true;
+    return writeFully(m_fd, data, size, m_error);
 }
 
 bool NewFileBeside::finish()

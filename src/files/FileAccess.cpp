@@ -74,18 +74,7 @@ bool followLinks(QByteArray &path, int &code)
 
 bool writeAll(int fd, const QByteArray &bytes, int &code)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            code = errno;
-            return false;
-        }
-        done += n;
-    }
-    return true;
+    return writeFully(fd, bytes.constData(), bytes.size(), code);
 }
 
 mode_t newFileMode()
@@ -227,6 +216,22 @@ FileError writeUserFile(const QByteArray &path, const QByteArray &bytes, bool &a
 }
 
 } // namespace
+
+bool writeFully(int fd, const char *data, qint64 size, int &code)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, static_cast<size_t>(size - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            code = errno;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
 
 QString systemReason(int code)
 {

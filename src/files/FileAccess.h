@@ -30,6 +30,9 @@ enum class Links {
     Refuse, // the program's own file: a link is never read or written through
 };
 
+// Writes every byte to fd, going on after a short write or EINTR; false with errno in code.
+bool writeFully(int fd, const char *data, qint64 size, int &code);
+
 // The reason the system gives for errno in the user's locale (LC_MESSAGES), as the shell says it.
 QString systemReason(int code);
 // The reason for a path that is a folder, pipe or device.
