@@ -97,7 +97,7 @@ velnora_layer(velnora_disc disc
 # The burner: the disc written through libburn, off the caller's thread.
 pkg_check_modules(LIBBURN REQUIRED IMPORTED_TARGET libburn-1)
 velnora_layer(velnora_burn burn
-  SOURCES BurnJob.cpp BurnJob.h BurnOptions.h BurnOutcome.h BurnProgress.h Burner.cpp Burner.h DecoderSource.cpp
+  SOURCES BurnJob.cpp BurnJob.h BurnOptions.h BurnOutcome.h BurnProgress.h BurnTexts.cpp BurnTexts.h Burner.cpp Burner.h DecoderSource.cpp
           DecoderSource.h DriveInfo.h Drives.cpp Drives.h GrabbedDrive.cpp GrabbedDrive.h LibburnSession.cpp
           LibburnSession.h MediumInfo.h MediumVerdict.cpp MediumVerdict.h SourceFailure.h
   REACHES disc audio files messages edit cdtext text document

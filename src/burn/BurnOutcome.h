@@ -38,6 +38,7 @@ struct BurnOutcome {
     QStringList messages; // libburn's own messages of the failure, oldest first
     bool started = false; // the write began: after a real one a failure leaves the medium written to
     bool simulated = false;
+    bool blanking = false; // the outcome of erasing a CD-RW, not of a write
     bool ok() const { return failure == Failure::None; }
 };
 

@@ -3,6 +3,13 @@
 #include "burn/GrabbedDrive.h"
 #include "burn/LibburnSession.h"
 
+#include <libburn/libburn.h>
+
+#include <algorithm>
+#include <unistd.h>
+
+using namespace burn;
+
 namespace velnora::burning
 {
 
@@ -23,6 +30,54 @@ BurnOutcome readMedium(const QString &address, bool emulated)
     const GrabbedDrive drive(address, emulated, outcome);
     if (drive.ok())
         outcome.medium = drive.readMedium();
+    return outcome;
+}
+
+BurnOutcome blankMedium(const QString &address, bool emulated,
+                        const std::function<void(int percent)> &progress)
+{
+    BurnOutcome outcome;
+    outcome.blanking = true;
+    const LibburnSession library;
+    if (!library.ok()) {
+        outcome.failure = BurnOutcome::Failure::NoDrive;
+        return outcome;
+    }
+    const GrabbedDrive drive(address, emulated, outcome);
+    if (!drive.ok())
+        return outcome;
+    outcome.medium = drive.readMedium();
+    const auto fail = [&outcome](BurnOutcome::Failure failure) {
+        outcome.failure = failure;
+        outcome.messages += LibburnSession::takeMessages();
+        return outcome;
+    };
+    const MediumInfo &medium = outcome.medium;
+    if (medium.status == MediumInfo::Status::Empty || medium.status == MediumInfo::Status::Unknown)
+        return fail(BurnOutcome::Failure::NoDisc);
+    if (!medium.cd)
+        return fail(BurnOutcome::Failure::NotCd);
+    if (medium.status == MediumInfo::Status::Blank)
+        return outcome; // nothing to erase
+    if (!medium.erasable || medium.status == MediumInfo::Status::Unsuitable)
+        return fail(BurnOutcome::Failure::Unsuitable);
+
+    burn_disc_erase(drive.drive(), 1);
+    outcome.started = true;
+    // As libburn's own example does: the erase begins on its thread, then the drive is polled.
+    while (burn_drive_get_status(drive.drive(), nullptr) == BURN_DRIVE_SPAWNING)
+        usleep(1002);
+    burn_progress p{};
+    while (burn_drive_get_status(drive.drive(), &p) != BURN_DRIVE_IDLE) {
+        if (progress && p.sectors > 0 && p.sector >= 0)
+            progress(static_cast<int>(std::min<qint64>(100, qint64(p.sector) * 100 / p.sectors)));
+        usleep(200000);
+    }
+    outcome.medium = drive.readMedium();
+    if (burn_drive_wrote_well(drive.drive()) != 1 || outcome.medium.status != MediumInfo::Status::Blank)
+        return fail(BurnOutcome::Failure::WriteFailed);
+    if (progress)
+        progress(100);
     return outcome;
 }
 

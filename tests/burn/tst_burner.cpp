@@ -1,4 +1,5 @@
 #include "burn/BurnJob.h"
+#include "burn/BurnTexts.h"
 #include "burn/Burner.h"
 #include "burn/DecoderSource.h"
 #include "burn/Drives.h"
@@ -230,17 +231,23 @@ void TestBurner::noDrive_data()
     QTest::addColumn<bool>("emulated");
     QTest::addColumn<bool>("layout");
     QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("said"); // the first line the user reads
 
+    const QString noDrive = QStringLiteral("CDドライブが見つかりません。");
     // There is no CD writer on this machine.
-    QTest::newRow("the first drive, and there is none") << QString() << false << true << Failure::NoDrive;
+    QTest::newRow("the first drive, and there is none")
+        << QString() << false << true << Failure::NoDrive << noDrive;
     QTest::newRow("a device that is no drive")
-        << QStringLiteral("/dev/null") << false << true << Failure::NoDrive;
+        << QStringLiteral("/dev/null") << false << true << Failure::NoDrive << noDrive;
     QTest::newRow("no such device") << QStringLiteral("/dev/no-such-drive") << false << true
-                                    << Failure::NoDrive;
-    QTest::newRow("a pseudo-drive, not allowed") << Null << false << true << Failure::NoDrive;
+                                    << Failure::NoDrive << noDrive;
+    QTest::newRow("a pseudo-drive, not allowed") << Null << false << true << Failure::NoDrive << noDrive;
     // The whole disc reaches libburn's own check, which stops it only because the drive is no CD.
-    QTest::newRow("libburn's emulated drive") << Null << true << true << Failure::NotCd;
-    QTest::newRow("a refused disc asks no drive") << Null << true << false << Failure::Refused;
+    QTest::newRow("libburn's emulated drive")
+        << Null << true << true << Failure::NotCd << QStringLiteral("このディスクはCDではありません（stdio file）。");
+    QTest::newRow("a refused disc asks no drive")
+        << Null << true << false << Failure::Refused
+        << QStringLiteral("このディスクは作れません。ディスクの画面の「問題」を直してください。");
 }
 
 void TestBurner::noDrive()
@@ -249,6 +256,7 @@ void TestBurner::noDrive()
     QFETCH(bool, emulated);
     QFETCH(bool, layout);
     QFETCH(Failure, failure);
+    QFETCH(QString, said);
     disc::DiscCheck check = checked(true);
     if (!layout)
         check = disc::checkDisc(QString(), check.tracks, true);
@@ -259,7 +267,11 @@ void TestBurner::noDrive()
     const BurnOutcome outcome = burnDisc(check, options);
     QCOMPARE(outcome.failure, failure);
     QVERIFY(!outcome.started);
+    const QString text = failureText(outcome);
+    QCOMPARE(text.section(QStringLiteral("\r\n"), 0, 0), said);
     if (failure == Failure::NotCd) {
+        // libburn's own reason follows the program's words.
+        QVERIFY2(text.contains(NotCdReason), qPrintable(text));
         QCOMPARE(outcome.medium.profile, 0xffff);
         QVERIFY(outcome.medium.emulated);
         // libburn's reasons, every one of them that the medium is not a CD.
@@ -275,6 +287,10 @@ void TestBurner::noDrive()
         QVERIFY(!looked.medium.cd);
         QVERIFY(looked.medium.freeFrames > 0);
     }
+    // Erasing finds the same drive and refuses what is no CD-RW, without touching it.
+    const BurnOutcome erased = blankMedium(drive, emulated);
+    QCOMPARE(erased.failure, failure == Failure::NoDrive ? Failure::NoDrive : Failure::NotCd);
+    QVERIFY(!erased.started);
     // No drive is left grabbed; the one that was is grabbed again.
     QCOMPARE(GrabbedDrive::held(), 0);
     const LibburnSession library;
