@@ -399,6 +399,11 @@ QString burnTitle()
     return QStringLiteral("CDに書き込み");
 }
 
+QString stopBurnCaption()
+{
+    return QStringLiteral("中止");
+}
+
 Box burnRefused(const QStringList &changes)
 {
     return {QStringLiteral("CDに書き込めません。次を直してください。\r\n\r\n") +

@@ -88,7 +88,8 @@ QStringList speeds(); // the speed list's entries: the fastest, then 4, 8, 16, 2
 QString simulateCaption();
 QString ejectCaption();
 QString burnCaption();
-QString burnTitle(); // the title of the burning boxes and progress
+QString burnTitle();       // the title of the burning boxes and progress
+QString stopBurnCaption(); // the button that stops a write
 Box burnRefused(const QStringList &changes);
 QString lookingForDrives();
 QString readingMedium();
