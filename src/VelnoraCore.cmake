@@ -106,8 +106,8 @@ velnora_layer(velnora_burn burn
 velnora_layer(velnora_session session
   SOURCES DiscTracks.cpp DiscTracks.h Outcome.h Session.cpp Session.h Snapshot.cpp Snapshot.h TrackTools.cpp
           TrackTools.h
-  REACHES disc audio document files platform messages edit titles cdtext text
-  LINKS velnora_disc velnora_document velnora_files velnora_platform_core velnora_titles)
+  REACHES burn disc audio document files platform messages edit titles cdtext text
+  LINKS velnora_burn velnora_disc velnora_document velnora_files velnora_platform_core velnora_titles)
 
 # The jacket's drawing, apart from any window: QtGui.
 velnora_layer(velnora_jacket jacket

@@ -5,7 +5,7 @@ namespace velnora::burning
 
 // Where a write stands, as polled from the drive.
 struct BurnProgress {
-    enum class Phase { Preparing, LeadIn, Pregap, Writing, LeadOut, Closing, Done };
+    enum class Phase { Preparing, Blanking, LeadIn, Pregap, Writing, LeadOut, Closing, Done };
     Phase phase = Phase::Preparing;
     int track = 0; // 1-based, 0 before the first
     int tracks = 0;

@@ -131,6 +131,9 @@ QString progressText(const BurnProgress &progress)
     case BurnProgress::Phase::Preparing:
         phase = QStringLiteral("準備しています");
         break;
+    case BurnProgress::Phase::Blanking:
+        phase = blankingText();
+        break;
     case BurnProgress::Phase::LeadIn:
         phase = QStringLiteral("リードインを書き込んでいます");
         break;

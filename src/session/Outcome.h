@@ -1,5 +1,6 @@
 #pragma once
 
+#include "burn/BurnOutcome.h"
 #include "disc/CueSheetIn.h"
 #include "disc/DiscRefusal.h"
 #include "disc/ImageWriter.h"
@@ -29,7 +30,7 @@ struct Outcome {
     enum class Kind { Done, Refused, Cancelled, Failed };
     // The command that gave it: a file that cannot be read is told differently at start-up, on
     // "開く" and on a drop.
-    enum class Command { StartUp, Open, Drop, Edit, Save, Export, Import, CdImage };
+    enum class Command { StartUp, Open, Drop, Edit, Save, Export, Import, CdImage, Burn };
     // Which check refused.
     enum class Refusal {
         None,
@@ -66,6 +67,8 @@ struct Outcome {
     // CdImage: why it was refused, and what became of the writing (its files, the failure).
     QList<disc::DiscRefusal> discRefusals;
     disc::ImageOutcome image;
+    // Burn: what the drive came to (its failure, the medium, libburn's words); refused as CdImage is.
+    burning::BurnOutcome burn;
 
     bool done() const { return kind == Kind::Done; }
     // Edit done over a limit of the disc.

@@ -2,6 +2,8 @@
 
 #include "audio/AudioTags.h"
 #include "audio/TagImport.h"
+#include "burn/BurnTexts.h"
+#include "burn/Drives.h"
 #include "disc/CueSheetIn.h"
 #include "disc/DiscCheck.h"
 #include "document/DroppedName.h"
@@ -34,6 +36,23 @@ namespace velnora
 
 namespace
 {
+
+// Work of minutes (decoding, a drive) on a thread of its own: the thread that asked keeps its events
+// going (a window repaints, its progress dialog takes the cancel). Without an event loop to keep, it
+// is done here.
+void runAside(const std::function<void()> &work)
+{
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        QEventLoop loop;
+        std::unique_ptr<QThread> worker(QThread::create(work));
+        QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        worker->start();
+        loop.exec();
+        worker->wait();
+    } else {
+        work();
+    }
+}
 
 constexpr qint64 DropSizeLimit = 100000;
 const QString CrLf = QStringLiteral("\r\n");
@@ -523,6 +542,77 @@ disc::DiscCheck Session::checkCdImage(Outcome &refused) const
     return check;
 }
 
+Outcome Session::burn(const burning::BurnOptions &options, const burning::BurnProgressCall &progress,
+                      const std::atomic<bool> *cancel)
+{
+    Outcome refused;
+    const disc::DiscCheck check = checkCdImage(refused);
+    if (!check.ok()) {
+        refused.command = Outcome::Command::Burn;
+        return refused;
+    }
+    const Outcome cancelled = Outcome::of(Outcome::Kind::Cancelled, Outcome::Command::Burn);
+    if (check.overWarning() &&
+        ask({Question::BurnOverWarning, disc::playingTime(check.length.frames)}) != Answer::Ok)
+        return cancelled;
+
+    // A written CD-RW can be erased first; every other medium is the burner's to judge.
+    burning::BurnOutcome look;
+    runAside([&] { look = burning::readMedium(options.drive, options.emulated); });
+    if (!look.ok()) {
+        Outcome failed = Outcome::of(Outcome::Kind::Failed, Outcome::Command::Burn);
+        failed.burn = look;
+        return failed;
+    }
+    const burning::MediumInfo &medium = look.medium;
+    if (medium.cd && medium.erasable &&
+        (medium.status == burning::MediumInfo::Status::Appendable ||
+         medium.status == burning::MediumInfo::Status::Full)) {
+        if (ask({Question::EraseDisc, burning::mediumText(look)}) != Answer::Yes)
+            return cancelled;
+        burning::BurnOutcome erased;
+        runAside([&] {
+            erased = burning::blankMedium(options.drive, options.emulated, [&progress](int percent) {
+                if (!progress)
+                    return;
+                burning::BurnProgress now;
+                now.phase = burning::BurnProgress::Phase::Blanking;
+                now.percent = percent;
+                progress(now);
+            });
+        });
+        if (!erased.ok()) {
+            Outcome failed = Outcome::of(Outcome::Kind::Failed, Outcome::Command::Burn);
+            failed.burn = erased;
+            return failed;
+        }
+    }
+    return burnChecked(check, options, progress, cancel);
+}
+
+Outcome Session::burnChecked(const disc::DiscCheck &check, const burning::BurnOptions &options,
+                             const burning::BurnProgressCall &progress, const std::atomic<bool> *cancel)
+{
+    Outcome outcome = Outcome::of(Outcome::Kind::Done, Outcome::Command::Burn);
+    runAside([&] { outcome.burn = burning::burnDisc(check, options, progress, cancel); });
+    switch (outcome.burn.failure) {
+    case burning::BurnOutcome::Failure::None:
+        break;
+    case burning::BurnOutcome::Failure::Refused:
+        outcome.kind = Outcome::Kind::Refused;
+        outcome.refusal = Outcome::Refusal::DiscRefused;
+        outcome.discRefusals = check.refusals;
+        break;
+    case burning::BurnOutcome::Failure::Cancelled:
+        outcome.kind = Outcome::Kind::Cancelled;
+        break;
+    default:
+        outcome.kind = Outcome::Kind::Failed;
+        break;
+    }
+    return outcome;
+}
+
 Outcome Session::saveCdImage(const disc::ImageProgress &progress, const std::atomic<bool> *cancel)
 {
     Outcome refused;
@@ -560,19 +650,7 @@ Outcome Session::writeCdImage(const QString &cuePath, const disc::DiscCheck &che
                               const disc::ImageProgress &progress, const std::atomic<bool> *cancel)
 {
     disc::ImageOutcome written;
-    auto write = [&] { written = disc::writeCdImage(cuePath, check, progress, cancel); };
-    // Minutes of decoding: the thread that asked keeps its events going (a window repaints, its
-    // progress dialog takes the cancel). Without an event loop to keep, it is written here.
-    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
-        QEventLoop loop;
-        std::unique_ptr<QThread> writer(QThread::create(write));
-        connect(writer.get(), &QThread::finished, &loop, &QEventLoop::quit);
-        writer->start();
-        loop.exec();
-        writer->wait();
-    } else {
-        write();
-    }
+    runAside([&] { written = disc::writeCdImage(cuePath, check, progress, cancel); });
     Outcome outcome;
     outcome.command = Outcome::Command::CdImage;
     outcome.file = written.files.cue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "burn/BurnOptions.h"
+#include "burn/Burner.h"
 #include "document/Document.h"
 #include "edit/CheckResult.h"
 #include "edit/EditType.h"
@@ -126,6 +128,17 @@ public:
     // "CDイメージ保存..." for a name already chosen, asking nothing.
     Outcome saveCdImageTo(const QString &cuePath, const disc::ImageProgress &progress = {},
                           const std::atomic<bool> *cancel = nullptr);
+
+    // "書き込み": the disc checked as for its image, asked about when over 74 minutes, then burnt on
+    // the drive options name. A written CD-RW is offered to be erased first (asked). The drive's work
+    // runs on a thread of its own while this thread's events go on; progress is called there, cancel
+    // is looked at there (an erase once begun cannot be stopped).
+    Outcome burn(const burning::BurnOptions &options, const burning::BurnProgressCall &progress = {},
+                 const std::atomic<bool> *cancel = nullptr);
+    // A disc checked already (one read from a cue sheet) burnt as it is, asking nothing.
+    static Outcome burnChecked(const disc::DiscCheck &check, const burning::BurnOptions &options,
+                               const burning::BurnProgressCall &progress = {},
+                               const std::atomic<bool> *cancel = nullptr);
 
     // The edit commands.
     Outcome edit();           // "編集": asks for the edit type, then editConfirmed

@@ -3,7 +3,6 @@
 #include "audio/AudioDecoder.h"
 #include "audio/AudioTexts.h"
 #include "burn/BurnTexts.h"
-#include "burn/Burner.h"
 #include "burn/Drives.h"
 #include "cdtext/LayoutBlocks.h"
 #include "disc/DiscCheck.h"
@@ -19,7 +18,6 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,7 +31,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <thread>
+#include <mutex>
+#include <optional>
 
 namespace velnora
 {
@@ -63,33 +62,6 @@ QStringList localFiles(const QMimeData *data)
 bool isPseudoDrive(const QString &address)
 {
     return address.startsWith(QLatin1String("stdio:"));
-}
-
-// Work that blocks (libburn grabbing a drive, erasing it) on a thread of its own, while this
-// thread's events go on; returns when it is done.
-template <typename Work> void runAside(Work work)
-{
-    QEventLoop loop;
-    std::unique_ptr<QThread> thread(QThread::create(std::move(work)));
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    loop.exec();
-    thread->wait();
-}
-
-// Runs until done() holds, calling tick now and then: how the window follows a drive's progress.
-template <typename Done, typename Tick> void pollUntil(Done done, Tick tick)
-{
-    QEventLoop loop;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-        else
-            tick();
-    });
-    timer.start(200);
-    loop.exec();
 }
 
 QProgressDialog *burnProgress(QWidget *parent, const QString &name, bool cancel)
@@ -554,111 +526,62 @@ void Form3::burn()
 {
     if (busy() || m_look)
         return;
-    using burning::BurnOutcome;
-    const auto say = [this](const BurnOutcome &outcome) {
-        const bool cancelled = outcome.failure == BurnOutcome::Failure::Cancelled;
-        m_platform.messageBox(outcome.ok() ? burning::doneText(outcome) : burning::failureText(outcome),
-                              texts::burnTitle(),
-                              outcome.ok() ? BoxIcon::Information
-                              : cancelled  ? BoxIcon::Exclamation
-                                           : BoxIcon::Stop,
-                              BoxButtons::Ok);
-    };
-    Outcome refused;
-    const disc::DiscCheck check = m_session.checkCdImage(refused);
-    if (!check.ok()) {
-        QStringList changes;
-        for (const disc::DiscRefusal &refusal : check.refusals)
-            changes.append(disc::refusalText(refusal));
-        m_platform.show(texts::burnRefused(changes));
-        return;
-    }
-    const QString address = chosenDrive();
-    if (address.isEmpty()) {
-        BurnOutcome none;
-        none.failure = BurnOutcome::Failure::NoDrive;
-        say(none);
-        return;
-    }
-    if (check.overWarning() &&
-        m_platform.ask({Question::BurnOverWarning, disc::playingTime(check.length.frames)}) != Answer::Ok)
-        return;
-
     m_burning = true;
     showBurnControls();
-    const auto end = [this] {
-        m_burning = false;
-        showBurnControls();
-        refreshDrives(); // what the drive holds now
-    };
-    const bool pseudo = isPseudoDrive(address);
-    // A written CD-RW is offered to be erased first; every other medium is the burner's to judge.
-    BurnOutcome look;
-    m_medium->setText(texts::readingMedium());
-    runAside([&look, &address, pseudo] { look = burning::readMedium(address, pseudo); });
-    m_medium->setText(burning::mediumText(look));
-    if (!look.ok()) {
-        say(look);
-        end();
-        return;
-    }
-    const burning::MediumInfo &medium = look.medium;
-    if (medium.cd && medium.erasable &&
-        (medium.status == burning::MediumInfo::Status::Appendable ||
-         medium.status == burning::MediumInfo::Status::Full)) {
-        if (m_platform.ask({Question::EraseDisc, burning::mediumText(look)}) != Answer::Yes) {
-            end();
-            return;
-        }
-        std::atomic<int> percent{0};
-        QPointer<QProgressDialog> erasing = burnProgress(this, QStringLiteral("消去進行"), false);
-        erasing->setLabelText(burning::blankingText());
-        BurnOutcome erased;
-        std::atomic<bool> done{false};
-        std::thread eraser([&] {
-            erased = burning::blankMedium(address, pseudo, [&percent](int p) { percent = p; });
-            done = true;
-        });
-        pollUntil([&done] { return done.load(); },
-                  [&erasing, &percent] {
-                      if (erasing)
-                          erasing->setValue(percent);
-                  });
-        eraser.join();
-        delete erasing;
-        if (!erased.ok()) {
-            say(erased);
-            end();
-            return;
-        }
-    }
-
     burning::BurnOptions options;
-    options.drive = address;
-    options.emulated = pseudo;
+    options.drive = chosenDrive();
+    options.emulated = isPseudoDrive(options.drive);
     options.simulate = m_simulate->isChecked();
     options.speed = m_speed->currentData().toInt();
     options.eject = m_eject->isChecked();
-    burning::Burner burner;
-    QPointer<QProgressDialog> progress = burnProgress(this, QStringLiteral("ディスク書き込み進行"), true);
-    progress->setLabelText(burning::progressText({}));
-    connect(progress, &QProgressDialog::canceled, this, [&burner] { burner.cancel(); });
-    burner.start(check, options);
-    pollUntil([&burner] { return burner.finished(); },
-              [&burner, &progress] {
-                  if (!progress)
-                      return;
-                  const burning::BurnProgress now = burner.progress();
-                  progress->setLabelText(burning::progressText(now));
-                  progress->setValue(now.percent);
-              });
-    const BurnOutcome outcome = burner.wait();
+
+    // Told on the drive's thread; the window looks at the latest now and then, and shows the
+    // progress once the drive is at work (after the questions).
+    struct Shared {
+        std::mutex mutex;
+        std::optional<burning::BurnProgress> latest;
+    };
+    auto shared = std::make_shared<Shared>();
+    std::atomic<bool> cancel{false};
+    QPointer<QProgressDialog> progress;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [this, shared, &progress, &cancel] {
+        std::optional<burning::BurnProgress> now;
+        {
+            const std::lock_guard<std::mutex> lock(shared->mutex);
+            now = shared->latest;
+        }
+        if (!now)
+            return;
+        if (!progress) {
+            progress = burnProgress(this, QStringLiteral("ディスク書き込み進行"), true);
+            connect(progress, &QProgressDialog::canceled, this, [&cancel] { cancel = true; });
+        }
+        // An erase once begun cannot be stopped.
+        if (QPushButton *stop = progress->findChild<QPushButton *>())
+            stop->setEnabled(now->phase != burning::BurnProgress::Phase::Blanking);
+        progress->setLabelText(burning::progressText(*now));
+        progress->setValue(now->percent);
+    });
+    poll.start(200);
+    const Outcome outcome = m_session.burn(
+        options,
+        [shared](const burning::BurnProgress &now) {
+            const std::lock_guard<std::mutex> lock(shared->mutex);
+            shared->latest = now;
+        },
+        &cancel);
+    poll.stop();
     if (progress) {
         progress->disconnect(this);
         delete progress;
     }
-    say(outcome);
-    end();
+    showOutcome(m_platform, outcome);
+    m_burning = false;
+    showBurnControls();
+    // What the drive holds now.
+    if (outcome.command == Outcome::Command::Burn && outcome.kind != Outcome::Kind::Refused)
+        refreshDrives();
 }
 
 void Form3::closeEvent(QCloseEvent *event)

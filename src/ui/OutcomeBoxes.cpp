@@ -1,5 +1,7 @@
 #include "ui/OutcomeBoxes.h"
 
+#include "burn/BurnTexts.h"
+
 #include "cdtext/CdTextTexts.h"
 #include "disc/DiscTexts.h"
 #include "messages/Messages.h"
@@ -97,12 +99,40 @@ QList<Box> cdImageBoxes(const Outcome &outcome)
     return {};
 }
 
+QList<Box> burnBoxes(const Outcome &outcome)
+{
+    const burning::BurnOutcome &burn = outcome.burn;
+    switch (outcome.kind) {
+    case Outcome::Kind::Done:
+        return {{burning::doneText(burn), messages::discwindow::burnTitle(), BoxIcon::Information,
+                 BoxButtons::Ok}};
+    case Outcome::Kind::Refused: {
+        QStringList changes;
+        for (const disc::DiscRefusal &refusal : outcome.discRefusals)
+            changes.append(disc::refusalText(refusal));
+        return {messages::discwindow::burnRefused(changes)};
+    }
+    case Outcome::Kind::Cancelled:
+        // A question declined says nothing; a write stopped says what is left on the disc.
+        if (burn.failure != burning::BurnOutcome::Failure::Cancelled)
+            return {};
+        return {{burning::failureText(burn), messages::discwindow::burnTitle(), BoxIcon::Exclamation,
+                 BoxButtons::Ok}};
+    case Outcome::Kind::Failed:
+        return {
+            {burning::failureText(burn), messages::discwindow::burnTitle(), BoxIcon::Stop, BoxButtons::Ok}};
+    }
+    return {};
+}
+
 } // namespace
 
 QList<Box> outcomeBoxes(const Outcome &outcome)
 {
     if (outcome.command == Outcome::Command::CdImage)
         return cdImageBoxes(outcome);
+    if (outcome.command == Outcome::Command::Burn)
+        return burnBoxes(outcome);
     if (outcome.kind == Outcome::Kind::Cancelled)
         return {};
     if (outcome.refusal == Outcome::Refusal::OtherInstance)
@@ -125,6 +155,7 @@ QList<Box> outcomeBoxes(const Outcome &outcome)
             return {};
         return {messages::skippedAudio(outcome.skipped, !outcome.done())};
     case Outcome::Command::CdImage:
+    case Outcome::Command::Burn:
         break;
     case Outcome::Command::Export:
         return {{outcome.cdText.text, outcome.cdText.title,
