@@ -10,10 +10,10 @@
 #include "ui/Form3.h"
 #include "ui/LayoutRule.h"
 #include "ui/MenuController.h"
-#include "ui/OutcomeBoxes.h"
 #include "ui/TitleBox.h"
 #include "ui/TitleToolsController.h"
 #include "ui/Twips.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

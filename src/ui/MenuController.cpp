@@ -6,7 +6,7 @@
 #include "platform/Platform.h"
 #include "session/Session.h"
 #include "ui/MenuTexts.h"
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QAction>
 #include <QDate>

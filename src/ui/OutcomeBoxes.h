@@ -1,18 +1,5 @@
 #pragma once
 
-#include "messages/Box.h"
-#include "session/Outcome.h"
-
-#include <QList>
-
-namespace velnora
-{
-
-class CorePlatform;
-
-// The boxes the window shows for what a command came to, in order, worded from the catalogue.
-QList<Box> outcomeBoxes(const Outcome &outcome);
-// Shows them.
-void showOutcome(CorePlatform &platform, const Outcome &outcome);
-
-} // namespace velnora
+// The boxes of a command's outcome are worded below the windows (wording/), where the session's
+// tests reach them too; the window's files may include them from here.
+#include "wording/OutcomeBoxes.h"
