@@ -54,7 +54,7 @@ velnora_layer(velnora_cdtext cdtext
 
 # The program's own texts: captions, messages, the questions it asks.
 velnora_layer(velnora_messages messages
-  SOURCES Box.h Messages.cpp Messages.h ProgramName.h Question.h
+  SOURCES Box.h Captions.cpp Captions.h Messages.cpp Messages.h ProgramName.h Question.h
   REACHES edit cdtext text
   LINKS velnora_edit velnora_cdtext)
 

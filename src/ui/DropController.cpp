@@ -3,7 +3,7 @@
 #include "document/DropContents.h"
 #include "session/Session.h"
 #include "text/Lines.h"
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QDropEvent>
 #include <QLineEdit>

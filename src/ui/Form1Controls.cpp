@@ -1,5 +1,6 @@
 #include "ui/Form1Controls.h"
 
+#include "messages/Captions.h"
 #include "platform/JapaneseDesktop.h"
 #include "ui/NameBox.h"
 #include "ui/TitleBox.h"
@@ -21,6 +22,8 @@ namespace velnora
 namespace
 {
 
+namespace c = messages::captions::mainwindow;
+
 enum class Kind { Label, Field, Titles, Button, Option, Check, Group, Counter, Combo, List };
 // How a control looks beyond its kind.
 enum class Look { Plain, ListColumn, MoveButton, Panel, OnEdge, Hidden };
@@ -29,49 +32,49 @@ struct Row {
     Kind kind;
     const char16_t *name;
     const char16_t *parent; // null: the client area
-    const char16_t *caption;
+    QString (*caption)();   // null: none
     int left, top, width, height;
     Look look = Look::Plain;
 };
 
 // In creation order, which is also the stacking order of overlapping controls.
 const Row Rows[] = {
-    {Kind::Label, u"Label1(1)", nullptr, u"アルバム名", 105, 105, 1335, 255},
-    {Kind::Label, u"Label1(2)", nullptr, u"アーティスト名", 2835, 105, 1335, 255},
-    {Kind::Label, u"Label1(3)", nullptr, u"曲名", 105, 840, 2205, 255},
+    {Kind::Label, u"Label1(1)", nullptr, c::albumLabel, 105, 105, 1335, 255},
+    {Kind::Label, u"Label1(2)", nullptr, c::artistLabel, 2835, 105, 1335, 255},
+    {Kind::Label, u"Label1(3)", nullptr, c::titlesLabel, 105, 840, 2205, 255},
     {Kind::Field, u"Text1(1)", nullptr, nullptr, 105, 315, 2625, 375},
     {Kind::Field, u"Text1(2)", nullptr, nullptr, 2835, 315, 2625, 375},
-    {Kind::Check, u"Check2", nullptr, u"ドロップしてファイル名を利用", 2520, 800, 2640, 225},
+    {Kind::Check, u"Check2", nullptr, c::dropNamesCheck, 2520, 800, 2640, 225},
     {Kind::List, u"List1", nullptr, nullptr, 105, 1035, 645, 3840, Look::ListColumn},
     {Kind::Titles, u"Text1(3)", nullptr, nullptr, 480, 1035, 5010, 4045},
-    {Kind::Button, u"Command9(1)", nullptr, u"▲", 105, 4795, 390, 225, Look::MoveButton},
-    {Kind::Button, u"Command9(2)", nullptr, u"▼", 105, 5035, 390, 225, Look::MoveButton},
+    {Kind::Button, u"Command9(1)", nullptr, c::moveUpButton, 105, 4795, 390, 225, Look::MoveButton},
+    {Kind::Button, u"Command9(2)", nullptr, c::moveDownButton, 105, 5035, 390, 225, Look::MoveButton},
     {Kind::Group, u"Frame1", nullptr, nullptr, 105, 5140, 5370, 2325},
     // The caption of the move buttons: in the strip of the lower group box right of "▼", so it
     // follows the buttons when the window grows and is never hidden with them.
-    {Kind::Label, u"Label3", u"Frame1", u"曲移動", 450, 15, 900, 195},
-    {Kind::Group, u"Frame2", u"Frame1", u"編集種類", 105, 210, 2115, 1170},
-    {Kind::Option, u"Option1", u"Frame2", u"en (英語テキスト)", 105, 210, 1695, 225},
-    {Kind::Option, u"Option2", u"Frame2", u"ja (日本語テキスト)", 105, 525, 1800, 225},
-    {Kind::Option, u"Option3", u"Frame2", u"en + ja (両方)", 105, 840, 1380, 225},
-    {Kind::Button, u"Command1", u"Frame1", u"編集", 105, 1470, 650, 330},
-    {Kind::Button, u"Command2", u"Frame1", u"取消", 840, 1470, 650, 330},
-    {Kind::Button, u"Command3", u"Frame1", u"クリア", 1575, 1470, 650, 330},
-    {Kind::Button, u"Command8", u"Frame1", u"ソート", 105, 1890, 650, 330},
-    {Kind::Button, u"Command4", u"Frame1", u"保存", 840, 1890, 650, 330},
-    {Kind::Button, u"Command5", u"Frame1", u"終了", 1575, 1890, 650, 330},
+    {Kind::Label, u"Label3", u"Frame1", c::moveLabel, 450, 15, 900, 195},
+    {Kind::Group, u"Frame2", u"Frame1", c::editTypeGroup, 105, 210, 2115, 1170},
+    {Kind::Option, u"Option1", u"Frame2", c::editTypeEn, 105, 210, 1695, 225},
+    {Kind::Option, u"Option2", u"Frame2", c::editTypeJa, 105, 525, 1800, 225},
+    {Kind::Option, u"Option3", u"Frame2", c::editTypeEnJa, 105, 840, 1380, 225},
+    {Kind::Button, u"Command1", u"Frame1", c::editButton, 105, 1470, 650, 330},
+    {Kind::Button, u"Command2", u"Frame1", c::undoButton, 840, 1470, 650, 330},
+    {Kind::Button, u"Command3", u"Frame1", c::clearButton, 1575, 1470, 650, 330},
+    {Kind::Button, u"Command8", u"Frame1", c::sortButton, 105, 1890, 650, 330},
+    {Kind::Button, u"Command4", u"Frame1", c::saveButton, 840, 1890, 650, 330},
+    {Kind::Button, u"Command5", u"Frame1", c::exitButton, 1575, 1890, 650, 330},
     {Kind::Group, u"Frame3", u"Frame1", nullptr, 2310, 210, 2955, 2010},
-    {Kind::Check, u"Check1", u"Frame3", u"行頭の曲番文字の削除と添付", 105, 0, 2640, 225, Look::OnEdge},
-    {Kind::Option, u"Option4", u"Frame3", u"固定曲番", 210, 315, 1065, 225},
-    {Kind::Option, u"Option5", u"Frame3", u"可変曲番", 1260, 315, 1065, 225},
+    {Kind::Check, u"Check1", u"Frame3", c::trackNumbersCheck, 105, 0, 2640, 225, Look::OnEdge},
+    {Kind::Option, u"Option4", u"Frame3", c::fixedNumbers, 210, 315, 1065, 225},
+    {Kind::Option, u"Option5", u"Frame3", c::variableNumbers, 1260, 315, 1065, 225},
     {Kind::Group, u"Frame4", u"Frame3", nullptr, 210, 525, 2535, 960},
-    {Kind::Option, u"Option6", u"Frame4", u"削除-文字長", 105, 210, 1380, 225},
-    {Kind::Option, u"Option7", u"Frame4", u"添付-文字種", 105, 525, 1485, 225},
-    {Kind::Label, u"Label2", u"Frame4", u"0", 1470, 210, 540, 250, Look::Panel},
+    {Kind::Option, u"Option6", u"Frame4", c::deleteByLength, 105, 210, 1380, 225},
+    {Kind::Option, u"Option7", u"Frame4", c::attachByKind, 105, 525, 1485, 225},
+    {Kind::Label, u"Label2", u"Frame4", c::counterReading, 1470, 210, 540, 250, Look::Panel},
     {Kind::Counter, u"VScroll1", u"Frame4", nullptr, 1995, 210, 225, 250},
     {Kind::Combo, u"Combo1", u"Frame4", nullptr, 1470, 525, 750, 300},
-    {Kind::Button, u"Command6", u"Frame3", u"削除", 210, 1575, 750, 330},
-    {Kind::Button, u"Command7", u"Frame3", u"添付", 1050, 1575, 750, 330},
+    {Kind::Button, u"Command6", u"Frame3", c::deleteButton, 210, 1575, 750, 330},
+    {Kind::Button, u"Command7", u"Frame3", c::attachButton, 1050, 1575, 750, 330},
     // Auxiliary lists of the title tools; never shown.
     {Kind::Combo, u"Combo2", nullptr, nullptr, 0, 0, 0, 0, Look::Hidden},
     {Kind::Combo, u"Combo3", nullptr, nullptr, 0, 0, 0, 0, Look::Hidden},
@@ -170,7 +173,7 @@ void Form1Controls::build(QWidget *client)
     auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
     for (const Row &row : Rows) {
         QWidget *parent = row.parent ? client->findChild<QWidget *>(QString::fromUtf16(row.parent)) : client;
-        QWidget *w = create(row.kind, row.caption ? QString::fromUtf16(row.caption) : QString(), parent);
+        QWidget *w = create(row.kind, row.caption ? row.caption() : QString(), parent);
         w->setObjectName(QString::fromUtf16(row.name));
         if (row.look != Look::Hidden)
             w->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
@@ -182,8 +185,8 @@ void Form1Controls::build(QWidget *client)
         }
         applyLook(w, row.look);
     }
-    client->findChild<QWidget *>(QStringLiteral("Command9(1)"))->setToolTip(QStringLiteral("曲移動(上へ)"));
-    client->findChild<QWidget *>(QStringLiteral("Command9(2)"))->setToolTip(QStringLiteral("曲移動(下へ)"));
+    client->findChild<QWidget *>(QStringLiteral("Command9(1)"))->setToolTip(c::moveUpTip());
+    client->findChild<QWidget *>(QStringLiteral("Command9(2)"))->setToolTip(c::moveDownTip());
     // The line-number column's right part (its scroll bar) lies under the title box.
     client->findChild<QWidget *>(QStringLiteral("List1"))->lower();
     client->findChild<QWidget *>(QStringLiteral("Command9(1)"))->raise();

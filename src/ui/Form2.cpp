@@ -4,6 +4,7 @@
 #include "jacket/JacketPdf.h"
 #include "jacket/JacketSizeRule.h"
 #include "jacket/PainterSurface.h"
+#include "messages/Captions.h"
 #include "messages/Messages.h"
 #include "platform/Platform.h"
 #include "ui/SpinBar.h"
@@ -26,6 +27,8 @@ namespace velnora
 namespace
 {
 
+namespace c = messages::captions::jacketwindow;
+
 // The program's sizes are outer sizes; like the main window, the frame and caption are a fixed
 // allowance rather than whatever the window manager reports: 4-pixel sizable borders and a caption,
 // 8 by 29 pixels at 96 dpi, so that the minimum outer size is a whole number of pixels there. The
@@ -47,7 +50,7 @@ Form2::Form2(const Document &document, Platform &platform)
     : QWidget(nullptr, Qt::Window), m_document(document), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("CDジャケット印刷設定"));
+    setWindowTitle(c::windowTitle());
     // Every opening starts from the defaults, so the window goes away with its settings.
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -134,34 +137,34 @@ void Form2::buildControls()
     place(panel, 50, 50, 4000, 5700);
 
     // The cut frame.
-    auto *frameBox = new QGroupBox(QStringLiteral("ジャケット枠"), panel);
+    auto *frameBox = new QGroupBox(c::frameGroup(), panel);
     frameBox->setObjectName(QStringLiteral("Frame1"));
     place(frameBox, 120, 250, 3800, 1300);
     // Row by row: the left margin and width, then the top margin and height.
     const struct {
         int index;
-        const char *label;
+        QString (*label)();
         int labelLeft;
         int fieldLeft;
         int top;
         SettingRange range;
         int JacketSettings::*value;
     } frameRows[] = {
-        {1, "左余白", 150, 800, 250, jacket::FrameMargin, &JacketSettings::frameLeft},
-        {3, "横長さ", 2000, 2600, 250, jacket::FrameSize, &JacketSettings::frameWidth},
-        {2, "上余白", 150, 800, 650, jacket::FrameMargin, &JacketSettings::frameTop},
-        {4, "縦長さ", 2000, 2600, 650, jacket::FrameSize, &JacketSettings::frameHeight},
+        {1, c::leftMargin, 150, 800, 250, jacket::FrameMargin, &JacketSettings::frameLeft},
+        {3, c::frameWidth, 2000, 2600, 250, jacket::FrameSize, &JacketSettings::frameWidth},
+        {2, c::topMargin, 150, 800, 650, jacket::FrameMargin, &JacketSettings::frameTop},
+        {4, c::frameHeight, 2000, 2600, 650, jacket::FrameSize, &JacketSettings::frameHeight},
     };
     for (const auto &row : frameRows) {
-        addLabel(frameBox, QString::fromUtf8(row.label), row.labelLeft, row.top, 650);
+        addLabel(frameBox, row.label(), row.labelLeft, row.top, 650);
         QLineEdit *field = addField(frameBox, indexed("Text1", row.index), row.fieldLeft, row.top, 600);
         SpinBar *spin =
             addSpin(frameBox, indexed("VScroll1", row.index), row.range, true, row.fieldLeft + 600, row.top);
         bindValue(spin, field, &(m_settings.*row.value));
-        addLabel(frameBox, QStringLiteral("mm"), row.fieldLeft + 600 + SpinWidth + 30, row.top, 330);
+        addLabel(frameBox, c::millimetres(), row.fieldLeft + 600 + SpinWidth + 30, row.top, 330);
     }
 
-    auto *content = new QGroupBox(QStringLiteral("ジャケット内容"), panel);
+    auto *content = new QGroupBox(c::contentGroup(), panel);
     content->setObjectName(QStringLiteral("Frame2"));
     place(content, 100, 1700, 3800, 3300);
 
@@ -183,7 +186,7 @@ void Form2::buildControls()
         {"Text3", "VScroll3", "Check3", 2, jacket::ListMargin, jacket::ListFontSize,
          &JacketSettings::listLeft, &JacketSettings::listTop, &JacketSettings::listStyle},
     };
-    const QString captions[] = {QStringLiteral("アルバム名・アーティスト名"), QStringLiteral("曲名")};
+    const QString captions[] = {c::lineGroup(), c::listGroup()};
     const int groupTops[] = {300, 1800};
     for (int g = 0; g < 2; ++g) {
         const Group &gr = groups[g];
@@ -192,48 +195,48 @@ void Form2::buildControls()
         place(box, 100, groupTops[g], 3600, 1400);
 
         JacketTextStyle *style = &(m_settings.*gr.style);
-        addLabel(box, QStringLiteral("左余白"), 150, 250, 650);
+        addLabel(box, c::leftMargin(), 150, 250, 650);
         QLineEdit *left = addField(box, indexed(gr.textName, 1), 800, 250, 600);
         bindValue(addSpin(box, indexed(gr.spinName, 1), gr.margin, true, 1400, 250), left,
                   &(m_settings.*gr.left));
-        addLabel(box, QStringLiteral("mm"), 1400 + SpinWidth + 30, 250, 330);
-        addLabel(box, QStringLiteral("フォント"), 2000, 250, 600);
+        addLabel(box, c::millimetres(), 1400 + SpinWidth + 30, 250, 330);
+        addLabel(box, c::fontSize(), 2000, 250, 600);
         QLineEdit *size = addField(box, indexed(gr.textName, 3), 2600, 250, 400);
         bindValue(addSpin(box, indexed(gr.spinName, 3), gr.fontSize, true, 3000, 250), size,
                   &style->fontSize);
-        addLabel(box, QStringLiteral("pt"), 3000 + SpinWidth + 30, 250, 300);
+        addLabel(box, c::points(), 3000 + SpinWidth + 30, 250, 300);
 
-        addLabel(box, QStringLiteral("上余白"), 150, 650, 650);
+        addLabel(box, c::topMargin(), 150, 650, 650);
         QLineEdit *top = addField(box, indexed(gr.textName, 2), 800, 650, 600);
         bindValue(addSpin(box, indexed(gr.spinName, 2), gr.margin, true, 1400, 650), top,
                   &(m_settings.*gr.top));
-        addLabel(box, QStringLiteral("mm"), 1400 + SpinWidth + 30, 650, 330);
+        addLabel(box, c::millimetres(), 1400 + SpinWidth + 30, 650, 330);
 
         QLineEdit *face = addField(box, indexed("Text4", gr.typeface), 2000, 650, 1300);
         // The typeface spin keeps index 1 at its top end.
         SpinBar *faceSpin =
             addSpin(box, indexed("VScroll4", gr.typeface), jacket::Typeface, false, 3300, 650);
         QCheckBox *const checks[3] = {
-            addCheck(box, indexed(gr.checkName, 1), QStringLiteral("太字"), 1100, 1000),
-            addCheck(box, indexed(gr.checkName, 2), QStringLiteral("斜体"), 1900, 1000),
-            addCheck(box, indexed(gr.checkName, 3), QStringLiteral("下線"), 2700, 1000),
+            addCheck(box, indexed(gr.checkName, 1), c::bold(), 1100, 1000),
+            addCheck(box, indexed(gr.checkName, 2), c::italic(), 1900, 1000),
+            addCheck(box, indexed(gr.checkName, 3), c::underline(), 2700, 1000),
         };
         bindStyle(faceSpin, face, checks, style);
     }
 
     const struct {
         int n;
-        const char *caption;
+        QString (*caption)();
         int left;
         int width;
     } buttons[] = {
-        {1, "初期値", 200, 800},
-        {2, "自動割付", 1100, 1000},
-        {3, "閉じる", 2200, 800},
-        {4, "印刷...", 3100, 800},
+        {1, c::defaultsButton, 200, 800},
+        {2, c::arrangeButton, 1100, 1000},
+        {3, c::closeButton, 2200, 800},
+        {4, c::printButton, 3100, 800},
     };
     for (const auto &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), panel);
+        auto *button = new QPushButton(b.caption(), panel);
         button->setObjectName(QStringLiteral("Command%1").arg(b.n));
         place(button, b.left, 5100, b.width, 400);
         m_command[b.n] = button;
@@ -246,7 +249,7 @@ void Form2::buildControls()
 
     // Saving the page as a PDF needs no printer. Under "印刷...", in the free space below the zoom
     // strip, so that the window's minimum size and the preview stay as they are.
-    auto *pdf = new QPushButton(QStringLiteral("PDF保存..."), this);
+    auto *pdf = new QPushButton(c::pdfButton(), this);
     pdf->setObjectName(QStringLiteral("Command5"));
     place(pdf, 50 + 3100 - 300, 6650, 1100, 400);
     m_command[5] = pdf;
@@ -256,7 +259,7 @@ void Form2::buildControls()
     auto *strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("ZoomStrip"));
     place(strip, 50, 5750, 4000, 800);
-    auto *low = addLabel(strip, QStringLiteral("ﾌﾟﾚﾋﾞｭｰ倍率  0.4倍"), 150, 80, 1500);
+    auto *low = addLabel(strip, c::zoomLow(), 150, 80, 1500);
     low->setObjectName(QStringLiteral("Label5"));
     m_hscroll1 = new SpinBar(Qt::Horizontal, jacket::Zoom, false, strip);
     m_hscroll1->setObjectName(QStringLiteral("HScroll1"));
@@ -266,9 +269,9 @@ void Form2::buildControls()
         m_zoom = v;
         refreshPreview();
     });
-    auto *high = addLabel(strip, QStringLiteral("1.0倍"), 3200, 80, 700);
+    auto *high = addLabel(strip, c::zoomHigh(), 3200, 80, 700);
     high->setObjectName(QStringLiteral("Label6"));
-    auto *note = addLabel(strip, QStringLiteral("＊注）背面の用紙はA4縦を模擬しています。"), 150, 470, 3800);
+    auto *note = addLabel(strip, c::paperNote(), 150, 470, 3800);
     note->setObjectName(QStringLiteral("Label7"));
 
     m_picture1 = new QLabel(this);
@@ -382,8 +385,8 @@ void Form2::print()
 void Form2::savePdf()
 {
     Platform &platform = m_platform;
-    const QString path = platform.saveFileName(QStringLiteral("PDFファイル(*.pdf)"), QString(),
-                                               QStringLiteral("PDF保存"), QStringLiteral("pdf"));
+    const QString path =
+        platform.saveFileName(c::pdfFilter(), QString(), c::pdfDialogTitle(), c::pdfSuffix());
     if (path.isEmpty())
         return;
     const SaveOutcome outcome = saveJacketPdf(path, settings(), m_document);

@@ -5,13 +5,11 @@
 #include "burn/BurnTexts.h"
 #include "burn/Drives.h"
 #include "cdtext/LayoutBlocks.h"
-#include "disc/DiscCheck.h"
-#include "disc/DiscTexts.h"
 #include "messages/Messages.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
 #include "text/Cp932.h"
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -64,18 +62,14 @@ bool isPseudoDrive(const QString &address)
     return address.startsWith(QLatin1String("stdio:"));
 }
 
-QProgressDialog *burnProgress(QWidget *parent, const QString &name, bool cancel)
+QProgressDialog *burnProgress(QWidget *parent)
 {
-    auto *progress =
-        new QProgressDialog(QString(), cancel ? texts::cancelCaption() : QString(), 0, 100, parent);
-    progress->setObjectName(name);
+    auto *progress = new QProgressDialog(QString(), texts::stopBurnCaption(), 0, 100, parent);
     progress->setWindowTitle(texts::burnTitle());
     progress->setWindowModality(Qt::ApplicationModal);
     progress->setAutoReset(false);
     progress->setAutoClose(false);
     progress->setMinimumDuration(0);
-    if (!cancel)
-        progress->setCancelButton(nullptr);
     progress->show();
     return progress;
 }
@@ -554,7 +548,8 @@ void Form3::burn()
         if (!now)
             return;
         if (!progress) {
-            progress = burnProgress(this, QStringLiteral("ディスク書き込み進行"), true);
+            progress = burnProgress(this);
+            progress->setObjectName(QStringLiteral("ディスク書き込み進行"));
             connect(progress, &QProgressDialog::canceled, this, [&cancel] { cancel = true; });
         }
         // An erase once begun cannot be stopped.

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "messages/Captions.h"
 #include "platform/Platform.h"
 #include "text/Lines.h"
 #include "text/NativePath.h"
@@ -9,10 +10,10 @@
 #include "ui/Form3.h"
 #include "ui/LayoutRule.h"
 #include "ui/MenuController.h"
-#include "ui/OutcomeBoxes.h"
 #include "ui/TitleBox.h"
 #include "ui/TitleToolsController.h"
 #include "ui/Twips.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -220,7 +221,8 @@ void MainWindow::showState()
         else if (m_session.lineColumnFits())
             move->show();
     }
-    m_label1[3]->setText(edited ? QStringLiteral("CD_TEXT形式に編集済み") : QStringLiteral("曲名"));
+    m_label1[3]->setText(edited ? messages::captions::mainwindow::editedTitlesLabel()
+                                : messages::captions::mainwindow::titlesLabel());
     control<QCheckBox>(QStringLiteral("Check2"))->setVisible(!edited);
     auto *saveButton = control<QPushButton>(QStringLiteral("Command4"));
     saveButton->setStyleSheet(edited ? QStringLiteral("background-color: rgb(192, 255, 255);") : QString());

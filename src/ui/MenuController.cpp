@@ -1,11 +1,12 @@
 #include "ui/MenuController.h"
 
+#include "messages/Captions.h"
 #include "messages/Messages.h"
 #include "platform/HelpLocation.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
 #include "ui/MenuTexts.h"
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QAction>
 #include <QDate>
@@ -30,20 +31,20 @@ MenuController::MenuController(QMainWindow *window, Session &session, Platform &
 
 void MenuController::buildMenus()
 {
-    // One row per item: its name, caption, key and command; a separator has no caption.
+    // One row per item: its name, its caption from the catalogue, key and command; a separator has no
+    // caption.
     struct Item {
         const char16_t *name;
-        const char16_t *caption;
+        QString (*caption)(); // null: a separator
         QKeySequence key;
         void (*run)(MenuController &);
     };
-    auto addMenu = [this](const char16_t *name, const char16_t *caption, std::initializer_list<Item> items) {
-        QMenu *menu = m_window->menuBar()->addMenu(QString::fromUtf16(caption));
+    auto addMenu = [this](const char16_t *name, QString (*caption)(), std::initializer_list<Item> items) {
+        QMenu *menu = m_window->menuBar()->addMenu(caption());
         menu->setObjectName(QString::fromUtf16(name));
         menu->menuAction()->setObjectName(QString::fromUtf16(name));
         for (const Item &item : items) {
-            QAction *a =
-                item.caption ? menu->addAction(QString::fromUtf16(item.caption)) : menu->addSeparator();
+            QAction *a = item.caption ? menu->addAction(item.caption()) : menu->addSeparator();
             a->setObjectName(QString::fromUtf16(item.name));
             if (!item.key.isEmpty())
                 a->setShortcut(item.key);
@@ -52,65 +53,65 @@ void MenuController::buildMenus()
         }
     };
     using M = MenuController;
-    addMenu(u"ファイル", u"ファイル(&F)",
-            {{u"新規", u"新規(&N)", QKeySequence(Qt::CTRL | Qt::Key_N),
-              [](M &m) { showOutcome(m.m_platform, m.m_session.newDocument()); }},
-             {u"開く", u"開く(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O),
-              [](M &m) { showOutcome(m.m_platform, m.m_session.openDocument()); }},
-             {u"音声取り込み",
-              u"音声ファイルから曲名を取り込む(&I)...",
-              {},
-              [](M &m) { showOutcome(m.m_platform, m.m_session.importAudio()); }},
-             {u"上書き保存", u"上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S),
-              [](M &m) { showOutcome(m.m_platform, m.m_session.saveOverwrite()); }},
-             {u"名前を付けて保存",
-              u"名前を付けて保存(&A)...",
-              {},
-              [](M &m) { showOutcome(m.m_platform, m.m_session.saveAs()); }},
-             {u"CDTEXT書き出し",
-              u"CD-TEXTファイルに書き出し(&T)...",
-              {},
-              [](M &m) { showOutcome(m.m_platform, m.m_session.exportCdTextFile()); }},
-             {u"ディスク作成", u"ディスクの作成(&D)...", {}, [](M &m) { emit m.discRequested(); }},
-             {u"区分線F1", nullptr, {}, nullptr},
-             {u"常に手前に表示", u"常に手前に表示", {}, [](M &m) { m.toggleStayOnTop(); }},
-             {u"区分線F2", nullptr, {}, nullptr},
-             {u"印刷", u"CDジャケット印刷(&P)...", QKeySequence(Qt::CTRL | Qt::Key_P),
-              [](M &m) { emit m.jacketRequested(); }},
-             {u"区分線F3", nullptr, {}, nullptr},
-             {u"終了", u"終了(&X)", {}, [](M &m) { m.m_window->close(); }}});
+    namespace c = messages::captions::menu;
     addMenu(
-        u"編集", u"編集(&E)",
-        {{u"元に戻す", u"元に戻す(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z),
+        u"ファイル", c::fileMenu,
+        {{u"新規", c::newItem, QKeySequence(Qt::CTRL | Qt::Key_N),
+          [](M &m) { showOutcome(m.m_platform, m.m_session.newDocument()); }},
+         {u"開く", c::openItem, QKeySequence(Qt::CTRL | Qt::Key_O),
+          [](M &m) { showOutcome(m.m_platform, m.m_session.openDocument()); }},
+         {u"音声取り込み",
+          c::importItem,
+          {},
+          [](M &m) { showOutcome(m.m_platform, m.m_session.importAudio()); }},
+         {u"上書き保存", c::saveItem, QKeySequence(Qt::CTRL | Qt::Key_S),
+          [](M &m) { showOutcome(m.m_platform, m.m_session.saveOverwrite()); }},
+         {u"名前を付けて保存",
+          c::saveAsItem,
+          {},
+          [](M &m) { showOutcome(m.m_platform, m.m_session.saveAs()); }},
+         {u"CDTEXT書き出し",
+          c::exportItem,
+          {},
+          [](M &m) { showOutcome(m.m_platform, m.m_session.exportCdTextFile()); }},
+         {u"ディスク作成", c::discItem, {}, [](M &m) { emit m.discRequested(); }},
+         {u"区分線F1", nullptr, {}, nullptr},
+         {u"常に手前に表示", c::stayOnTopItem, {}, [](M &m) { m.toggleStayOnTop(); }},
+         {u"区分線F2", nullptr, {}, nullptr},
+         {u"印刷", c::printItem, QKeySequence(Qt::CTRL | Qt::Key_P), [](M &m) { emit m.jacketRequested(); }},
+         {u"区分線F3", nullptr, {}, nullptr},
+         {u"終了", c::exitItem, {}, [](M &m) { m.m_window->close(); }}});
+    addMenu(
+        u"編集", c::editMenu,
+        {{u"元に戻す", c::undoItem, QKeySequence(Qt::CTRL | Qt::Key_Z),
           [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_Z)); }},
          {u"区分線E1", nullptr, {}, nullptr},
-         {u"切り取り", u"切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X),
+         {u"切り取り", c::cutItem, QKeySequence(Qt::CTRL | Qt::Key_X),
           [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_X)); }},
-         {u"コピー", u"コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C),
+         {u"コピー", c::copyItem, QKeySequence(Qt::CTRL | Qt::Key_C),
           [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_C)); }},
-         {u"貼り付け", u"貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V),
+         {u"貼り付け", c::pasteItem, QKeySequence(Qt::CTRL | Qt::Key_V),
           [](M &m) { m.sendEditKey(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
          {u"区分線E2", nullptr, {}, nullptr},
-         {u"削除", u"削除(&L)", {}, [](M &m) { m.deleteSelection(); }},
-         {u"すべて選択", u"すべて選択(&A)", QKeySequence(Qt::CTRL | Qt::Key_A), [](M &m) { m.selectAll(); }},
+         {u"削除", c::deleteItem, {}, [](M &m) { m.deleteSelection(); }},
+         {u"すべて選択", c::selectAllItem, QKeySequence(Qt::CTRL | Qt::Key_A), [](M &m) { m.selectAll(); }},
          {u"区分線E3", nullptr, {}, nullptr},
-         {u"日付", u"日付", {}, [](M &m) { m.insertDate(); }}});
-    addMenu(
-        u"楽曲検索", u"楽曲検索(&M)",
-        {{u"ヤフー", u"Yahoo(jp)-音楽", {}, [](M &m) { m.fileopen(QUrl(menutexts::yahooMusicAddress())); }},
-         {u"アマゾンjp",
-          u"Amazon(jp)-音楽",
-          {},
-          [](M &m) { m.fileopen(QUrl(menutexts::amazonJpMusicAddress())); }},
-         {u"アマゾンcom", u"Amazon(com)-音楽", {}, [](M &m) {
-              m.fileopen(QUrl(menutexts::amazonComMusicAddress()));
-          }}});
-    addMenu(u"ヘルプ", u"ヘルプ(&H)",
-            {{u"ヘルプファイル", u"ヘルプファイル(&H)", QKeySequence(Qt::CTRL | Qt::Key_H),
+         {u"日付", c::dateItem, {}, [](M &m) { m.insertDate(); }}});
+    addMenu(u"楽曲検索", c::searchMenu,
+            {{u"ヤフー", c::yahooItem, {}, [](M &m) { m.fileopen(QUrl(menutexts::yahooMusicAddress())); }},
+             {u"アマゾンjp",
+              c::amazonJpItem,
+              {},
+              [](M &m) { m.fileopen(QUrl(menutexts::amazonJpMusicAddress())); }},
+             {u"アマゾンcom", c::amazonComItem, {}, [](M &m) {
+                  m.fileopen(QUrl(menutexts::amazonComMusicAddress()));
+              }}});
+    addMenu(u"ヘルプ", c::helpMenu,
+            {{u"ヘルプファイル", c::helpFileItem, QKeySequence(Qt::CTRL | Qt::Key_H),
               [](M &m) { m.openHelpFile(); }},
-             {u"バージョン", u"バージョン情報", {}, [](M &m) { m.showVersion(); }},
+             {u"バージョン", c::versionItem, {}, [](M &m) { m.showVersion(); }},
              {u"区分線H1", nullptr, {}, nullptr},
-             {u"サンプル", u"サンプル貼付", {}, [](M &m) { m.m_session.pasteSample(); }}});
+             {u"サンプル", c::sampleItem, {}, [](M &m) { m.m_session.pasteSample(); }}});
     // F1 is where desktop users look for help; Ctrl+H stays the item's own key.
     QAction *help = action(QStringLiteral("ヘルプファイル"));
     help->setShortcuts({help->shortcut(), QKeySequence(Qt::Key_F1)});
@@ -221,8 +222,8 @@ void MenuController::openHelpFile()
 
 void MenuController::showVersion()
 {
-    m_platform.messageBox(menutexts::versionText(), messages::versionTitle(), CorePlatform::Icon::None,
-                          CorePlatform::Buttons::Ok);
+    m_platform.messageBox(messages::captions::menu::versionText(), messages::versionTitle(),
+                          CorePlatform::Icon::None, CorePlatform::Buttons::Ok);
 }
 
 } // namespace velnora

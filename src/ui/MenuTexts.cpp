@@ -24,9 +24,4 @@ QString amazonComMusicAddress()
            QString::fromUtf16(AmazonComVisit);
 }
 
-QString versionText()
-{
-    return QStringLiteral("ver1.0");
-}
-
 } // namespace velnora::menutexts

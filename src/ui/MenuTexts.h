@@ -5,7 +5,7 @@
 namespace velnora
 {
 
-// The fixed addresses and texts of the menu commands.
+// The fixed addresses of the menu's web pages; the menu's texts are in the catalogue.
 namespace menutexts
 {
 
@@ -19,8 +19,6 @@ inline constexpr char16_t AmazonComVisit[] = u"002-0000000-0000000";
 QString yahooMusicAddress();
 QString amazonJpMusicAddress();
 QString amazonComMusicAddress();
-
-QString versionText();
 
 } // namespace menutexts
 } // namespace velnora

@@ -4,7 +4,7 @@
 #include "edit/EditMarks.h"
 #include "files/FileAccess.h"
 #include "session/Session.h"
-#include "support/ScriptedPlatform.h"
+#include "support/ScriptedCorePlatform.h"
 #include "support/TestAudio.h"
 #include "text/Cp932.h"
 #include "text/Lines.h"
@@ -73,10 +73,10 @@ QString layoutReadByLibcdio(QByteArray file)
 // written is the one in the title box, in the state "編集" leaves.
 QByteArray savedBySession(const QDir &dir, const QStringList &argv)
 {
-    ScriptedPlatform platform;
+    ScriptedCorePlatform platform;
     platform.setProgramFolder(dir.filePath(QStringLiteral("session")));
     // Only the bytes count here: every box is expected as it comes and takes its first button (Yes, OK).
-    platform.onMessage = [&platform](const ScriptedPlatform::Message &) { platform.expectBox(); };
+    platform.onMessage = [&platform](const ScriptedCorePlatform::Message &) { platform.expectBox(); };
     Session session(platform);
     const ConvertOptions options = parseConvertOptions(argv, UserLanguage::Japanese);
     QFile in(options.input);

@@ -1,4 +1,5 @@
 // The test double's strictness: each way a test can leave a box unaccounted for fails the test.
+#include "support/ScriptedCorePlatform.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QPrinter>
@@ -35,8 +36,9 @@ void TestScriptedPlatform::faultFailsTheTest_data()
     QTest::addColumn<QString>("expected"); // the scripted text; empty: any text
     QTest::addColumn<int>("answer");       // -1: nothing scripted; 0: the first button
     QTest::addColumn<bool>("shown");       // whether the box appears
-    QTest::addColumn<QString>(
-        "dialog"); // instead of a box: "save", "open files", "printer", "cancel" or "files" scripted
+    // Instead of a box: "save", "open files", "printer", "cancel" or "files" scripted; "session": the box
+    // shown on the session's double.
+    QTest::addColumn<QString>("dialog");
     QTest::newRow("box not scripted") << QString() << -1 << true << QString();
     QTest::newRow("box with other text") << QStringLiteral("保存しますか？") << 0 << true << QString();
     QTest::newRow("answer the box has no button for") << QString() << int(Platform::Yes) << true << QString();
@@ -50,6 +52,8 @@ void TestScriptedPlatform::faultFailsTheTest_data()
         << QString() << -1 << true << QStringLiteral("open files");
     QTest::newRow("multi-select file names left unused")
         << QString() << -1 << false << QStringLiteral("files");
+    QTest::newRow("box not scripted on the session's double")
+        << QString() << -1 << true << QStringLiteral("session");
 }
 
 void TestScriptedPlatform::faultFailsTheTest()
@@ -79,6 +83,9 @@ void TestScriptedPlatform::faultFailsTheTest()
         p.openFileNames(QStringLiteral("音声ファイル(*.wav)"), QString());
     else if (shown && dialog == QLatin1String("printer"))
         p.printerDialog(nullptr, printer);
+    else if (shown && dialog == QLatin1String("session"))
+        ScriptedCorePlatform().messageBox(QStringLiteral("ver1.0"), QString(), Platform::Icon::None,
+                                          Platform::Buttons::Ok);
     else if (shown)
         p.messageBox(QStringLiteral("ver1.0"), QString(), Platform::Icon::None, Platform::Buttons::Ok);
     else

@@ -1,10 +1,10 @@
-#include "support/ScriptedPlatform.h"
+#include "support/ScriptedCorePlatform.h"
 #include "support/TestAudio.h"
 
 #include "files/CdTextFile.h"
 #include "session/Session.h"
 #include "text/Cp932.h"
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +71,7 @@ const QString DoneBox =
 // A session over a scripted platform whose program folder is a fresh temporary folder, started.
 struct Fixture {
     QTemporaryDir dir;
-    ScriptedPlatform platform;
+    ScriptedCorePlatform platform;
     Session session{platform};
 
     Fixture()
@@ -98,7 +98,7 @@ struct Fixture {
         for (qsizetype i = 0; i < boxes.size(); ++i)
             platform.expectBox(boxes.at(i).split(QStringLiteral(" | ")).at(1),
                                i < answers.size() ? std::optional(answers.at(i))
-                                                  : ScriptedPlatform::FirstButton);
+                                                  : ScriptedCorePlatform::FirstButton);
     }
     // Start-up as the window runs it: its boxes shown, false when another instance runs.
     bool startUp()
@@ -110,7 +110,7 @@ struct Fixture {
     QStringList boxes() const
     {
         QStringList seen;
-        for (const ScriptedPlatform::Message &m : platform.messages)
+        for (const ScriptedCorePlatform::Message &m : platform.messages)
             seen << box(m.title, m.text, iconName(m.icon), buttonsName(m.buttons));
         return seen;
     }

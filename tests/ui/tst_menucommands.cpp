@@ -2,7 +2,7 @@
 #include "support/TestSupport.h"
 
 #include "ui/MainWindow.h"
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/OutcomeBoxes.h"
+#include "wording/OutcomeBoxes.h"
 
 #include "burn/BurnTexts.h"
 
