@@ -1,6 +1,7 @@
 #include "support/ScriptedCorePlatform.h"
 #include "support/TestAudio.h"
 
+#include "burn/GrabbedDrive.h"
 #include "files/CdTextFile.h"
 #include "session/Session.h"
 #include "text/Cp932.h"
@@ -141,6 +142,8 @@ private slots:
     void commandsWithPathsNeedNoPlatform();
     void titlesFromFiles_data();
     void titlesFromFiles();
+    void burn_data();
+    void burn();
 };
 
 // Every command from a filled document: the boxes asked, then the document, the current file, the
@@ -539,6 +542,98 @@ void TestSession::commandsWithPathsNeedNoPlatform()
 }
 
 QTEST_GUILESS_MAIN(TestSession)
+// "書き込み" as the disc window runs it, up to the drive and, where libburn allows it without a CD
+// writer, through the write: the tracks as data to a pseudo-drive that is a file.
+void TestSession::burn_data()
+{
+    QTest::addColumn<QString>("drive"); // in the temporary folder when it starts "stdio:"
+    QTest::addColumn<int>("files");
+    QTest::addColumn<int>("minutes"); // the track measured as this long; 0 as it is
+    QTest::addColumn<bool>("cancel"); // as soon as the drive tells progress
+    QTest::addColumn<Outcome::Kind>("kind");
+    QTest::addColumn<QStringList>("boxes"); // the question's and the outcome's, first lines
+
+    const QString title = QStringLiteral("CDに書き込み");
+    const QString file = QStringLiteral("stdio:disc.raw");
+    QTest::newRow("written through") << file << 1 << 0 << false << Outcome::Kind::Done
+                                     << QStringList{box(title, QStringLiteral("書き込みが終わりました。"),
+                                                        QStringLiteral("information"), QStringLiteral("ok"))};
+    QTest::newRow("stopped as it writes")
+        << file << 1 << 0 << true << Outcome::Kind::Cancelled
+        << QStringList{box(title, QStringLiteral("書き込みを中止しました。"), QStringLiteral("exclamation"),
+                           QStringLiteral("ok"))};
+    QTest::newRow("no drive") << QString() << 1 << 0 << false << Outcome::Kind::Failed
+                              << QStringList{box(title, QStringLiteral("CDドライブが見つかりません。"),
+                                                 QStringLiteral("stop"), QStringLiteral("ok"))};
+    QTest::newRow("refused: asks no drive")
+        << file << 0 << 0 << false << Outcome::Kind::Refused
+        << QStringList{box(title, QStringLiteral("CDに書き込めません。次を直してください。"),
+                           QStringLiteral("stop"), QStringLiteral("ok"))};
+    QTest::newRow("over 74 minutes, declined")
+        << file << 1 << 75 << false << Outcome::Kind::Cancelled
+        << QStringList{box(title, QStringLiteral("ディスクの長さが75:00で、74分を超えます。"),
+                           QStringLiteral("exclamation"), QStringLiteral("ok cancel"))};
+}
+
+void TestSession::burn()
+{
+    QFETCH(QString, drive);
+    QFETCH(int, files);
+    QFETCH(int, minutes);
+    QFETCH(bool, cancel);
+    QFETCH(Outcome::Kind, kind);
+    QFETCH(QStringList, boxes);
+    Fixture f;
+    QVERIFY(
+        testaudio::run(QStringLiteral("sh"),
+                       {QStringLiteral("-c"), QStringLiteral("cd '%1' && sox -n -r 44100 -b 16 -c 2 a.wav "
+                                                             "synth 60 whitenoise vol 0.5")
+                                                  .arg(f.dir.path())}));
+    f.session.setEditType(EditType::Ja);
+    f.session.setAlbum(QStringLiteral("アルバム"));
+    f.session.setArtist(QStringLiteral("歌手"));
+    f.session.setTitles(QStringLiteral("一\r\n"));
+    QVERIFY(f.session.editConfirmed().done());
+    QList<disc::DiscTrack> tracks;
+    for (int i = 0; i < files; ++i)
+        tracks.append({f.path(QStringLiteral("a.wav")), audio::probeAudio(f.path(QStringLiteral("a.wav")))});
+    if (minutes > 0)
+        tracks.first().audio.samples = qint64(minutes) * 60 * audio::CdSampleRate;
+    f.session.disc().setTracks(tracks);
+
+    burning::BurnOptions options;
+    options.drive =
+        drive.startsWith(QLatin1String("stdio:")) ? QStringLiteral("stdio:") + f.path(drive.mid(6)) : drive;
+    options.emulated = options.asData = true;
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        f.platform.expectBox(minutes > 0 ? std::optional(Answer::Cancel) : ScriptedCorePlatform::FirstButton);
+    std::atomic<bool> stop{false};
+    int told = 0;
+    const Outcome outcome = f.session.burn(
+        options,
+        [&](const burning::BurnProgress &) {
+            ++told;
+            if (cancel)
+                stop = true;
+        },
+        &stop);
+    showOutcome(f.platform, outcome);
+    QCOMPARE(outcome.command, Outcome::Command::Burn);
+    QCOMPARE(outcome.kind, kind);
+    QStringList seen; // each box with the first line of its text
+    for (const ScriptedCorePlatform::Message &m : f.platform.messages)
+        seen << box(m.title, m.text.section(QStringLiteral("\r\n"), 0, 0), iconName(m.icon),
+                    buttonsName(m.buttons));
+    QCOMPARE(seen, boxes);
+    QCOMPARE(told > 0, kind == Outcome::Kind::Done || cancel);
+    QCOMPARE(burning::GrabbedDrive::held(), 0);
+    // A disc written through is the track's sectors, padded to the pseudo-drive's 2048 bytes.
+    if (kind == Outcome::Kind::Done) {
+        const qint64 sectors = tracks.first().audio.frames();
+        QCOMPARE(QFileInfo(f.path(QStringLiteral("disc.raw"))).size(), (sectors * 2352 + 2047) / 2048 * 2048);
+    }
+}
+
 #include "tst_session.moc"
 
 namespace
