@@ -3,6 +3,8 @@
 #include "text/TextFile.h"
 
 #include <QMutex>
+#include <QSet>
+#include <algorithm>
 #include <libcue.h>
 #include <memory>
 
@@ -41,6 +43,31 @@ int trackLines(const QString &lines)
     return count;
 }
 
+// The FILE lines' names whose type is BINARY: libcue reads the type but does not tell it.
+QSet<QString> binaryFiles(const QString &lines)
+{
+    QSet<QString> binary;
+    for (const QStringView line : QStringView(lines).split(QLatin1Char('\n'))) {
+        const QStringView word = line.trimmed();
+        if (!word.startsWith(QLatin1String("FILE"), Qt::CaseInsensitive) || word.size() < 5 ||
+            !word[4].isSpace())
+            continue;
+        QStringView rest = word.mid(5).trimmed();
+        const qsizetype typeAt = rest.lastIndexOf(QLatin1Char(' '));
+        const qsizetype tabAt = rest.lastIndexOf(QLatin1Char('\t'));
+        const qsizetype split = std::max(typeAt, tabAt);
+        if (split < 0)
+            continue;
+        if (rest.mid(split + 1).compare(QLatin1String("BINARY"), Qt::CaseInsensitive) != 0)
+            continue;
+        QStringView name = rest.left(split).trimmed();
+        if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+            name = name.mid(1, name.size() - 2);
+        binary.insert(name.toString());
+    }
+    return binary;
+}
+
 CueSheetRead failed(CueProblem problem, int track = 0)
 {
     CueSheetRead read;
@@ -75,6 +102,9 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
     const Cdtext *discText = cd_get_cdtext(cd.get());
     read.sheet.album = text(cdtext_get(PTI_TITLE, discText));
     read.sheet.artist = text(cdtext_get(PTI_PERFORMER, discText));
+    if (const char *textFile = cd_get_cdtextfile(cd.get()); textFile != nullptr && *textFile != '\0')
+        read.sheet.textFile = inFolder(text(textFile), folder);
+    const QSet<QString> binary = binaryFiles(lines);
     for (int i = 1; i <= count; ++i) {
         const Track *track = cd_get_track(cd.get(), i);
         if (track_get_mode(track) != MODE_AUDIO)
@@ -88,6 +118,7 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
         CueTrack t;
         t.number = i;
         t.file = inFolder(text(name), folder);
+        t.raw = binary.contains(text(name));
         const Cdtext *trackText = track_get_cdtext(track);
         t.title = text(cdtext_get(PTI_TITLE, trackText));
         t.performer = text(cdtext_get(PTI_PERFORMER, trackText));
