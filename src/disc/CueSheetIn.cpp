@@ -5,8 +5,11 @@
 #include <QMutex>
 #include <QSet>
 #include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
 #include <libcue.h>
 #include <memory>
+#include <unistd.h>
 
 namespace velnora
 {
@@ -68,6 +71,33 @@ QSet<QString> binaryFiles(const QString &lines)
     return binary;
 }
 
+// libcue prints its parser's complaints on standard error; the problem is told as data instead.
+class QuietStandardError
+{
+public:
+    QuietStandardError() : m_saved(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int m_saved;
+};
+
 CueSheetRead failed(CueProblem problem, int track = 0)
 {
     CueSheetRead read;
@@ -92,6 +122,7 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
     std::unique_ptr<Cd, CdDeleter> cd;
     {
         const QMutexLocker locker(&parserLock);
+        const QuietStandardError quiet;
         cd.reset(cue_parse_string(utf8.constData()));
     }
     const int count = cd ? cd_get_ntrack(cd.get()) : 0;
