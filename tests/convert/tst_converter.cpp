@@ -129,6 +129,8 @@ private slots:
     void documentedExamples();
     void audioImage_data();
     void audioImage();
+    void burnImage_data();
+    void burnImage();
 };
 
 void TestConverter::convert_data()
@@ -886,6 +888,132 @@ void TestConverter::audioImage()
     QVERIFY(cdrskin.waitForFinished(60000));
     const QString said = QString::fromUtf8(cdrskin.readAllStandardError() + cdrskin.readAllStandardOutput());
     QVERIFY2(said.contains(QStringLiteral("audio track prohibited by non-CD")), qPrintable(said));
+}
+
+// --burn, in a folder holding the image album.cue/.bin/.cdt of titles.txt and 01.wav (5 s) and 02.wav
+// (6 s) as --audio writes it, export.cdt (the same CD-TEXT with its 4-byte header) and the WAVs.
+// There is no CD writer here: the runs reach as far as the drive, or libburn's pseudo-drive.
+void TestConverter::burnImage_data()
+{
+    QTest::addColumn<QByteArray>("sheet"); // written as burn.cue; empty: album.cue itself
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("says"); // lines standard error holds, each in full
+    QTest::addColumn<bool>("driveAsked");  // false: refused before libburn was started
+
+    const auto strings = [](const char *line) { return QString::fromUtf8(line).split(QLatin1Char(' ')); };
+    const QString notCd = QStringLiteral("velnora: このディスクはCDではありません（stdio file）。");
+    const QString libburnNotCd = QStringLiteral("velnora: audio track prohibited by non-CD,");
+    const QByteArray twoTracks = "FILE \"album.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                                 "  TRACK 02 AUDIO\n    INDEX 00 00:05:00\n    INDEX 01 00:07:00\n";
+    QTest::newRow("no drive: said, exit 1")
+        << QByteArray() << strings("--burn album.cue --simulate")
+        << QStringList{QStringLiteral("velnora: CDドライブが見つかりません。")} << true;
+    QTest::newRow("a device that is no drive")
+        << QByteArray() << strings("--burn album.cue --drive /dev/null")
+        << QStringList{QStringLiteral("velnora: CDドライブが見つかりません。"),
+                       QStringLiteral("velnora: 「/dev/null」はCDドライブではないか、開けません。")}
+        << true;
+    QTest::newRow("the image to libburn's pseudo-drive: stopped by its check, not a CD")
+        << QByteArray() << strings("--burn album.cue --drive stdio:/dev/null --simulate --speed 4 --eject")
+        << QStringList{notCd, libburnNotCd} << true;
+    QTest::newRow("the export's .cdt with its header: taken without it")
+        << QByteArray("CDTEXTFILE \"export.cdt\"\n") + twoTracks
+        << strings("--burn burn.cue --drive stdio:/dev/null") << QStringList{notCd, libburnNotCd} << true;
+    QTest::newRow("WAV files, no CD-TEXT")
+        << QByteArray("FILE \"01.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n"
+                      "FILE \"02.wav\" WAVE\n TRACK 02 AUDIO\n  INDEX 00 00:00:00\n  INDEX 01 00:02:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null") << QStringList{notCd, libburnNotCd} << true;
+    QTest::newRow("a CDTEXTFILE that holds no packs")
+        << QByteArray("CDTEXTFILE \"titles.txt\"\n") + twoTracks
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 「titles.txt」はCD-TEXTファイルではありません。CUEシートの "
+                                      "CDTEXTFILE 行に、書き出したCD-TEXTファイルを指定してください。")}
+        << false;
+    QTest::newRow("a missing CDTEXTFILE")
+        << QByteArray("CDTEXTFILE \"gone.cdt\"\n") + twoTracks << strings("--burn burn.cue")
+        << QStringList{QStringLiteral("velnora: CD-TEXTファイル「gone.cdt」を読めません: ") +
+                       systemReason(ENOENT)}
+        << false;
+    QTest::newRow("a missing audio file")
+        << QByteArray("FILE \"gone.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 1曲目の「gone.wav」: 読めません: ") + systemReason(ENOENT) +
+                       QStringLiteral("。別のファイルにしてください。")}
+        << false;
+    QTest::newRow("a file that is no audio")
+        << QByteArray("FILE \"01.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n"
+                      "FILE \"titles.txt\" WAVE\n TRACK 02 AUDIO\n  INDEX 01 00:00:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 2曲目の「titles.txt」: WAV、AIFF、FLAC、M4A、MP3、Ogg "
+                                      "Vorbis、Opusの音声ファイルではありません。"
+                                      "別のファイルにしてください。")}
+        << false;
+    QTest::newRow("a track under 4 seconds")
+        << QByteArray("FILE \"album.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                      "  TRACK 02 AUDIO\n    INDEX 00 00:02:00\n    INDEX 01 00:03:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral(
+               "velnora: 1曲目の「album.bin」は4秒より短い音声です。4秒以上の曲にしてください。")}
+        << false;
+}
+
+void TestConverter::burnImage()
+{
+    QFETCH(QByteArray, sheet);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, says);
+    QFETCH(bool, driveAsked);
+    QTemporaryDir dir;
+    QDir folder(dir.path());
+    {
+        QFile titles(folder.filePath(QStringLiteral("titles.txt")));
+        QVERIFY(titles.open(QIODevice::WriteOnly));
+        titles.write("Morning\r\nRain\r\n");
+        QFile cue(folder.filePath(QStringLiteral("burn.cue")));
+        QVERIFY(cue.open(QIODevice::WriteOnly));
+        cue.write(sheet);
+    }
+    for (const auto &[name, seconds] : {std::pair{"01.wav", "5"}, std::pair{"02.wav", "6"}})
+        QVERIFY(testaudio::run(QStringLiteral("sox"),
+                               {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                                QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
+                                QStringLiteral("16"), folder.filePath(QLatin1String(name)),
+                                QStringLiteral("synth"), QLatin1String(seconds), QStringLiteral("sine"),
+                                QStringLiteral("440")}));
+    const QStringList names{QStringLiteral("--type"), QStringLiteral("ja"),       QStringLiteral("--album"),
+                            QStringLiteral("Sky"),    QStringLiteral("--artist"), QStringLiteral("Tom")};
+    QProcess convert;
+    convert.setWorkingDirectory(dir.path());
+    for (const QStringList &run :
+         {QStringList{QStringLiteral("titles.txt"), QStringLiteral("-o"), QStringLiteral("album.cue"),
+                      QStringLiteral("--audio"), QStringLiteral("01.wav"), QStringLiteral("02.wav")},
+          QStringList{QStringLiteral("titles.txt"), QStringLiteral("-o"), QStringLiteral("export.cdt")}}) {
+        convert.start(QStringLiteral(VELNORA_PROGRAM),
+                      QStringList{QStringLiteral("--convert")} + run + names);
+        QVERIFY(convert.waitForFinished(60000));
+        QCOMPARE(convert.exitCode(), 0);
+    }
+    const QStringList before = folder.entryList(QDir::Files);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setWorkingDirectory(dir.path());
+    child.start(QStringLiteral(VELNORA_PROGRAM), arguments);
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    const QString error = QString::fromUtf8(child.readAllStandardError());
+    QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), QString());
+    QVERIFY2(child.exitCode() == 1, qPrintable(error));
+    const QStringList lines = error.split(QLatin1Char('\n'));
+    for (const QString &line : std::as_const(says))
+        QVERIFY2(lines.contains(line), qPrintable(error));
+    // Refused from the sheet alone: its reasons and nothing of a drive.
+    if (!driveAsked)
+        QCOMPARE(error, says.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QCOMPARE(folder.entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(TestConverter)
