@@ -84,26 +84,6 @@ QString burnSheetText(const QString &sheet, const disc::CueDisc &disc)
     return QString();
 }
 
-// A line each time the phase, the track or the percentage moves: the drive is polled far more often.
-class ProgressLines
-{
-public:
-    explicit ProgressLines(const BurnCommand::Lines &error) : m_error(error) {}
-    void operator()(const burning::BurnProgress &now)
-    {
-        if (m_said && now.phase == m_last.phase && now.track == m_last.track && now.percent == m_last.percent)
-            return;
-        m_said = true;
-        m_last = now;
-        m_error(burning::progressText(now));
-    }
-
-private:
-    const BurnCommand::Lines &m_error;
-    burning::BurnProgress m_last;
-    bool m_said = false;
-};
-
 void sayLines(const BurnCommand::Lines &lines, const QString &text)
 {
     for (const QString &line : text.split(QStringLiteral("\r\n")))
@@ -111,6 +91,15 @@ void sayLines(const BurnCommand::Lines &lines, const QString &text)
 }
 
 } // namespace
+
+void BurnCommand::ProgressLines::operator()(const burning::BurnProgress &now)
+{
+    if (m_said && now.phase == m_last.phase && now.track == m_last.track && now.percent == m_last.percent)
+        return;
+    m_said = true;
+    m_last = now;
+    m_lines(burning::progressText(now));
+}
 
 QStringList BurnCommand::cueDiscProblems(const QString &sheet, const disc::CueDisc &disc)
 {

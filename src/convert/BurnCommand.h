@@ -1,5 +1,6 @@
 #pragma once
 
+#include "burn/BurnProgress.h"
 #include "convert/ConvertOptions.h"
 #include "disc/CueSheetInDisc.h"
 
@@ -26,6 +27,20 @@ public:
 
     // Why a cue sheet cannot be burnt, one line a reason; empty when it can.
     static QStringList cueDiscProblems(const QString &sheet, const disc::CueDisc &disc);
+
+    // The drive is polled five times a second: a line only when the phase, the track or the
+    // percentage moved since the last one.
+    class ProgressLines
+    {
+    public:
+        explicit ProgressLines(Lines lines) : m_lines(std::move(lines)) {}
+        void operator()(const burning::BurnProgress &now);
+
+    private:
+        Lines m_lines;
+        burning::BurnProgress m_last;
+        bool m_said = false;
+    };
 };
 
 } // namespace velnora

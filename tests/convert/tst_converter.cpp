@@ -1,4 +1,5 @@
 #include "cdtext/CdTextExport.h"
+#include "convert/BurnCommand.h"
 #include "convert/ConvertOptions.h"
 #include "document/Document.h"
 #include "edit/EditMarks.h"
@@ -131,6 +132,8 @@ private slots:
     void audioImage();
     void burnImage_data();
     void burnImage();
+    void progressLines_data();
+    void progressLines();
 };
 
 void TestConverter::convert_data()
@@ -1014,6 +1017,55 @@ void TestConverter::burnImage()
     if (!driveAsked)
         QCOMPARE(error, says.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     QCOMPARE(folder.entryList(QDir::Files), before);
+}
+
+using Phase = burning::BurnProgress::Phase;
+Q_DECLARE_METATYPE(QList<burning::BurnProgress>)
+
+burning::BurnProgress polled(Phase phase, int track, int percent, int buffer, int left)
+{
+    burning::BurnProgress p;
+    p.phase = phase;
+    p.track = track;
+    p.tracks = 2;
+    p.percent = percent;
+    p.bufferFill = buffer;
+    p.secondsLeft = left;
+    return p;
+}
+
+// The drive's state as polled, and the lines --burn writes of it.
+void TestConverter::progressLines_data()
+{
+    QTest::addColumn<QList<burning::BurnProgress>>("polls");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("the buffer and the time alone move: no new line")
+        << QList<burning::BurnProgress>{polled(Phase::Writing, 1, 10, 90, 80),
+                                        polled(Phase::Writing, 1, 10, 70, 79),
+                                        polled(Phase::Writing, 1, 10, 95, 78)}
+        << QStringList{QStringLiteral("1/2曲目を書き込んでいます  10%  バッファ 90%  残り 1:20")};
+    QTest::newRow("a line each percent, track and phase")
+        << QList<burning::BurnProgress>{polled(Phase::Preparing, 0, 0, -1, -1),
+                                        polled(Phase::Preparing, 0, 0, -1, -1),
+                                        polled(Phase::LeadIn, 0, 0, -1, -1),
+                                        polled(Phase::Writing, 1, 49, 99, 30),
+                                        polled(Phase::Writing, 2, 49, 99, 30),
+                                        polled(Phase::Writing, 2, 50, 98, 29)}
+        << QStringList{QStringLiteral("準備しています  0%"),
+                       QStringLiteral("リードインを書き込んでいます  0%"),
+                       QStringLiteral("1/2曲目を書き込んでいます  49%  バッファ 99%  残り 0:30"),
+                       QStringLiteral("2/2曲目を書き込んでいます  49%  バッファ 99%  残り 0:30"),
+                       QStringLiteral("2/2曲目を書き込んでいます  50%  バッファ 98%  残り 0:29")};
+}
+
+void TestConverter::progressLines()
+{
+    QFETCH(QList<burning::BurnProgress>, polls);
+    QStringList said;
+    BurnCommand::ProgressLines lines([&said](const QString &line) { said << line; });
+    for (const burning::BurnProgress &p : std::as_const(polls))
+        lines(p);
+    QTEST(said, "lines");
 }
 
 QTEST_GUILESS_MAIN(TestConverter)
