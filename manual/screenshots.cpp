@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QSaveFile>
@@ -106,6 +107,12 @@ int main(int argc, char *argv[])
         disc->resize(820, 460);
         if (auto *list = disc->findChild<QTreeWidget *>(QStringLiteral("List1")))
             list->setCurrentItem(list->topLevelItem(2));
+        // Once the drives were looked for: the burning controls are on again.
+        if (auto *burn = disc->findChild<QWidget *>(QStringLiteral("書き込み"))) {
+            QDeadlineTimer deadline(30000);
+            while (!burn->isEnabled() && !deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     ok = savePicture(topLevel(QStringLiteral("Form3")), folder, QStringLiteral("disc.png")) && ok;
     return ok ? 0 : 1;

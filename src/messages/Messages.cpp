@@ -41,6 +41,17 @@ Box question(Question question)
                                "CDイメージを保存しますか？")
                     .arg(question.detail),
                 cdImageDialogTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
+    case Question::BurnOverWarning:
+        return {QStringLiteral("ディスクの長さが%1で、74分を超えます。\r\n"
+                               "80分のディスクと、それに書き込めるドライブが要ります。\r\n\r\n"
+                               "書き込みますか？")
+                    .arg(question.detail),
+                discwindow::burnTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
+    case Question::EraseDisc:
+        return {QStringLiteral("ドライブのディスクは%1です。\r\n"
+                               "CD-RWを消去してから書き込みますか？（消去したデータは戻せません）")
+                    .arg(question.detail),
+                discwindow::burnTitle(), BoxIcon::Question, BoxButtons::YesNo};
     case Question::EditTypeJa:
         break;
     }
@@ -345,6 +356,69 @@ QString totals(int tracks, int files, const QString &length, bool gaps, int over
     if (over == 74)
         return text + QStringLiteral("　74分を超えています。80分のディスクが要ります。");
     return text + QStringLiteral(" / 74分");
+}
+
+QString driveCaption()
+{
+    return QStringLiteral("ドライブ");
+}
+
+QString refreshCaption()
+{
+    return QStringLiteral("更新");
+}
+
+QString speedCaption()
+{
+    return QStringLiteral("速度");
+}
+
+QStringList speeds()
+{
+    return {QStringLiteral("最高速"), QStringLiteral("4倍速"),  QStringLiteral("8倍速"),
+            QStringLiteral("16倍速"), QStringLiteral("24倍速"), QStringLiteral("48倍速")};
+}
+
+QString simulateCaption()
+{
+    return QStringLiteral("試し書き");
+}
+
+QString ejectCaption()
+{
+    return QStringLiteral("書き込み後に取り出す");
+}
+
+QString burnCaption()
+{
+    return QStringLiteral("書き込み");
+}
+
+QString burnTitle()
+{
+    return QStringLiteral("CDに書き込み");
+}
+
+QString stopBurnCaption()
+{
+    return QStringLiteral("中止");
+}
+
+Box burnRefused(const QStringList &changes)
+{
+    return {QStringLiteral("CDに書き込めません。次を直してください。\r\n\r\n") +
+                changes.join(QStringLiteral("\r\n")),
+            burnTitle(), BoxIcon::Stop, BoxButtons::Ok};
+}
+
+QString lookingForDrives()
+{
+    return QStringLiteral("ドライブを探しています…");
+}
+
+QString readingMedium()
+{
+    return QStringLiteral("ディスクを調べています…");
 }
 
 } // namespace discwindow

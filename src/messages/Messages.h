@@ -80,6 +80,19 @@ QString noTrack(); // a file past the layout's last track
 QString tooShort();
 // The totals: the length (mm:ss) against 74 and 80 minutes; over is 0, 74 or 80.
 QString totals(int tracks, int files, const QString &length, bool gaps, int over);
+// Burning.
+QString driveCaption();
+QString refreshCaption();
+QString speedCaption();
+QStringList speeds(); // the speed list's entries: the fastest, then 4, 8, 16, 24 and 48 times
+QString simulateCaption();
+QString ejectCaption();
+QString burnCaption();
+QString burnTitle();       // the title of the burning boxes and progress
+QString stopBurnCaption(); // the button that stops a write
+Box burnRefused(const QStringList &changes);
+QString lookingForDrives();
+QString readingMedium();
 } // namespace discwindow
 
 } // namespace velnora::messages

@@ -120,7 +120,10 @@ public:
     // The writing runs on a thread of its own while this thread's events go on (progress is called
     // there, cancel is looked at there); the command returns when it is over.
     Outcome saveCdImage(const disc::ImageProgress &progress = {}, const std::atomic<bool> *cancel = nullptr);
-    // The same for a name already chosen, asking nothing.
+    // The layout and the disc's tracks checked for an image or a burn; refused gets the refusal to
+    // show when the check has any.
+    disc::DiscCheck checkCdImage(Outcome &refused) const;
+    // "CDイメージ保存..." for a name already chosen, asking nothing.
     Outcome saveCdImageTo(const QString &cuePath, const disc::ImageProgress &progress = {},
                           const std::atomic<bool> *cancel = nullptr);
 
@@ -181,7 +184,6 @@ private:
     Answer ask(Question question);
     Outcome load(Outcome::Command command, const QString &path, qint64 cap);
     Outcome exportChecked(const QString &path, const CdTextFileOutcome &check);
-    disc::DiscCheck checkCdImage(Outcome &refused) const;
     Outcome writeCdImage(const QString &cuePath, const disc::DiscCheck &check,
                          const disc::ImageProgress &progress, const std::atomic<bool> *cancel);
     void appendFileNames(const QStringList &paths);

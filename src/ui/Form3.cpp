@@ -2,7 +2,12 @@
 
 #include "audio/AudioDecoder.h"
 #include "audio/AudioTexts.h"
+#include "burn/BurnTexts.h"
+#include "burn/Burner.h"
+#include "burn/Drives.h"
 #include "cdtext/LayoutBlocks.h"
+#include "disc/DiscCheck.h"
+#include "disc/DiscTexts.h"
 #include "messages/Messages.h"
 #include "platform/Platform.h"
 #include "session/Session.h"
@@ -11,8 +16,10 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,8 +28,12 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <thread>
 
 namespace velnora
 {
@@ -49,7 +60,63 @@ QStringList localFiles(const QMimeData *data)
     return paths;
 }
 
+bool isPseudoDrive(const QString &address)
+{
+    return address.startsWith(QLatin1String("stdio:"));
+}
+
+// Work that blocks (libburn grabbing a drive, erasing it) on a thread of its own, while this
+// thread's events go on; returns when it is done.
+template <typename Work> void runAside(Work work)
+{
+    QEventLoop loop;
+    std::unique_ptr<QThread> thread(QThread::create(std::move(work)));
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec();
+    thread->wait();
+}
+
+// Runs until done() holds, calling tick now and then: how the window follows a drive's progress.
+template <typename Done, typename Tick> void pollUntil(Done done, Tick tick)
+{
+    QEventLoop loop;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+        else
+            tick();
+    });
+    timer.start(200);
+    loop.exec();
+}
+
+QProgressDialog *burnProgress(QWidget *parent, const QString &name, bool cancel)
+{
+    auto *progress =
+        new QProgressDialog(QString(), cancel ? texts::cancelCaption() : QString(), 0, 100, parent);
+    progress->setObjectName(name);
+    progress->setWindowTitle(texts::burnTitle());
+    progress->setWindowModality(Qt::ApplicationModal);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    progress->setMinimumDuration(0);
+    if (!cancel)
+        progress->setCancelButton(nullptr);
+    progress->show();
+    return progress;
+}
+
 } // namespace
+
+// The drives looked for, and what the chosen one holds, on a thread of their own.
+struct Form3::Look {
+    DriveLister lister; // none: the drives known already are looked at again
+    QString address;    // the drive to read; the first one when it is not among them
+    QList<burning::DriveInfo> drives;
+    burning::BurnOutcome medium;
+};
 
 // Files measured on a thread of their own; cancel is looked at between them.
 struct Form3::Probe {
@@ -69,7 +136,9 @@ Form3::Form3(Session &session, Platform &platform)
     buildControls();
     connect(&m_session.disc(), &DiscTracks::changed, this, &Form3::showTracks);
     showTracks();
-    resize(760, 420);
+    resize(760, 480);
+    // Once the caller had its chance to choose the drives offered.
+    QTimer::singleShot(0, this, &Form3::refreshDrives);
 }
 
 Form3::~Form3()
@@ -78,6 +147,10 @@ Form3::~Form3()
     if (m_probe) {
         m_probe->disconnect(this);
         m_probe->wait();
+    }
+    if (m_look) {
+        m_look->disconnect(this);
+        m_look->wait();
     }
 }
 
@@ -147,6 +220,133 @@ void Form3::buildControls()
     connect(m_gaps, &QCheckBox::toggled, &m_session.disc(), &DiscTracks::setGaps);
     connect(save, &QPushButton::clicked, this, &Form3::saveImage);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &Form3::showButtons);
+    buildBurnControls(layout);
+}
+
+void Form3::buildBurnControls(QVBoxLayout *layout)
+{
+    auto *drives = new QHBoxLayout;
+    auto *driveLabel = new QLabel(texts::driveCaption(), this);
+    drives->addWidget(driveLabel);
+    m_drive = new QComboBox(this);
+    m_drive->setObjectName(QStringLiteral("Combo1"));
+    m_drive->setMinimumContentsLength(24);
+    m_drive->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    driveLabel->setBuddy(m_drive);
+    drives->addWidget(m_drive);
+    m_refresh = new QPushButton(texts::refreshCaption(), this);
+    m_refresh->setObjectName(QStringLiteral("更新"));
+    drives->addWidget(m_refresh);
+    m_medium = new QLabel(this);
+    m_medium->setObjectName(QStringLiteral("Label2"));
+    drives->addWidget(m_medium, 1);
+    layout->addLayout(drives);
+
+    auto *options = new QHBoxLayout;
+    auto *speedLabel = new QLabel(texts::speedCaption(), this);
+    options->addWidget(speedLabel);
+    m_speed = new QComboBox(this);
+    m_speed->setObjectName(QStringLiteral("Combo2"));
+    const QStringList speeds = texts::speeds();
+    const int times[] = {0, 4, 8, 16, 24, 48};
+    for (qsizetype i = 0; i < speeds.size() && i < qsizetype(std::size(times)); ++i)
+        m_speed->addItem(speeds.at(i), times[i]);
+    speedLabel->setBuddy(m_speed);
+    options->addWidget(m_speed);
+    m_simulate = new QCheckBox(texts::simulateCaption(), this);
+    m_simulate->setObjectName(QStringLiteral("試し書き"));
+    options->addWidget(m_simulate);
+    m_eject = new QCheckBox(texts::ejectCaption(), this);
+    m_eject->setObjectName(QStringLiteral("書き込み後に取り出す"));
+    m_eject->setChecked(true);
+    options->addWidget(m_eject);
+    options->addStretch();
+    m_burn = new QPushButton(texts::burnCaption(), this);
+    m_burn->setObjectName(QStringLiteral("書き込み"));
+    options->addWidget(m_burn);
+    layout->addLayout(options);
+
+    // Off until the drives were first looked for.
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_drive, m_refresh, m_speed, m_simulate, m_eject, m_burn})
+        control->setEnabled(false);
+    m_medium->setText(texts::lookingForDrives());
+
+    connect(m_refresh, &QPushButton::clicked, this, &Form3::refreshDrives);
+    connect(m_burn, &QPushButton::clicked, this, &Form3::burn);
+    connect(m_drive, &QComboBox::activated, this, [this] {
+        // Another drive chosen: what it holds, without looking for the drives again.
+        if (m_look || m_burning)
+            return;
+        auto look = std::make_shared<Look>();
+        look->drives = m_drives;
+        look->address = chosenDrive();
+        m_medium->setText(texts::readingMedium());
+        m_look = QThread::create(
+            [look] { look->medium = burning::readMedium(look->address, isPseudoDrive(look->address)); });
+        connect(m_look, &QThread::finished, this, [this, look] { looked(look); });
+        connect(m_look, &QThread::finished, m_look, &QObject::deleteLater);
+        m_look->start();
+        showBurnControls();
+    });
+}
+
+QString Form3::chosenDrive() const
+{
+    const int index = m_drive->currentIndex();
+    return index >= 0 && index < m_drives.size() ? m_drives.at(index).address : QString();
+}
+
+void Form3::showBurnControls()
+{
+    const bool free = !m_look && !m_burning;
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_drive, m_refresh, m_speed, m_simulate, m_eject, m_burn})
+        control->setEnabled(free);
+}
+
+void Form3::refreshDrives()
+{
+    if (m_look || m_burning)
+        return;
+    auto look = std::make_shared<Look>();
+    look->lister = m_lister ? m_lister : DriveLister(&burning::listDrives);
+    look->address = chosenDrive();
+    m_medium->setText(texts::lookingForDrives());
+    m_look = QThread::create([look] {
+        look->drives = look->lister();
+        auto chosen =
+            std::find_if(look->drives.cbegin(), look->drives.cend(),
+                         [&look](const burning::DriveInfo &d) { return d.address == look->address; });
+        if (chosen == look->drives.cend())
+            look->address = look->drives.isEmpty() ? QString() : look->drives.constFirst().address;
+        if (look->address.isEmpty()) {
+            look->medium.failure = burning::BurnOutcome::Failure::NoDrive;
+            return;
+        }
+        look->medium = burning::readMedium(look->address, isPseudoDrive(look->address));
+    });
+    connect(m_look, &QThread::finished, this, [this, look] { looked(look); });
+    connect(m_look, &QThread::finished, m_look, &QObject::deleteLater);
+    m_look->start();
+    showBurnControls();
+}
+
+void Form3::looked(const std::shared_ptr<Look> &look)
+{
+    m_look = nullptr;
+    if (look->lister) {
+        m_drives = look->drives;
+        m_drive->clear();
+        for (const burning::DriveInfo &drive : m_drives)
+            m_drive->addItem(burning::driveName(drive));
+    }
+    for (qsizetype i = 0; i < m_drives.size(); ++i) {
+        if (m_drives.at(i).address == look->address)
+            m_drive->setCurrentIndex(static_cast<int>(i));
+    }
+    m_medium->setText(burning::mediumText(look->medium));
+    showBurnControls();
 }
 
 void Form3::showButtons()
@@ -348,6 +548,117 @@ void Form3::saveImage()
         m_writeProgress->deleteLater();
     }
     showOutcome(m_platform, outcome);
+}
+
+void Form3::burn()
+{
+    if (busy() || m_look)
+        return;
+    using burning::BurnOutcome;
+    const auto say = [this](const BurnOutcome &outcome) {
+        const bool cancelled = outcome.failure == BurnOutcome::Failure::Cancelled;
+        m_platform.messageBox(outcome.ok() ? burning::doneText(outcome) : burning::failureText(outcome),
+                              texts::burnTitle(),
+                              outcome.ok() ? BoxIcon::Information
+                              : cancelled  ? BoxIcon::Exclamation
+                                           : BoxIcon::Stop,
+                              BoxButtons::Ok);
+    };
+    Outcome refused;
+    const disc::DiscCheck check = m_session.checkCdImage(refused);
+    if (!check.ok()) {
+        QStringList changes;
+        for (const disc::DiscRefusal &refusal : check.refusals)
+            changes.append(disc::refusalText(refusal));
+        m_platform.show(texts::burnRefused(changes));
+        return;
+    }
+    const QString address = chosenDrive();
+    if (address.isEmpty()) {
+        BurnOutcome none;
+        none.failure = BurnOutcome::Failure::NoDrive;
+        say(none);
+        return;
+    }
+    if (check.overWarning() &&
+        m_platform.ask({Question::BurnOverWarning, disc::playingTime(check.length.frames)}) != Answer::Ok)
+        return;
+
+    m_burning = true;
+    showBurnControls();
+    const auto end = [this] {
+        m_burning = false;
+        showBurnControls();
+        refreshDrives(); // what the drive holds now
+    };
+    const bool pseudo = isPseudoDrive(address);
+    // A written CD-RW is offered to be erased first; every other medium is the burner's to judge.
+    BurnOutcome look;
+    m_medium->setText(texts::readingMedium());
+    runAside([&look, &address, pseudo] { look = burning::readMedium(address, pseudo); });
+    m_medium->setText(burning::mediumText(look));
+    if (!look.ok()) {
+        say(look);
+        end();
+        return;
+    }
+    const burning::MediumInfo &medium = look.medium;
+    if (medium.cd && medium.erasable &&
+        (medium.status == burning::MediumInfo::Status::Appendable ||
+         medium.status == burning::MediumInfo::Status::Full)) {
+        if (m_platform.ask({Question::EraseDisc, burning::mediumText(look)}) != Answer::Yes) {
+            end();
+            return;
+        }
+        std::atomic<int> percent{0};
+        QPointer<QProgressDialog> erasing = burnProgress(this, QStringLiteral("消去進行"), false);
+        erasing->setLabelText(burning::blankingText());
+        BurnOutcome erased;
+        std::atomic<bool> done{false};
+        std::thread eraser([&] {
+            erased = burning::blankMedium(address, pseudo, [&percent](int p) { percent = p; });
+            done = true;
+        });
+        pollUntil([&done] { return done.load(); },
+                  [&erasing, &percent] {
+                      if (erasing)
+                          erasing->setValue(percent);
+                  });
+        eraser.join();
+        delete erasing;
+        if (!erased.ok()) {
+            say(erased);
+            end();
+            return;
+        }
+    }
+
+    burning::BurnOptions options;
+    options.drive = address;
+    options.emulated = pseudo;
+    options.simulate = m_simulate->isChecked();
+    options.speed = m_speed->currentData().toInt();
+    options.eject = m_eject->isChecked();
+    burning::Burner burner;
+    QPointer<QProgressDialog> progress = burnProgress(this, QStringLiteral("ディスク書き込み進行"), true);
+    progress->setLabelText(burning::progressText({}));
+    connect(progress, &QProgressDialog::canceled, this, [&burner] { burner.cancel(); });
+    burner.start(check, options);
+    pollUntil([&burner] { return burner.finished(); },
+              [&burner, &progress] {
+                  if (!progress)
+                      return;
+                  const burning::BurnProgress now = burner.progress();
+                  progress->setLabelText(burning::progressText(now));
+                  progress->setValue(now.percent);
+              });
+    const BurnOutcome outcome = burner.wait();
+    if (progress) {
+        progress->disconnect(this);
+        delete progress;
+    }
+    say(outcome);
+    end();
 }
 
 void Form3::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "burn/DriveInfo.h"
 #include "disc/DiscLength.h"
 
 #include <QPointer>
@@ -8,13 +9,16 @@
 #include <QWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace velnora
 {
@@ -38,8 +42,17 @@ public:
     void removeSelected();
     void moveSelected(int step);
     void saveImage(); // "CDイメージ保存..."
-    // Files are being measured or the image written.
-    bool busy() const { return m_probe || m_writing; }
+    // "書き込み": the disc burnt on the drive chosen, after erasing a written CD-RW when the user
+    // agrees. The window stays live, the burning controls off, until it is over.
+    void burn();
+    // Looks for the drives again, off this thread, and reads what the chosen one holds.
+    void refreshDrives();
+    // The drives the list offers; the system's by default. An address starting "stdio:" is one of
+    // libburn's pseudo-drives, which write to a file.
+    using DriveLister = std::function<QList<burning::DriveInfo>()>;
+    void setDriveLister(DriveLister lister) { m_lister = std::move(lister); }
+    // Files are being measured, the image written, the drives looked at or the disc burnt.
+    bool busy() const { return m_probe || m_writing || m_look || m_burning; }
 
 signals:
     void closed();
@@ -53,7 +66,12 @@ protected:
 
 private:
     struct Probe;
+    struct Look;
     void buildControls();
+    void buildBurnControls(QVBoxLayout *layout);
+    void looked(const std::shared_ptr<Look> &look);
+    void showBurnControls();
+    QString chosenDrive() const;
     void readLayout();
     void showTracks();
     void showButtons();
@@ -72,6 +90,17 @@ private:
     QPushButton *m_down = nullptr;
     QCheckBox *m_gaps = nullptr;
     QLabel *m_totals = nullptr;
+    QComboBox *m_drive = nullptr;
+    QComboBox *m_speed = nullptr;
+    QPushButton *m_refresh = nullptr;
+    QPushButton *m_burn = nullptr;
+    QCheckBox *m_simulate = nullptr;
+    QCheckBox *m_eject = nullptr;
+    QLabel *m_medium = nullptr;
+    QList<burning::DriveInfo> m_drives;
+    DriveLister m_lister;
+    QPointer<QThread> m_look;
+    bool m_burning = false;
     QPointer<QThread> m_probe;
     QPointer<QProgressDialog> m_probeProgress;
     QPointer<QProgressDialog> m_writeProgress;

@@ -32,6 +32,7 @@ using Failure = BurnOutcome::Failure;
 
 Q_DECLARE_METATYPE(velnora::burning::BurnOutcome::Failure)
 Q_DECLARE_METATYPE(velnora::burning::MediumInfo)
+Q_DECLARE_METATYPE(velnora::burning::BurnOutcome)
 
 namespace
 {
@@ -108,6 +109,8 @@ private slots:
     void speed();
     void noDrive_data();
     void noDrive();
+    void texts_data();
+    void texts();
     void builtDisc_data();
     void builtDisc();
     void libburnEncoder();
@@ -302,6 +305,67 @@ void TestBurner::noDrive()
     QCOMPARE(again.failure, Failure::None);
     QCOMPARE(GrabbedDrive::held(), 1);
     QVERIFY(listDrives().isEmpty());
+}
+
+void TestBurner::texts_data()
+{
+    QTest::addColumn<BurnOutcome>("outcome");
+    QTest::addColumn<QString>("text");
+    const auto outcome = [](Failure failure, bool started, bool simulated) {
+        BurnOutcome o;
+        o.failure = failure;
+        o.drive = QStringLiteral("/dev/sr0");
+        o.started = started;
+        o.simulated = simulated;
+        o.frames = 80 * 60 * 75;
+        o.medium.freeFrames = 79 * 60 * 75 + 59 * 75;
+        o.medium.profileName = QStringLiteral("DVD+R");
+        o.track = 3;
+        o.path = QStringLiteral("/music/c.flac");
+        return o;
+    };
+    QTest::newRow("too small: both times")
+        << outcome(Failure::TooSmall, false, false)
+        << u"曲の長さは80:00ですが、ディスクの空きは79:59です。\r\n曲を減らすか、曲間を切るか、80分のディスクを入れてください。"_qs;
+    QTest::newRow("a DVD")
+        << outcome(Failure::NotCd, false, false)
+        << u"このディスクはCDではありません（DVD+R）。\r\n音楽CDはCD-RかCD-RWにしか書き込めません。"
+           "CD-RかCD-RWを入れてください。"_qs;
+    QTest::newRow("cancelled before the drive began")
+        << outcome(Failure::Cancelled, false, false)
+        << u"書き込みを中止しました。ディスクには何も書き込まれていません。"_qs;
+    QTest::newRow("cancelled during a real write")
+        << outcome(Failure::Cancelled, true, false)
+        << u"書き込みを中止しました。\r\nディスクは途中まで書き込まれたため、おそらく使えません。"_qs;
+    QTest::newRow("cancelled during a test run")
+        << outcome(Failure::Cancelled, true, true)
+        << u"書き込みを中止しました。\r\n試し書きなので、ディスクには何も書き込まれていません。"_qs;
+    QTest::newRow("a file that failed while written")
+        << outcome(Failure::Decode, true, false)
+        << u"3曲目の「c."
+           u"flac」が書き込み中に読めなくなりました。\r\nファイルを確かめてから、もう一度書き込んでください。"
+           u"\r\n"
+           "ディスクは途中まで書き込まれたため、おそらく使えません。"_qs;
+    BurnOutcome said = outcome(Failure::WriteFailed, true, false);
+    said.messages = {QStringLiteral("SCSI error on write"), QStringLiteral("Write failed")};
+    said.reasons = QStringLiteral("Write failed\n");
+    QTest::newRow("the write failed, in libburn's words once each")
+        << said
+        << u"書き込みに失敗しました。\r\nディスクは途中まで書き込まれたため、おそらく使えません。\r\n\r\nlibb"
+           u"urn:\r\n"
+           "Write failed\r\nSCSI error on write"_qs;
+    BurnOutcome erase = outcome(Failure::WriteFailed, true, false);
+    erase.blanking = true;
+    QTest::newRow("erasing failed") << erase
+                                    << u"CD-RWの消去に失敗しました。このディスクはおそらく使えません。"_qs;
+    QTest::newRow("written well") << outcome(Failure::None, true, false) << QString();
+}
+
+void TestBurner::texts()
+{
+    QFETCH(BurnOutcome, outcome);
+    QFETCH(QString, text);
+    QCOMPARE(failureText(outcome), text);
 }
 
 void TestBurner::builtDisc_data()

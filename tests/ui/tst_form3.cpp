@@ -1,8 +1,10 @@
+#include "burn/GrabbedDrive.h"
 #include "support/TestAudio.h"
 #include "support/TestSupport.h"
 #include "ui/Form3.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMimeData>
@@ -49,6 +51,8 @@ private slots:
     void overWarningAsksFirst();
     void cancelLeavesNothing_data();
     void cancelLeavesNothing();
+    void burnsOnlyWhatADriveTakes_data();
+    void burnsOnlyWhatADriveTakes();
 
 private:
     void editLayout(EditType type, const QString &album, const QString &artist, const QStringList &titles);
@@ -516,6 +520,96 @@ void TestForm3::cancelLeavesNothing()
         QVERIFY(last >= 50 && last < 100);
     }
     QVERIFY2(written().isEmpty(), qPrintable(written().join(u' ')));
+}
+
+void TestForm3::burnsOnlyWhatADriveTakes_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("drives"); // offered instead of the system's; none: the system's
+    QTest::addColumn<int>("minutes");        // the track measured as this long; 0: as it is
+    QTest::addColumn<QString>("medium");     // what the window says the drive holds
+    QTest::addColumn<QString>("box");        // the first line of the box "書き込み" leads to; empty: none
+    QTest::addColumn<QString>("reason");     // in the box too
+
+    const QStringList one{u"a.wav"_qs};
+    const QStringList null{u"stdio:/dev/null"_qs};
+    const QString noDrive = u"CDドライブが見つかりません。"_qs;
+    // This machine has no CD writer.
+    QTest::newRow("no drive") << one << QStringList() << 0 << noDrive << noDrive
+                              << u"CDを書き込めるドライブをつないで、もう一度お試しください。"_qs;
+    // The whole disc is built and handed to libburn, whose own check stops it: the drive is no CD.
+    QTest::newRow("libburn's emulated drive")
+        << one << null << 0 << u"stdio file（CDではありません）"_qs
+        << u"このディスクはCDではありません（stdio file）。"_qs << u"audio track prohibited by non-CD"_qs;
+    QTest::newRow("a refused disc asks no drive")
+        << QStringList() << null << 0 << u"stdio file（CDではありません）"_qs
+        << u"CDに書き込めません。次を直してください。"_qs
+        << u"音声ファイルが0個、曲が1曲あります。曲と同じ数の音声ファイルにしてください。"_qs;
+    QTest::newRow("over 74 minutes asks, cancel burns nothing")
+        << one << null << 75 << u"stdio file（CDではありません）"_qs << QString() << QString();
+    QTest::newRow("a drive gone since the list was made")
+        << one << QStringList{u"/dev/no-such-drive"_qs} << 0 << noDrive << noDrive
+        << u"「/dev/no-such-drive」はCDドライブではないか、開けません。"_qs;
+}
+
+void TestForm3::burnsOnlyWhatADriveTakes()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, drives);
+    QFETCH(int, minutes);
+    QFETCH(QString, medium);
+    QFETCH(QString, box);
+    QFETCH(QString, reason);
+    editLayout(EditType::Ja, u"アルバム"_qs, u"歌手"_qs, {u"一"_qs});
+    QList<disc::DiscTrack> tracks;
+    for (const QString &name : files)
+        tracks.append({audio(name), audio::probeAudio(audio(name))});
+    if (minutes > 0)
+        tracks.first().audio.samples = qint64(minutes) * 60 * audio::CdSampleRate;
+    m_fx->window->session().disc().setTracks(tracks);
+    QVERIFY(open());
+    auto *burn = m_form->findChild<QPushButton *>(u"書き込み"_qs);
+    auto *list = m_form->findChild<QComboBox *>(u"Combo1"_qs);
+    auto *label = m_form->findChild<QLabel *>(u"Label2"_qs);
+    for (const char *name : {"更新", "Combo2", "試し書き", "書き込み後に取り出す"})
+        QVERIFY2(m_form->findChild<QWidget *>(QString::fromUtf8(name)), name);
+    // The system's drives are looked for as the window opens.
+    QTRY_VERIFY(burn->isEnabled());
+    if (!drives.isEmpty()) {
+        m_form->setDriveLister([drives] {
+            QList<burning::DriveInfo> offered;
+            for (const QString &address : drives)
+                offered.append({address, {}, {}, {}});
+            return offered;
+        });
+        click(u"更新"_qs);
+        QTRY_VERIFY(burn->isEnabled());
+    }
+    QCOMPARE(list->count(), drives.size());
+    QCOMPARE(label->text(), medium);
+    if (minutes > 0)
+        m_fx->platform.expectBox(u"ディスクの長さが75:00で、74分を超えます。\r\n"
+                                 "80分のディスクと、それに書き込めるドライブが要ります。\r\n\r\n"
+                                 "書き込みますか？"_qs,
+                                 Answer::Cancel);
+    else
+        m_fx->platform.expectBox();
+    click(u"書き込み"_qs);
+    QTRY_VERIFY(burn->isEnabled());
+    QVERIFY(!m_form->busy());
+    const ScriptedPlatform::Message &said = m_fx->platform.messages.last();
+    if (!box.isEmpty()) {
+        QCOMPARE(said.text.section(CrLf, 0, 0), box);
+        QVERIFY2(said.text.contains(reason), qPrintable(said.text));
+        QCOMPARE(said.icon, Platform::Icon::Stop);
+        QCOMPARE(said.title, u"CDに書き込み"_qs);
+    }
+    // Nothing left grabbed, and the window is as before: the drive can be tried again.
+    QCOMPARE(burning::GrabbedDrive::held(), 0);
+    for (const char *name :
+         {"Combo1", "更新", "Combo2", "試し書き", "書き込み後に取り出す", "追加", "イメージ保存"})
+        QVERIFY2(m_form->findChild<QWidget *>(QString::fromUtf8(name))->isEnabled(), name);
+    QTRY_COMPARE(label->text(), medium);
 }
 
 QTEST_MAIN(TestForm3)
