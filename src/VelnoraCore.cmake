@@ -88,7 +88,7 @@ velnora_layer(velnora_audio audio
   REACHES document files messages edit cdtext text
   LINKS velnora_document velnora_files PkgConfig::TAGLIB PkgConfig::FFMPEG)
 velnora_layer(velnora_disc disc
-  SOURCES CueSheet.cpp CueSheet.h CueSheetIn.cpp CueSheetIn.h DiscCheck.cpp DiscCheck.h DiscLength.cpp
+  SOURCES CueSheet.cpp CueSheet.h CueSheetIn.cpp CueSheetIn.h CueSheetInDisc.cpp CueSheetInDisc.h DiscCheck.cpp DiscCheck.h DiscLength.cpp
           DiscLength.h DiscRefusal.h DiscTexts.cpp DiscTexts.h ImageWriter.cpp ImageWriter.h NewFileBeside.cpp
           NewFileBeside.h
   REACHES audio document files messages edit cdtext text

@@ -1,3 +1,4 @@
+#include "convert/BurnCommand.h"
 #include "convert/ConvertOptions.h"
 #include "convert/Converter.h"
 #include "platform/DesktopPlatform.h"
@@ -42,6 +43,25 @@ int convert(int argc, char *argv[], const velnora::ConvertOptions &options, veln
     return result.status;
 }
 
+// --burn and --list-drives, without a window as well: every line written as it comes.
+int burn(int argc, char *argv[], const velnora::ConvertOptions &options)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velnora"));
+    const auto to = [](std::FILE *stream, const QString &prefix) {
+        return [stream, prefix](const QString &line) {
+            std::fputs(
+                ((line.isEmpty() ? QString() : prefix) + line + QLatin1Char('\n')).toUtf8().constData(),
+                stream);
+            std::fflush(stream);
+        };
+    };
+    if (options.request == velnora::ConvertOptions::Request::ListDrives)
+        return velnora::BurnCommand::listDrives(to(stdout, QString()));
+    return velnora::BurnCommand::burn(options, to(stderr, QString()),
+                                      to(stderr, QStringLiteral("velnora: ")));
+}
+
 // Options answered without a window, before a display is looked for. Returns the exit status, or -1
 // when the window is to start.
 int answerWithoutWindow(int argc, char *argv[])
@@ -64,6 +84,9 @@ int answerWithoutWindow(int argc, char *argv[])
         return 2;
     case velnora::ConvertOptions::Request::Convert:
         return convert(argc, argv, options, language);
+    case velnora::ConvertOptions::Request::Burn:
+    case velnora::ConvertOptions::Request::ListDrives:
+        return burn(argc, argv, options);
     }
     return -1;
 }

@@ -30,6 +30,8 @@ constexpr int IoBufferSize = 64 * 1024;
 
 // The containers and codecs read: FFmpeg probes nothing else, so a stray file meets no other parser.
 const char *const Containers = "wav,aiff,flac,mov,mp4,m4a,3gp,3g2,mj2,mp3,ogg";
+// A cue sheet's BINARY file: CD audio as it lies on the disc, 16-bit little-endian stereo, no header.
+const char *const RawContainer = "s16le";
 
 bool supportedCodec(AVCodecID id)
 {
@@ -132,14 +134,14 @@ struct AudioDecoder::State {
         return false;
     }
 
-    bool open(const QString &path);
+    bool open(const QString &path, bool raw);
     bool openResampler();
     bool decodeMore();
     bool take(const AVFrame *decoded);
     bool flushResampler();
 };
 
-bool AudioDecoder::State::open(const QString &path)
+bool AudioDecoder::State::open(const QString &path, bool raw)
 {
     // Without blocking, so a pipe or device is refused without waiting for it.
     fd = ::open(toNativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -165,8 +167,17 @@ bool AudioDecoder::State::open(const QString &path)
         return fail(AudioProblem::CannotOpen, systemReason(ENOMEM));
     format->pb = io;
     format->flags |= AVFMT_FLAG_CUSTOM_IO;
-    format->format_whitelist = av_strdup(Containers);
-    int code = avformat_open_input(&format, nullptr, nullptr, nullptr);
+    format->format_whitelist = av_strdup(raw ? RawContainer : Containers);
+    const AVInputFormat *rawFormat = raw ? av_find_input_format(RawContainer) : nullptr;
+    if (raw && !rawFormat)
+        return fail(AudioProblem::NotAudio, ffmpegReason(AVERROR_DEMUXER_NOT_FOUND));
+    AVDictionary *rawOptions = nullptr;
+    if (raw) {
+        av_dict_set(&rawOptions, "sample_rate", "44100", 0);
+        av_dict_set(&rawOptions, "ch_layout", "stereo", 0);
+    }
+    int code = avformat_open_input(&format, nullptr, rawFormat, raw ? &rawOptions : nullptr);
+    av_dict_free(&rawOptions);
     if (code < 0) {
         // avformat_open_input frees the context on failure.
         format = nullptr;
@@ -224,6 +235,9 @@ bool AudioDecoder::State::open(const QString &path)
     if ((copy || monoCopy) && parameters->codec_id == AV_CODEC_ID_FLAC && audio->duration > 0 &&
         audio->time_base.num == 1 && audio->time_base.den == CdSampleRate)
         knownSamples = audio->duration;
+    // Raw CD audio is its size: whole stereo samples of four bytes.
+    if (raw && copy)
+        knownSamples = static_cast<qint64>(st.st_size) / BytesPerSample;
     return copy || monoCopy || openResampler();
 }
 
@@ -355,12 +369,12 @@ bool AudioDecoder::State::decodeMore()
     return code >= 0 ? true : fail(AudioProblem::DecodeFailed, ffmpegReason(code));
 }
 
-AudioDecoder::AudioDecoder(const QString &path) : m_state(std::make_unique<State>())
+AudioDecoder::AudioDecoder(const QString &path, bool raw) : m_state(std::make_unique<State>())
 {
     // Every problem comes back as data; FFmpeg's own notes on the console would only repeat it.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
-    if (!m_state->open(path) && m_state->info.problem == AudioProblem::None)
+    if (!m_state->open(path, raw) && m_state->info.problem == AudioProblem::None)
         m_state->info.problem = AudioProblem::DecodeFailed;
 }
 
@@ -407,9 +421,9 @@ qint64 AudioDecoder::knownSamples() const
     return m_state->info.ok() ? m_state->knownSamples : -1;
 }
 
-AudioInfo probeAudio(const QString &path)
+AudioInfo probeAudio(const QString &path, bool raw)
 {
-    AudioDecoder decoder(path);
+    AudioDecoder decoder(path, raw);
     if (decoder.knownSamples() > 0) {
         AudioInfo info = decoder.info();
         info.samples = decoder.knownSamples();

@@ -52,27 +52,42 @@ struct Source {
         return false;
     }
 
-    // The next block of samples from the file; false when it failed.
+    // The next block of the track's samples from the file; false when it failed. A part of a file (a
+    // cue sheet's track) drops the samples before its start and reads no further than its end.
     bool decodeBlock()
     {
         if (!decoder)
-            decoder = std::make_unique<audio::AudioDecoder>(track.path);
-        const qint64 n = decoder->read(block.data(), BlockSamples);
-        if (n < 0)
-            return fail(SourceFailure::Kind::Decode);
-        if (decoder->info().samples > track.audio.samples)
-            return fail(SourceFailure::Kind::Changed);
-        if (n == 0) {
-            decoded = true;
-            if (decoder->info().samples != track.audio.samples)
+            decoder = std::make_unique<audio::AudioDecoder>(track.path, track.raw);
+        const qint64 end = track.start + track.samples();
+        for (;;) {
+            const qint64 before = decoder->info().samples;
+            if (track.length >= 0 && before >= end) {
+                decoded = true;
+                return true;
+            }
+            const qint64 n = decoder->read(block.data(), BlockSamples);
+            if (n < 0)
+                return fail(SourceFailure::Kind::Decode);
+            if (decoder->info().samples > track.audio.samples)
                 return fail(SourceFailure::Kind::Changed);
+            if (n == 0) {
+                decoded = true;
+                // A whole file must end where it was checked; a part, reach its end.
+                if (track.length < 0 ? decoder->info().samples != track.audio.samples
+                                     : decoder->info().samples < end)
+                    return fail(SourceFailure::Kind::Changed);
+                return true;
+            }
+            const qint64 from = std::clamp<qint64>(track.start - before, 0, n);
+            const qint64 to = std::clamp<qint64>(end - before, 0, n);
+            if (to <= from)
+                continue;
+            for (qint64 i = 2 * from; i < 2 * to; ++i)
+                block[static_cast<size_t>(i)] = qToLittleEndian(block[static_cast<size_t>(i)]);
+            blockUsed = from * audio::BytesPerSample;
+            blockBytes = to * audio::BytesPerSample;
             return true;
         }
-        for (qint64 i = 0; i < 2 * n; ++i)
-            block[static_cast<size_t>(i)] = qToLittleEndian(block[static_cast<size_t>(i)]);
-        blockBytes = n * audio::BytesPerSample;
-        blockUsed = 0;
-        return true;
     }
 
     int read(unsigned char *buffer, int size)
@@ -139,7 +154,7 @@ burn_source *decoderSource(int number, const disc::DiscTrack &track, const std::
     auto *state = new Source;
     state->number = number;
     state->track = track;
-    state->bytes = track.audio.frames() * SectorBytes;
+    state->bytes = track.frames() * SectorBytes;
     state->cancel = cancel;
     state->failure = failure;
     state->block.resize(static_cast<size_t>(2 * BlockSamples));

@@ -29,7 +29,8 @@ bool isOption(const QString &argument)
 bool takesValue(const QString &option)
 {
     return option == QLatin1String("-o") || option == QLatin1String("--type") ||
-           option == QLatin1String("--album") || option == QLatin1String("--artist");
+           option == QLatin1String("--album") || option == QLatin1String("--artist") ||
+           option == QLatin1String("--drive") || option == QLatin1String("--speed");
 }
 
 ConvertOptions usageError(const QString &error)
@@ -56,8 +57,14 @@ ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage la
     bool help = false;
     bool version = false;
     bool convert = false;
+    bool burn = false;
+    bool listDrives = false;
     bool outputGiven = false;
     QString firstConverterOption;
+    QString firstBurnOption; // --drive, --speed, --simulate or --eject
+    QString speedGiven;
+    bool driveGiven = false;
+    bool speedIsGiven = false;
     QStringList operands;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString argument = arguments.at(i);
@@ -77,6 +84,20 @@ ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage la
         }
         if (argument == QLatin1String("--convert")) {
             convert = true;
+            continue;
+        }
+        if (argument == QLatin1String("--burn")) {
+            burn = true;
+            continue;
+        }
+        if (argument == QLatin1String("--list-drives")) {
+            listDrives = true;
+            continue;
+        }
+        if (argument == QLatin1String("--simulate") || argument == QLatin1String("--eject")) {
+            (argument == QLatin1String("--simulate") ? options.simulate : options.eject) = true;
+            if (firstBurnOption.isEmpty())
+                firstBurnOption = argument;
             continue;
         }
         if (argument == QLatin1String("--audio")) {
@@ -111,6 +132,13 @@ ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage la
                         .arg(argument));
             value = arguments.at(++i);
         }
+        if (argument == QLatin1String("--drive") || argument == QLatin1String("--speed")) {
+            if (firstBurnOption.isEmpty())
+                firstBurnOption = argument;
+            (argument == QLatin1String("--drive") ? driveGiven : speedIsGiven) = true;
+            (argument == QLatin1String("--drive") ? options.drive : speedGiven) = *value;
+            continue;
+        }
         if (firstConverterOption.isEmpty())
             firstConverterOption = argument;
         if (argument == QLatin1String("-o")) {
@@ -141,6 +169,51 @@ ConvertOptions parseConvertOptions(const QStringList &arguments, UserLanguage la
         options.request = ConvertOptions::Request::Version;
         return options;
     }
+    if (listDrives) {
+        if (convert || burn || !firstBurnOption.isEmpty() || !firstConverterOption.isEmpty() ||
+            !operands.isEmpty())
+            return usageError(
+                say(QStringLiteral("--list-drives takes no file and no other option"),
+                    QStringLiteral("--list-drives にはファイルもほかのオプションも付けません")));
+        options = {};
+        options.request = ConvertOptions::Request::ListDrives;
+        return options;
+    }
+    if (burn) {
+        if (convert)
+            return usageError(say(QStringLiteral("--burn and --convert cannot go together"),
+                                  QStringLiteral("--burn と --convert は同時に使えません")));
+        if (!firstConverterOption.isEmpty())
+            return usageError(say(QStringLiteral("%1 is not an option of --burn"),
+                                  QStringLiteral("%1 は --burn のオプションではありません"))
+                                  .arg(firstConverterOption));
+        operands.removeAll(QString());
+        if (operands.isEmpty())
+            return usageError(say(QStringLiteral("--burn needs the image's cue sheet: NAME.cue"),
+                                  QStringLiteral("--burn にはイメージのCUEシート(名前.cue)が必要です")));
+        if (operands.size() > 1)
+            return usageError(
+                say(QStringLiteral("one cue sheet only"), QStringLiteral("CUEシートは1つだけです")));
+        if (speedIsGiven) {
+            bool number = false;
+            options.speed = speedGiven.toInt(&number);
+            if (!number || options.speed <= 0)
+                return usageError(
+                    say(QStringLiteral("--speed takes a whole number of times CD speed above 0, not \"%1\""),
+                        QStringLiteral("--speed は1以上の整数(CDの何倍速か)です(\"%1\" は使えません)"))
+                        .arg(speedGiven));
+        }
+        if (driveGiven && options.drive.isEmpty())
+            return usageError(
+                say(QStringLiteral("--drive needs a value"), QStringLiteral("--drive には値が必要です")));
+        options.sheet = operands.constFirst();
+        options.request = ConvertOptions::Request::Burn;
+        return options;
+    }
+    if (!firstBurnOption.isEmpty())
+        return usageError(
+            say(QStringLiteral("%1 needs --burn"), QStringLiteral("%1 は --burn とともに使います"))
+                .arg(firstBurnOption));
     if (!convert)
         return usageError(
             say(QStringLiteral("%1 needs --convert"), QStringLiteral("%1 は --convert とともに使います"))
@@ -179,6 +252,8 @@ QString convertUsage(UserLanguage language)
             "        velnora -- ファイル   (名前が - で始まるファイル)\n"
             "        velnora --convert 入力 -o 出力 [--type en|ja|en+ja] [--album 文字列] [--artist 文字列]\n"
             "        velnora --convert [入力] -o 名前.cue [--type ...] --audio 音声ファイル...\n"
+            "        velnora --burn 名前.cue [--drive デバイス] [--simulate] [--speed N] [--eject]\n"
+            "        velnora --list-drives\n"
             "        velnora --help | --version\n"
             "\n"
             "--convert は「編集」と同じ検査と変換を、ウィンドウもディスプレイも使わずに行います。\n"
@@ -194,12 +269,22 @@ QString convertUsage(UserLanguage language)
             "              ファイルのタグから取ります\n"
             "CD_TEXT形式の入力は、--type、--album、--artist がなければ書かれたとおりに書き出します。\n"
             "どれかがあれば曲名に戻して「編集」し直します。\n"
-            "終了ステータス: 0 書き出した、1 入力を受け付けなかった(何も書いていない)、2 使い方の誤り\n");
+            "--burn は CUEシートのイメージ(CDTEXTFILE のCD-TEXTとともに)を音楽CDに書き込みます。\n"
+            "  --drive     書き込むドライブ(/dev/sr0 など)。ないときは最初に見つかったドライブ\n"
+            "  --simulate  試し書き: ドライブは書き込みを通しますが、ディスクには何も書きません\n"
+            "  --speed     書き込み速度(CDの何倍速か)。ないときはいちばん速く\n"
+            "  --eject     書き込みが終わったらディスクを取り出します\n"
+            "  進み具合は標準エラーに行ごとに出ます\n"
+            "--list-drives は CDドライブを1台1行(アドレス、メーカー、製品、リビジョン)で出します。\n"
+            "終了ステータス: 0 書き出した(書き込んだ)、1 入力を受け付けなかった、または書き込みに失敗した、"
+            "2 使い方の誤り\n");
     return QStringLiteral(
         "Usage: velnora [FILE]\n"
         "       velnora -- FILE   (a file whose name starts with -)\n"
         "       velnora --convert IN -o OUT [--type en|ja|en+ja] [--album TEXT] [--artist TEXT]\n"
         "       velnora --convert [IN] -o NAME.cue [--type ...] --audio FILE...\n"
+        "       velnora --burn NAME.cue [--drive DEV] [--simulate] [--speed N] [--eject]\n"
+        "       velnora --list-drives\n"
         "       velnora --help | --version\n"
         "\n"
         "--convert checks and converts titles as \"編集\" does, without a window or a display.\n"
@@ -215,7 +300,14 @@ QString convertUsage(UserLanguage language)
         "              from the files' tags\n"
         "A CD_TEXT layout in IN is written as it stands unless --type, --album or --artist is given;\n"
         "any of them turns it back into titles and edits them again.\n"
-        "Exit status: 0 written, 1 input refused (nothing written), 2 usage error.\n");
+        "--burn writes the image of a cue sheet, with its CDTEXTFILE's CD-TEXT, to an audio CD.\n"
+        "  --drive     the drive to write with (/dev/sr0...); the first one found without it\n"
+        "  --simulate  a test run: the drive goes through the write and puts nothing on the disc\n"
+        "  --speed     the speed in times CD speed; the fastest without it\n"
+        "  --eject     ejects the disc once it is written\n"
+        "  the progress goes to standard error, a line at a time\n"
+        "--list-drives lists the CD drives, one a line: address, vendor, product, revision.\n"
+        "Exit status: 0 written, 1 input refused (nothing written) or the write failed, 2 usage error.\n");
 }
 
 } // namespace velnora

@@ -3,8 +3,13 @@
 #include "text/TextFile.h"
 
 #include <QMutex>
+#include <QSet>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
 #include <libcue.h>
 #include <memory>
+#include <unistd.h>
 
 namespace velnora
 {
@@ -41,6 +46,58 @@ int trackLines(const QString &lines)
     return count;
 }
 
+// The FILE lines' names whose type is BINARY: libcue reads the type but does not tell it.
+QSet<QString> binaryFiles(const QString &lines)
+{
+    QSet<QString> binary;
+    for (const QStringView line : QStringView(lines).split(QLatin1Char('\n'))) {
+        const QStringView word = line.trimmed();
+        if (!word.startsWith(QLatin1String("FILE"), Qt::CaseInsensitive) || word.size() < 5 ||
+            !word[4].isSpace())
+            continue;
+        QStringView rest = word.mid(5).trimmed();
+        const qsizetype typeAt = rest.lastIndexOf(QLatin1Char(' '));
+        const qsizetype tabAt = rest.lastIndexOf(QLatin1Char('\t'));
+        const qsizetype split = std::max(typeAt, tabAt);
+        if (split < 0)
+            continue;
+        if (rest.mid(split + 1).compare(QLatin1String("BINARY"), Qt::CaseInsensitive) != 0)
+            continue;
+        QStringView name = rest.left(split).trimmed();
+        if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+            name = name.mid(1, name.size() - 2);
+        binary.insert(name.toString());
+    }
+    return binary;
+}
+
+// libcue prints its parser's complaints on standard error; the problem is told as data instead.
+class QuietStandardError
+{
+public:
+    QuietStandardError() : m_saved(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
+    {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int m_saved;
+};
+
 CueSheetRead failed(CueProblem problem, int track = 0)
 {
     CueSheetRead read;
@@ -65,6 +122,7 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
     std::unique_ptr<Cd, CdDeleter> cd;
     {
         const QMutexLocker locker(&parserLock);
+        const QuietStandardError quiet;
         cd.reset(cue_parse_string(utf8.constData()));
     }
     const int count = cd ? cd_get_ntrack(cd.get()) : 0;
@@ -75,6 +133,9 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
     const Cdtext *discText = cd_get_cdtext(cd.get());
     read.sheet.album = text(cdtext_get(PTI_TITLE, discText));
     read.sheet.artist = text(cdtext_get(PTI_PERFORMER, discText));
+    if (const char *textFile = cd_get_cdtextfile(cd.get()); textFile != nullptr && *textFile != '\0')
+        read.sheet.textFile = inFolder(text(textFile), folder);
+    const QSet<QString> binary = binaryFiles(lines);
     for (int i = 1; i <= count; ++i) {
         const Track *track = cd_get_track(cd.get(), i);
         if (track_get_mode(track) != MODE_AUDIO)
@@ -88,6 +149,7 @@ CueSheetRead parseCueSheet(const QString &sheetText, const QString &folder)
         CueTrack t;
         t.number = i;
         t.file = inFolder(text(name), folder);
+        t.raw = binary.contains(text(name));
         const Cdtext *trackText = track_get_cdtext(track);
         t.title = text(cdtext_get(PTI_TITLE, trackText));
         t.performer = text(cdtext_get(PTI_PERFORMER, trackText));

@@ -21,11 +21,13 @@ struct CueTrack {
     qint64 start = 0;   // INDEX 01 within the file
     qint64 length = -1; // -1: to the end of the file
     qint64 pregap = 0;  // INDEX 00 before INDEX 01, 0 when there is no INDEX 00
+    bool raw = false;   // a BINARY file: CD audio without a header, read as such
 };
 
 struct CueSheet {
-    QString album;  // the TITLE before the first track
-    QString artist; // the PERFORMER before the first track
+    QString album;    // the TITLE before the first track
+    QString artist;   // the PERFORMER before the first track
+    QString textFile; // the CDTEXTFILE's name, taken from the sheet's folder; empty when there is none
     QList<CueTrack> tracks;
 };
 

@@ -19,6 +19,7 @@ struct DiscTrack {
     audio::AudioInfo audio; // the whole file
     qint64 start = 0;       // the first CD sample of the track within the file
     qint64 length = -1;     // its CD samples; -1 to the end of the file
+    bool raw = false;       // CD audio without a header (a cue sheet's BINARY file), not probed
     bool cut() const { return start > 0 || length >= 0; }
     // The track's CD samples, as far as the file reaches.
     qint64 samples() const

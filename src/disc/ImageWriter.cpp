@@ -60,7 +60,7 @@ public:
     bool track(int number, const DiscTrack &track)
     {
         m_track = number;
-        audio::AudioDecoder decoder(track.path);
+        audio::AudioDecoder decoder(track.path, track.raw);
         std::vector<qint16> block(static_cast<size_t>(2 * BlockSamples));
         // A cut track: the samples before its start are decoded and dropped, and the file is read
         // no further than its end.

@@ -7,6 +7,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/dict.h>
 #include <libavutil/error.h>
 #include <libavutil/opt.h>
 #include <libavutil/samplefmt.h>
@@ -95,6 +96,14 @@ void av_channel_layout_default(AVChannelLayout *layout, int channels)
 void av_channel_layout_uninit(AVChannelLayout *layout)
 {
     real<av_channel_layout_uninit>(avutil, "av_channel_layout_uninit")(layout);
+}
+void av_dict_free(AVDictionary **dictionary)
+{
+    real<av_dict_free>(avutil, "av_dict_free")(dictionary);
+}
+int av_dict_set(AVDictionary **dictionary, const char *key, const char *value, int flags)
+{
+    return real<av_dict_set>(avutil, "av_dict_set")(dictionary, key, value, flags);
 }
 AVFrame *av_frame_alloc(void)
 {
@@ -205,6 +214,10 @@ int av_find_best_stream(AVFormatContext *context, enum AVMediaType type, int wan
 {
     return real<av_find_best_stream>(avformat, "av_find_best_stream")(context, type, wanted, related, decoder,
                                                                       flags);
+}
+const AVInputFormat *av_find_input_format(const char *name)
+{
+    return real<av_find_input_format>(avformat, "av_find_input_format")(name);
 }
 int av_read_frame(AVFormatContext *context, AVPacket *packet)
 {

@@ -31,15 +31,22 @@ void DiscTracks::probeLater(const QStringList &paths, bool append)
 void DiscTracks::probeLater(const QList<disc::DiscTrack> &parts, bool append)
 {
     QList<disc::DiscTrack> tracks = append ? m_tracks : QList<disc::DiscTrack>();
+    // Each file once, read as its first part says (a cue sheet's BINARY file is raw CD audio).
+    QList<disc::DiscTrack> files;
     QStringList paths;
     for (const disc::DiscTrack &part : parts) {
-        if (!paths.contains(part.path))
+        if (!paths.contains(part.path)) {
             paths << part.path;
+            disc::DiscTrack file;
+            file.path = part.path;
+            file.raw = part.raw;
+            files << file;
+        }
     }
     if (!m_probeOnThread) {
         QHash<QString, audio::AudioInfo> probedFiles;
-        for (const QString &path : std::as_const(paths))
-            probedFiles.insert(path, audio::probeAudio(path));
+        for (const disc::DiscTrack &file : std::as_const(files))
+            probedFiles.insert(file.path, audio::probeAudio(file.path, file.raw));
         for (disc::DiscTrack part : parts) {
             part.audio = probedFiles.value(part.path);
             tracks.append(part);
@@ -52,12 +59,13 @@ void DiscTracks::probeLater(const QList<disc::DiscTrack> &parts, bool append)
         m_unprobed.insert(part.path);
     }
     setTracks(tracks);
-    QThread *worker = QThread::create([this, paths] {
+    QThread *worker = QThread::create([this, files] {
         QList<disc::DiscTrack> done;
-        for (const QString &path : paths) {
+        for (disc::DiscTrack file : files) {
             if (QThread::currentThread()->isInterruptionRequested())
                 return;
-            done.append({path, audio::probeAudio(path)});
+            file.audio = audio::probeAudio(file.path, file.raw);
+            done.append(file);
         }
         // Delivered on this object's thread; dropped if it is gone.
         QMetaObject::invokeMethod(

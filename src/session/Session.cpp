@@ -361,6 +361,7 @@ Outcome Session::openCueSheet(const QString &path)
         part.path = track.file;
         part.start = track.start * audio::SamplesPerFrame;
         part.length = track.length < 0 ? -1 : track.length * audio::SamplesPerFrame;
+        part.raw = track.raw;
         cut = cut || part.cut();
         parts.append(part);
         files.insert(track.file);

@@ -7,6 +7,7 @@
 #include "burn/LibburnSession.h"
 #include "burn/MediumVerdict.h"
 #include "cdtext/CdTextExport.h"
+#include "disc/CueSheetInDisc.h"
 #include "disc/DiscCheck.h"
 #include "disc/ImageWriter.h"
 #include "support/TestAudio.h"
@@ -370,15 +371,22 @@ void TestBurner::texts()
 void TestBurner::builtDisc_data()
 {
     QTest::addColumn<bool>("gaps");
-    QTest::newRow("gaps") << true;
-    QTest::newRow("gaps off") << false;
+    QTest::addColumn<bool>("fromCue"); // the disc as read back from the image's own cue sheet
+    QTest::newRow("gaps") << true << false;
+    QTest::newRow("gaps off") << false << false;
+    QTest::newRow("the image's cue sheet, gaps") << true << true;
+    QTest::newRow("the image's cue sheet, gaps off") << false << true;
 }
 
 void TestBurner::builtDisc()
 {
     QFETCH(bool, gaps);
-    const disc::DiscCheck check = checked(gaps);
+    QFETCH(bool, fromCue);
+    const disc::DiscCheck original = checked(gaps);
     const disc::ImageFiles image = disc::imageFiles(path(gaps ? "gaps.cue" : "nogaps.cue"));
+    const disc::CueDisc read = disc::readCueDisc(image.cue);
+    QVERIFY(!fromCue || read.ok());
+    const disc::DiscCheck check = fromCue ? read.check : original;
     const LibburnSession library;
     BurnOutcome outcome;
     const GrabbedDrive drive(Null, true, outcome);
@@ -390,18 +398,28 @@ void TestBurner::builtDisc()
     int count = 0;
     burn_track **tracks = burn_session_get_tracks(job.session(), &count);
     QCOMPARE(count, 3);
-    const disc::DiscLength length = disc::discLength(check.tracks, gaps);
+    const disc::DiscLength length = disc::discLength(original.tracks, gaps);
+    const QByteArray bin = readAll(image.bin);
     qint64 total = 0;
     for (int i = 0; i < count; ++i) {
         QCOMPARE(burn_track_get_mode(tracks[i]) & BURN_AUDIO, BURN_AUDIO);
-        QCOMPARE(qint64(burn_track_get_sectors(tracks[i])), check.tracks.at(i).audio.frames());
+        QCOMPARE(qint64(burn_track_get_sectors(tracks[i])), original.tracks.at(i).audio.frames());
+        if (fromCue) {
+            // Each track's part of the .bin, read as raw CD audio: the image's sectors exactly.
+            QVERIFY(check.tracks.at(i).raw);
+            burn_source *source = decoderSource(i + 1, check.tracks.at(i), nullptr, nullptr);
+            const QByteArray sectors = drain(source);
+            burn_source_free(source);
+            QVERIFY(sectors ==
+                    bin.mid(length.starts.at(i) * Sector, burn_track_get_sectors(tracks[i]) * Sector));
+        }
         total += job.pregaps().at(i);
         QCOMPARE(total, length.starts.at(i));
         total += burn_track_get_sectors(tracks[i]);
     }
     QCOMPARE(job.pregaps(), length.gaps);
     QCOMPARE(total, length.frames);
-    QCOMPARE(total * Sector, readAll(image.bin).size());
+    QCOMPARE(total * Sector, bin.size());
 
     // The packs for the lead-in: the image's .cdt, which is the export without its 4-byte header,
     // and what libburn itself reads from that file.

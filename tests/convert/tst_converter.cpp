@@ -1,4 +1,5 @@
 #include "cdtext/CdTextExport.h"
+#include "convert/BurnCommand.h"
 #include "convert/ConvertOptions.h"
 #include "document/Document.h"
 #include "edit/EditMarks.h"
@@ -129,6 +130,10 @@ private slots:
     void documentedExamples();
     void audioImage_data();
     void audioImage();
+    void burnImage_data();
+    void burnImage();
+    void progressLines_data();
+    void progressLines();
 };
 
 void TestConverter::convert_data()
@@ -367,6 +372,62 @@ void TestConverter::convert_data()
                        QStringLiteral("-o")}
         << QStringLiteral("x.txt") << 2 << QString()
         << QStringLiteral("velnora: -o には値が必要です\n{USAGE}") << QString() << QStringList{};
+    // The burner's command line: usage errors, and what is refused before any drive is asked.
+    const auto alone = [](const char *line) {
+        return QStringList{QStringLiteral("--")} + QString::fromUtf8(line).split(QLatin1Char(' '));
+    };
+    const auto usage = [](const char *line) { return QString::fromUtf8(line) + QStringLiteral("\n{USAGE}"); };
+    QTest::newRow("--burn without a cue sheet")
+        << twoTitles << alone("--burn --simulate") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: --burn にはイメージのCUEシート(名前.cue)が必要です") << QString() << QStringList{};
+    QTest::newRow("--burn with two cue sheets")
+        << twoTitles << alone("--burn a.cue b.cue") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: CUEシートは1つだけです") << QString() << QStringList{};
+    QTest::newRow("--speed 0 is no speed")
+        << twoTitles << alone("--burn {IN} --speed 0") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: --speed は1以上の整数(CDの何倍速か)です(\"0\" は使えません)") << QString()
+        << QStringList{};
+    QTest::newRow("--speed=fast, in English")
+        << twoTitles << alone("--speed=fast --burn {IN}") << QStringLiteral("x.txt") << 2 << QString()
+        << QStringLiteral("velnora: --speed takes a whole number of times CD speed above 0, not \"fast\"\n"
+                          "{USAGE_EN}")
+        << QString() << QStringList{QStringLiteral("LC_ALL=C")};
+    QTest::newRow("--speed without its value")
+        << twoTitles << alone("--burn {IN} --speed") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: --speed には値が必要です") << QString() << QStringList{};
+    QTest::newRow("--drive without --burn")
+        << twoTitles << alone("--drive /dev/sr0 {IN}") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: --drive は --burn とともに使います") << QString() << QStringList{};
+    QTest::newRow("--simulate with --convert")
+        << twoTitles << alone("--convert {IN} -o {OUT} --simulate") << QStringLiteral("x.txt") << 2
+        << QString() << usage("velnora: --simulate は --burn とともに使います") << QString() << QStringList{};
+    QTest::newRow("--burn with --convert")
+        << twoTitles << alone("--burn {IN} --convert {IN} -o {OUT}") << QStringLiteral("x.txt") << 2
+        << QString() << usage("velnora: --burn と --convert は同時に使えません") << QString()
+        << QStringList{};
+    QTest::newRow("a converter option with --burn")
+        << twoTitles << alone("--burn {IN} --type ja") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: --type は --burn のオプションではありません") << QString() << QStringList{};
+    QTest::newRow("--drive= empty") << twoTitles << alone("--burn {IN} --drive=") << QStringLiteral("x.txt")
+                                    << 2 << QString() << usage("velnora: --drive には値が必要です")
+                                    << QString() << QStringList{};
+    QTest::newRow("--list-drives with a file")
+        << twoTitles << alone("--list-drives {IN}") << QStringLiteral("x.txt") << 2 << QString()
+        << usage("velnora: --list-drives にはファイルもほかのオプションも付けません") << QString()
+        << QStringList{};
+    QTest::newRow("--list-drives: no drive here, nothing printed")
+        << twoTitles << alone("--list-drives") << QStringLiteral("x.txt") << 0 << QString() << QString()
+        << QString() << QStringList{};
+    QTest::newRow("--burn of a file that is no cue sheet: refused, no drive asked")
+        << twoTitles << alone("--burn {IN} --drive stdio:/dev/null") << QStringLiteral("x.txt") << 1
+        << QString()
+        << QStringLiteral("velnora: CUEシート「in.txt」: CUEシートとして読めません。TRACK と INDEX 01 "
+                          "のある CUEシートを選んでください。\n")
+        << QString() << QStringList{};
+    QTest::newRow("--burn of a missing sheet: the system's reason")
+        << twoTitles << alone("--burn {OUT}") << QStringLiteral("none.cue") << 1 << QString()
+        << QStringLiteral("velnora: CUEシート「none.cue」を読めません: {ENOENT}\n") << QString()
+        << QStringList{};
     QTest::newRow("--help after the converter's options")
         << twoTitles << QStringList{QStringLiteral("--help")} << QStringLiteral("x.txt") << 0
         << QStringLiteral("{USAGE}") << QString() << QString() << QStringList{};
@@ -442,6 +503,7 @@ void TestConverter::convert()
     for (QString *text : {&error, &out}) {
         text->replace(QLatin1String("{OUT}"), outPath).replace(QLatin1String("{IN}"), in);
         text->replace(QLatin1String("{ENOTDIR}"), systemReason(ENOTDIR));
+        text->replace(QLatin1String("{ENOENT}"), systemReason(ENOENT));
         text->replace(QLatin1String("{USAGE_EN}"), convertUsage(UserLanguage::English));
         text->replace(QLatin1String("{USAGE}"), convertUsage(UserLanguage::Japanese));
     }
@@ -626,6 +688,17 @@ void TestConverter::documentedExamples()
                                 QStringLiteral("16"), folder.filePath(QLatin1String(name)),
                                 QStringLiteral("synth"), QStringLiteral("5"), QStringLiteral("sine"),
                                 QStringLiteral("440")}));
+    const bool burn = command.contains(QLatin1String("--burn"));
+    if (burn) {
+        // The image a --burn example writes: the two WAVs with the titles, as the converter makes it.
+        QVERIFY(testaudio::run(QStringLiteral(VELNORA_PROGRAM),
+                               {QStringLiteral("--convert"), folder.filePath(QStringLiteral("titles.txt")),
+                                QStringLiteral("-o"), folder.filePath(QStringLiteral("album.cue")),
+                                QStringLiteral("--type"), QStringLiteral("ja"), QStringLiteral("--album"),
+                                QStringLiteral("Album"), QStringLiteral("--artist"), QStringLiteral("Artist"),
+                                QStringLiteral("--audio"), folder.filePath(QStringLiteral("01.wav")),
+                                folder.filePath(QStringLiteral("02.wav"))}));
+    }
     const QStringList before = filesUnder(dir.path());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -646,6 +719,13 @@ void TestConverter::documentedExamples()
     QVERIFY(shell.waitForFinished(60000));
     const QString error = QString::fromUtf8(shell.readAllStandardError());
     const QString out = QString::fromUtf8(shell.readAllStandardOutput());
+    // There is no CD writer here: a burn example goes as far as looking for the drive.
+    if (burn && shell.exitCode() == 1) {
+        QVERIFY2(error.startsWith(QStringLiteral("velnora: CDドライブが見つかりません。\n")),
+                 qPrintable(error));
+        QCOMPARE(filesUnder(dir.path()), before);
+        return;
+    }
     QVERIFY2(shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0, qPrintable(error));
     if (command.contains(QLatin1String("--convert"))) {
         QCOMPARE(error, QString());
@@ -655,7 +735,8 @@ void TestConverter::documentedExamples()
         QVERIFY2(!made.isEmpty(), "nothing written");
         for (const QString &file : std::as_const(made))
             QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
-    } else if (!command.contains(QLatin1String("--help")) && !command.contains(QLatin1String("--version"))) {
+    } else if (!command.contains(QLatin1String("--help")) && !command.contains(QLatin1String("--version")) &&
+               !command.contains(QLatin1String("--list-drives")) && !burn) {
         QCOMPARE(out, QStringLiteral("window shown\n")); // no box: the file was found and loaded
     }
 }
@@ -810,6 +891,181 @@ void TestConverter::audioImage()
     QVERIFY(cdrskin.waitForFinished(60000));
     const QString said = QString::fromUtf8(cdrskin.readAllStandardError() + cdrskin.readAllStandardOutput());
     QVERIFY2(said.contains(QStringLiteral("audio track prohibited by non-CD")), qPrintable(said));
+}
+
+// --burn, in a folder holding the image album.cue/.bin/.cdt of titles.txt and 01.wav (5 s) and 02.wav
+// (6 s) as --audio writes it, export.cdt (the same CD-TEXT with its 4-byte header) and the WAVs.
+// There is no CD writer here: the runs reach as far as the drive, or libburn's pseudo-drive.
+void TestConverter::burnImage_data()
+{
+    QTest::addColumn<QByteArray>("sheet"); // written as burn.cue; empty: album.cue itself
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("says"); // lines standard error holds, each in full
+    QTest::addColumn<bool>("driveAsked");  // false: refused before libburn was started
+
+    const auto strings = [](const char *line) { return QString::fromUtf8(line).split(QLatin1Char(' ')); };
+    const QString notCd = QStringLiteral("velnora: このディスクはCDではありません（stdio file）。");
+    const QString libburnNotCd = QStringLiteral("velnora: audio track prohibited by non-CD,");
+    const QByteArray twoTracks = "FILE \"album.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                                 "  TRACK 02 AUDIO\n    INDEX 00 00:05:00\n    INDEX 01 00:07:00\n";
+    QTest::newRow("no drive: said, exit 1")
+        << QByteArray() << strings("--burn album.cue --simulate")
+        << QStringList{QStringLiteral("velnora: CDドライブが見つかりません。")} << true;
+    QTest::newRow("a device that is no drive")
+        << QByteArray() << strings("--burn album.cue --drive /dev/null")
+        << QStringList{QStringLiteral("velnora: CDドライブが見つかりません。"),
+                       QStringLiteral("velnora: 「/dev/null」はCDドライブではないか、開けません。")}
+        << true;
+    QTest::newRow("the image to libburn's pseudo-drive: stopped by its check, not a CD")
+        << QByteArray() << strings("--burn album.cue --drive stdio:/dev/null --simulate --speed 4 --eject")
+        << QStringList{notCd, libburnNotCd} << true;
+    QTest::newRow("the export's .cdt with its header: taken without it")
+        << QByteArray("CDTEXTFILE \"export.cdt\"\n") + twoTracks
+        << strings("--burn burn.cue --drive stdio:/dev/null") << QStringList{notCd, libburnNotCd} << true;
+    QTest::newRow("WAV files, no CD-TEXT")
+        << QByteArray("FILE \"01.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n"
+                      "FILE \"02.wav\" WAVE\n TRACK 02 AUDIO\n  INDEX 00 00:00:00\n  INDEX 01 00:02:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null") << QStringList{notCd, libburnNotCd} << true;
+    QTest::newRow("a CDTEXTFILE that holds no packs")
+        << QByteArray("CDTEXTFILE \"titles.txt\"\n") + twoTracks
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 「titles.txt」はCD-TEXTファイルではありません。CUEシートの "
+                                      "CDTEXTFILE 行に、書き出したCD-TEXTファイルを指定してください。")}
+        << false;
+    QTest::newRow("a missing CDTEXTFILE")
+        << QByteArray("CDTEXTFILE \"gone.cdt\"\n") + twoTracks << strings("--burn burn.cue")
+        << QStringList{QStringLiteral("velnora: CD-TEXTファイル「gone.cdt」を読めません: ") +
+                       systemReason(ENOENT)}
+        << false;
+    QTest::newRow("a missing audio file")
+        << QByteArray("FILE \"gone.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 1曲目の「gone.wav」: 読めません: ") + systemReason(ENOENT) +
+                       QStringLiteral("。別のファイルにしてください。")}
+        << false;
+    QTest::newRow("a file that is no audio")
+        << QByteArray("FILE \"01.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\n"
+                      "FILE \"titles.txt\" WAVE\n TRACK 02 AUDIO\n  INDEX 01 00:00:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 2曲目の「titles.txt」: WAV、AIFF、FLAC、M4A、MP3、Ogg "
+                                      "Vorbis、Opusの音声ファイルではありません。"
+                                      "別のファイルにしてください。")}
+        << false;
+    QTest::newRow("a track under 4 seconds")
+        << QByteArray("FILE \"album.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                      "  TRACK 02 AUDIO\n    INDEX 00 00:02:00\n    INDEX 01 00:03:00\n")
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral(
+               "velnora: 1曲目の「album.bin」は4秒より短い音声です。4秒以上の曲にしてください。")}
+        << false;
+}
+
+void TestConverter::burnImage()
+{
+    QFETCH(QByteArray, sheet);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, says);
+    QFETCH(bool, driveAsked);
+    QTemporaryDir dir;
+    QDir folder(dir.path());
+    {
+        QFile titles(folder.filePath(QStringLiteral("titles.txt")));
+        QVERIFY(titles.open(QIODevice::WriteOnly));
+        titles.write("Morning\r\nRain\r\n");
+        QFile cue(folder.filePath(QStringLiteral("burn.cue")));
+        QVERIFY(cue.open(QIODevice::WriteOnly));
+        cue.write(sheet);
+    }
+    for (const auto &[name, seconds] : {std::pair{"01.wav", "5"}, std::pair{"02.wav", "6"}})
+        QVERIFY(testaudio::run(QStringLiteral("sox"),
+                               {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                                QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"),
+                                QStringLiteral("16"), folder.filePath(QLatin1String(name)),
+                                QStringLiteral("synth"), QLatin1String(seconds), QStringLiteral("sine"),
+                                QStringLiteral("440")}));
+    const QStringList names{QStringLiteral("--type"), QStringLiteral("ja"),       QStringLiteral("--album"),
+                            QStringLiteral("Sky"),    QStringLiteral("--artist"), QStringLiteral("Tom")};
+    QProcess convert;
+    convert.setWorkingDirectory(dir.path());
+    for (const QStringList &run :
+         {QStringList{QStringLiteral("titles.txt"), QStringLiteral("-o"), QStringLiteral("album.cue"),
+                      QStringLiteral("--audio"), QStringLiteral("01.wav"), QStringLiteral("02.wav")},
+          QStringList{QStringLiteral("titles.txt"), QStringLiteral("-o"), QStringLiteral("export.cdt")}}) {
+        convert.start(QStringLiteral(VELNORA_PROGRAM),
+                      QStringList{QStringLiteral("--convert")} + run + names);
+        QVERIFY(convert.waitForFinished(60000));
+        QCOMPARE(convert.exitCode(), 0);
+    }
+    const QStringList before = folder.entryList(QDir::Files);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setWorkingDirectory(dir.path());
+    child.start(QStringLiteral(VELNORA_PROGRAM), arguments);
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    const QString error = QString::fromUtf8(child.readAllStandardError());
+    QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), QString());
+    QVERIFY2(child.exitCode() == 1, qPrintable(error));
+    const QStringList lines = error.split(QLatin1Char('\n'));
+    for (const QString &line : std::as_const(says))
+        QVERIFY2(lines.contains(line), qPrintable(error));
+    // Refused from the sheet alone: its reasons and nothing of a drive.
+    if (!driveAsked)
+        QCOMPARE(error, says.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QCOMPARE(folder.entryList(QDir::Files), before);
+}
+
+using Phase = burning::BurnProgress::Phase;
+Q_DECLARE_METATYPE(QList<burning::BurnProgress>)
+
+burning::BurnProgress polled(Phase phase, int track, int percent, int buffer, int left)
+{
+    burning::BurnProgress p;
+    p.phase = phase;
+    p.track = track;
+    p.tracks = 2;
+    p.percent = percent;
+    p.bufferFill = buffer;
+    p.secondsLeft = left;
+    return p;
+}
+
+// The drive's state as polled, and the lines --burn writes of it.
+void TestConverter::progressLines_data()
+{
+    QTest::addColumn<QList<burning::BurnProgress>>("polls");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("the buffer and the time alone move: no new line")
+        << QList<burning::BurnProgress>{polled(Phase::Writing, 1, 10, 90, 80),
+                                        polled(Phase::Writing, 1, 10, 70, 79),
+                                        polled(Phase::Writing, 1, 10, 95, 78)}
+        << QStringList{QStringLiteral("1/2曲目を書き込んでいます  10%  バッファ 90%  残り 1:20")};
+    QTest::newRow("a line each percent, track and phase")
+        << QList<burning::BurnProgress>{polled(Phase::Preparing, 0, 0, -1, -1),
+                                        polled(Phase::Preparing, 0, 0, -1, -1),
+                                        polled(Phase::LeadIn, 0, 0, -1, -1),
+                                        polled(Phase::Writing, 1, 49, 99, 30),
+                                        polled(Phase::Writing, 2, 49, 99, 30),
+                                        polled(Phase::Writing, 2, 50, 98, 29)}
+        << QStringList{QStringLiteral("準備しています  0%"),
+                       QStringLiteral("リードインを書き込んでいます  0%"),
+                       QStringLiteral("1/2曲目を書き込んでいます  49%  バッファ 99%  残り 0:30"),
+                       QStringLiteral("2/2曲目を書き込んでいます  49%  バッファ 99%  残り 0:30"),
+                       QStringLiteral("2/2曲目を書き込んでいます  50%  バッファ 98%  残り 0:29")};
+}
+
+void TestConverter::progressLines()
+{
+    QFETCH(QList<burning::BurnProgress>, polls);
+    QStringList said;
+    BurnCommand::ProgressLines lines([&said](const QString &line) { said << line; });
+    for (const burning::BurnProgress &p : std::as_const(polls))
+        lines(p);
+    QTEST(said, "lines");
 }
 
 QTEST_GUILESS_MAIN(TestConverter)

@@ -749,6 +749,18 @@ void TestSession::titlesFromFiles_data()
                        .toUtf8())
         << QStringLiteral("盤") << QString() << QStringLiteral("前\r\n後\r\n")
         << QStringList{QStringLiteral("b.flac 0-150"), QStringLiteral("b.flac 150-")} << QStringList{};
+    // An image's BINARY file is raw CD audio, 5 seconds of it, measured by its size, not probed.
+    QTest::newRow("open a cue sheet of a BINARY image: raw CD audio")
+        << false << FileCommand([openCue](Session &s, const QDir &dir) {
+               QFile bin(dir.filePath(QStringLiteral("disc.bin")));
+               if (bin.open(QIODevice::WriteOnly))
+                   bin.write(QByteArray(5 * 44100 * 4, '\x11'));
+               bin.close();
+               return openCue("FILE \"disc.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                              "  TRACK 02 AUDIO\n    INDEX 00 00:01:00\n    INDEX 01 00:02:00\n")(s, dir);
+           })
+        << QString() << QString() << QStringLiteral("\r\n\r\n")
+        << QStringList{QStringLiteral("disc.bin 0-150"), QStringLiteral("disc.bin 150-")} << QStringList{};
     QTest::newRow("open a cue sheet without INDEX 01: told, the document kept")
         << false
         << openCue(QByteArrayLiteral("FILE \"b.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 00 00:00:00\n"))
