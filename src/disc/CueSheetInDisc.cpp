@@ -1,6 +1,7 @@
 #include "disc/CueSheetInDisc.h"
 
 #include "audio/AudioDecoder.h"
+#include "cdtext/PackWriter.h"
 
 #include <QHash>
 
@@ -28,16 +29,36 @@ DiscRefusal refusal(DiscRefusal::Kind kind, int track, const DiscTrack &of)
 
 } // namespace
 
+namespace
+{
+
+// Whole packs, each with its CRC as it stores it: a player drops a pack whose CRC fails, and with it
+// the titles it holds.
+bool wholePacks(const QByteArray &packs)
+{
+    if (packs.isEmpty() || packs.size() % PackBytes != 0)
+        return false;
+    for (qsizetype at = 0; at < packs.size(); at += PackBytes) {
+        const quint16 stored = quint16((static_cast<unsigned char>(packs.at(at + 16)) << 8) |
+                                       static_cast<unsigned char>(packs.at(at + 17)));
+        if (cdtext::packCrc(QByteArrayView(packs).sliced(at, 16)) != stored)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QByteArray cdTextPacks(const QByteArray &file)
 {
     if (file.size() > SizeHeader && (file.size() - SizeHeader) % PackBytes == 0) {
         // The header's first two bytes count what follows them, big-endian.
         const qsizetype stated =
             (qsizetype(static_cast<unsigned char>(file.at(0))) << 8) | static_cast<unsigned char>(file.at(1));
-        if (stated == file.size() - 2)
+        if (stated == file.size() - 2 && wholePacks(file.mid(SizeHeader)))
             return file.mid(SizeHeader);
     }
-    return file.size() % PackBytes == 0 ? file : QByteArray();
+    return wholePacks(file) ? file : QByteArray();
 }
 
 DiscCheck checkCueDisc(const CueSheet &sheet, const QByteArray &packs)

@@ -17,7 +17,7 @@ struct CueDisc {
         Sheet,        // the sheet itself: read says why
         TextFile,     // its CDTEXTFILE could not be read: error says why
         TextTooLarge, // the CDTEXTFILE is larger than any CD-TEXT
-        NotPacks,     // the CDTEXTFILE holds no whole 18-byte packs
+        NotPacks,     // the CDTEXTFILE holds no whole 18-byte packs, or one whose CRC fails
     };
     CueSheetRead read;
     Problem problem = Problem::None;

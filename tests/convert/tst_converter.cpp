@@ -932,6 +932,13 @@ void TestConverter::burnImage_data()
         << QStringList{QStringLiteral("velnora: 「titles.txt」はCD-TEXTファイルではありません。CUEシートの "
                                       "CDTEXTFILE 行に、書き出したCD-TEXTファイルを指定してください。")}
         << false;
+    // Its titles would be lost on the disc: a player drops a pack whose CRC fails.
+    QTest::newRow("a CDTEXTFILE with a damaged pack")
+        << QByteArray("CDTEXTFILE \"damaged.cdt\"\n") + twoTracks
+        << strings("--burn burn.cue --drive stdio:/dev/null")
+        << QStringList{QStringLiteral("velnora: 「damaged.cdt」はCD-TEXTファイルではありません。CUEシートの "
+                                      "CDTEXTFILE 行に、書き出したCD-TEXTファイルを指定してください。")}
+        << false;
     QTest::newRow("a missing CDTEXTFILE")
         << QByteArray("CDTEXTFILE \"gone.cdt\"\n") + twoTracks << strings("--burn burn.cue")
         << QStringList{QStringLiteral("velnora: CD-TEXTファイル「gone.cdt」を読めません: ") +
@@ -995,6 +1002,17 @@ void TestConverter::burnImage()
                       QStringList{QStringLiteral("--convert")} + run + names);
         QVERIFY(convert.waitForFinished(60000));
         QCOMPARE(convert.exitCode(), 0);
+    }
+    {
+        // The image's pack file with one byte of its second pack changed: its CRC no longer holds.
+        QFile packs(folder.filePath(QStringLiteral("album.cdt")));
+        QVERIFY(packs.open(QIODevice::ReadOnly));
+        QByteArray bytes = packs.readAll();
+        QVERIFY(bytes.size() > 2 * 18);
+        bytes[18 + 5] = char(bytes.at(18 + 5) ^ 0x01);
+        QFile damaged(folder.filePath(QStringLiteral("damaged.cdt")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(bytes);
     }
     const QStringList before = folder.entryList(QDir::Files);
 
