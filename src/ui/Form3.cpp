@@ -62,7 +62,7 @@ bool isPseudoDrive(const QString &address)
     return address.startsWith(QLatin1String("stdio:"));
 }
 
-QProgressDialog *burnProgress(QWidget *parent)
+QProgressDialog *burnProgress(QWidget *parent, bool stoppable)
 {
     auto *progress = new QProgressDialog(QString(), texts::stopBurnCaption(), 0, 100, parent);
     progress->setWindowTitle(texts::burnTitle());
@@ -70,6 +70,8 @@ QProgressDialog *burnProgress(QWidget *parent)
     progress->setAutoReset(false);
     progress->setAutoClose(false);
     progress->setMinimumDuration(0);
+    if (!stoppable)
+        progress->setCancelButton(nullptr);
     progress->show();
     return progress;
 }
@@ -537,9 +539,11 @@ void Form3::burn()
     };
     auto shared = std::make_shared<Shared>();
     std::atomic<bool> cancel{false};
-    QPointer<QProgressDialog> progress;
+    // The erase and the write each have a dialog of their own; an erase once begun cannot be stopped.
+    QPointer<QProgressDialog> erasing;
+    QPointer<QProgressDialog> writing;
     QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [this, shared, &progress, &cancel] {
+    connect(&poll, &QTimer::timeout, this, [this, shared, &erasing, &writing, &cancel] {
         std::optional<burning::BurnProgress> now;
         {
             const std::lock_guard<std::mutex> lock(shared->mutex);
@@ -547,16 +551,20 @@ void Form3::burn()
         }
         if (!now)
             return;
-        if (!progress) {
-            progress = burnProgress(this);
-            progress->setObjectName(QStringLiteral("ディスク書き込み進行"));
-            connect(progress, &QProgressDialog::canceled, this, [&cancel] { cancel = true; });
+        const bool blanking = now->phase == burning::BurnProgress::Phase::Blanking;
+        QPointer<QProgressDialog> &shown = blanking ? erasing : writing;
+        if (!shown) {
+            delete erasing; // the erase is over once the write begins
+            shown = burnProgress(this, !blanking);
+            if (blanking)
+                shown->setObjectName(QStringLiteral("消去進行"));
+            else
+                shown->setObjectName(QStringLiteral("ディスク書き込み進行"));
+            if (!blanking)
+                connect(shown, &QProgressDialog::canceled, this, [&cancel] { cancel = true; });
         }
-        // An erase once begun cannot be stopped.
-        if (QPushButton *stop = progress->findChild<QPushButton *>())
-            stop->setEnabled(now->phase != burning::BurnProgress::Phase::Blanking);
-        progress->setLabelText(burning::progressText(*now));
-        progress->setValue(now->percent);
+        shown->setLabelText(burning::progressText(*now));
+        shown->setValue(now->percent);
     });
     poll.start(200);
     const Outcome outcome = m_session.burn(
@@ -567,9 +575,11 @@ void Form3::burn()
         },
         &cancel);
     poll.stop();
-    if (progress) {
-        progress->disconnect(this);
-        delete progress;
+    for (QProgressDialog *dialog : {erasing.data(), writing.data()}) {
+        if (dialog) {
+            dialog->disconnect(this);
+            delete dialog;
+        }
     }
     showOutcome(m_platform, outcome);
     m_burning = false;
