@@ -106,3 +106,14 @@ for name, text in [("enja", LAYOUT_ENJA), ("en", LAYOUT_EN), ("ja", LAYOUT_JA),
                    ("long_title", "en\r\n0\tSky\tTom\r\n1\t" + "r" * 253 + "\r\n3\tRain\r\n"),
                    ("longest_ja", "ja\r\n0\tＡ\t" + "あ" * 126 + "\r\n1\t" + "い" * 126 + "\r\n")]:
     write("fuzz_cdtext", name, text)
+
+# Cue sheets as the image writer, other programs and hand editing leave them.
+write("fuzz_cuesheet", "image", 'CDTEXTFILE "a.cdt"\nFILE "a.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n'
+      '  TRACK 02 AUDIO\n    INDEX 00 03:10:00\n    INDEX 01 03:12:00\n')
+write("fuzz_cuesheet", "wav_per_track", 'TITLE "Sky"\nPERFORMER "Tom"\nFILE "01.wav" WAVE\n TRACK 01 AUDIO\n'
+      '  TITLE "Morning"\n  INDEX 01 00:00:00\nFILE "02 rain.flac" WAVE\n TRACK 02 AUDIO\n  INDEX 00 00:00:00\n'
+      '  INDEX 01 00:02:00\n')
+write("fuzz_cuesheet", "cp932_titles", sjis('TITLE "朝の歌"\r\nFILE "あ.wav" WAVE\r\n TRACK 01 AUDIO\r\n'
+      '  INDEX 01 00:00:00\r\n'))
+write("fuzz_cuesheet", "data_track", 'FILE "d.bin" BINARY\n TRACK 01 MODE1/2352\n  INDEX 01 00:00:00\n')
+
