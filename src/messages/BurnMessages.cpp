@@ -13,11 +13,6 @@ QString insertBlank()
     return QStringLiteral("空のCD-RかCD-RWを入れてください。");
 }
 
-QString tryAgain()
-{
-    return QStringLiteral("もう一度お試しください。");
-}
-
 QString driveNotFound()
 {
     return QStringLiteral("CDドライブが見つかりません。");
@@ -47,7 +42,8 @@ QString refused()
 
 QString noDrive()
 {
-    return driveNotFound() + CrLf + QStringLiteral("CDを書き込めるドライブをつないで、") + tryAgain();
+    return driveNotFound() + CrLf +
+           QStringLiteral("CDを書き込めるドライブをつないで、もう一度お試しください。");
 }
 
 QString notADrive(const QString &drive)
@@ -58,7 +54,7 @@ QString notADrive(const QString &drive)
 QString driveBusy(const QString &drive)
 {
     return QStringLiteral("%1はほかのプログラムが使っています。").arg(driveInSentence(drive)) + CrLf +
-           QStringLiteral("そのプログラムを終えてから、") + tryAgain();
+           QStringLiteral("そのプログラムを終えてから、もう一度お試しください。");
 }
 
 QString noDisc(const QString &drive)
@@ -131,8 +127,8 @@ QString writeFailed()
 
 QString cancelled(bool started)
 {
-    const QString stopped = QStringLiteral("書き込みを中止しました。");
-    return started ? stopped : stopped + QStringLiteral("ディスクには何も書き込まれていません。");
+    return started ? QStringLiteral("書き込みを中止しました。")
+                   : QStringLiteral("書き込みを中止しました。ディスクには何も書き込まれていません。");
 }
 
 QString libburnSaid()
