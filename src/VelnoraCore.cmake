@@ -46,34 +46,37 @@ velnora_layer(velnora_titles titles
   REACHES text
   LINKS velnora_text)
 
-velnora_layer(velnora_cdtext cdtext
-  SOURCES CdTextBlock.h CdTextExport.cpp CdTextExport.h CdTextTexts.cpp CdTextTexts.h JisX0208.cpp JisX0208.h
-          LayoutBlocks.cpp LayoutBlocks.h PackWriter.cpp PackWriter.h
-  REACHES text
-  LINKS velnora_text)
-
-# The program's own texts: captions, messages, the questions it asks.
+# The program's own texts: captions, messages, the questions it asks, and the words of every layer
+# above, given plain data.
 velnora_layer(velnora_messages messages
-  SOURCES Box.h Captions.cpp Captions.h Messages.cpp Messages.h ProgramName.h Question.h
-  REACHES edit cdtext text
-  LINKS velnora_edit velnora_cdtext)
+  SOURCES AudioMessages.cpp AudioMessages.h Box.h BurnMessages.cpp BurnMessages.h Captions.cpp Captions.h
+          CdTextMessages.cpp CdTextMessages.h ConverterMessages.cpp ConverterMessages.h DiscMessages.cpp
+          DiscMessages.h FileMessages.cpp FileMessages.h Messages.cpp Messages.h ProgramName.h Question.h
+  REACHES edit text
+  LINKS velnora_edit)
+
+velnora_layer(velnora_cdtext cdtext
+  SOURCES CdTextBlock.h CdTextExport.cpp CdTextExport.h CdTextTexts.h JisX0208.cpp JisX0208.h LayoutBlocks.cpp
+          LayoutBlocks.h PackWriter.cpp PackWriter.h
+  REACHES messages text
+  LINKS velnora_messages)
 
 # What the session needs from the desktop, as an interface, and the process set-up.
 velnora_layer(velnora_platform_core platform
   SOURCES CorePlatform.h ProcessSetup.cpp ProcessSetup.h
   REACHES messages edit cdtext text
-  LINKS velnora_messages)
+  LINKS velnora_cdtext)
 
 velnora_layer(velnora_document document
   SOURCES Document.cpp Document.h DropContents.cpp DropContents.h DroppedName.cpp DroppedName.h
           SampleDocument.cpp SampleDocument.h
   REACHES messages edit cdtext text
-  LINKS velnora_messages)
+  LINKS velnora_cdtext)
 
 velnora_layer(velnora_files files
   SOURCES CdTextFile.cpp CdTextFile.h FileAccess.cpp FileAccess.h TextSave.cpp TextSave.h
   REACHES messages edit cdtext text
-  LINKS velnora_messages)
+  LINKS velnora_cdtext)
 
 # The disc: decoding its audio (FFmpeg), the files' tags (TagLib), cue sheets (libcue), the CD image;
 # QtCore only.
@@ -118,7 +121,7 @@ velnora_layer(velnora_jacket jacket
   LINKS velnora_document velnora_files Qt6::Gui)
 
 # Everything below the windows, for the fuzz targets and benchmarks.
-set(VELNORA_CORE_LAYERS velnora_text velnora_edit velnora_titles velnora_cdtext velnora_messages velnora_platform_core
+set(VELNORA_CORE_LAYERS velnora_text velnora_edit velnora_titles velnora_messages velnora_cdtext velnora_platform_core
     velnora_document velnora_files velnora_audio velnora_disc velnora_burn velnora_session velnora_jacket)
 add_library(velnora_core INTERFACE)
 target_link_libraries(velnora_core INTERFACE velnora_session velnora_jacket)

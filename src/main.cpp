@@ -1,6 +1,7 @@
 #include "convert/BurnCommand.h"
 #include "convert/ConvertOptions.h"
 #include "convert/Converter.h"
+#include "messages/ConverterMessages.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/DesktopStyle.h"
 #include "platform/JapaneseDesktop.h"
@@ -156,7 +157,7 @@ int main(int argc, char *argv[])
         return status;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        fputs("VELNORA needs a display; without one, run it as: xvfb-run -a velnora [FILE]\n", stderr);
+        fputs(velnora::messages::converter::needsDisplay().toLocal8Bit().constData(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
 #include "burn/BurnTexts.h"
 
 #include "disc/DiscLength.h"
+#include "messages/BurnMessages.h"
 
 #include <QFileInfo>
 
@@ -10,21 +11,16 @@ namespace velnora::burning
 namespace
 {
 
-const QString CrLf = QStringLiteral("\r\n");
+namespace words = messages::burning;
 
-QString driveOf(const BurnOutcome &outcome)
-{
-    return outcome.drive.isEmpty() ? QStringLiteral("CDドライブ")
-                                   : QStringLiteral("「%1」").arg(outcome.drive);
-}
+const QString CrLf = QStringLiteral("\r\n");
 
 // What a failure says about the disc once the write began: only a real write leaves it written to.
 QString mediumAfter(const BurnOutcome &outcome)
 {
     if (!outcome.started || outcome.blanking)
         return QString();
-    return outcome.simulated ? QStringLiteral("試し書きなので、ディスクには何も書き込まれていません。")
-                             : QStringLiteral("ディスクは途中まで書き込まれたため、おそらく使えません。");
+    return outcome.simulated ? words::nothingWrittenInTest() : words::partlyWritten();
 }
 
 QString what(const BurnOutcome &outcome)
@@ -34,59 +30,33 @@ QString what(const BurnOutcome &outcome)
     case Failure::None:
         return QString();
     case Failure::Refused:
-        return QStringLiteral("このディスクは作れません。ディスクの画面の「問題」を直してください。");
+        return words::refused();
     case Failure::NoDrive:
-        return outcome.drive.isEmpty()
-                   ? QStringLiteral("CDドライブが見つかりません。") + CrLf +
-                         QStringLiteral("CDを書き込めるドライブをつないで、もう一度お試しください。")
-                   : QStringLiteral("CDドライブが見つかりません。") + CrLf +
-                         QStringLiteral("「%1」はCDドライブではないか、開けません。").arg(outcome.drive);
+        return outcome.drive.isEmpty() ? words::noDrive() : words::notADrive(outcome.drive);
     case Failure::DriveBusy:
-        return QStringLiteral("%1はほかのプログラムが使っています。").arg(driveOf(outcome)) + CrLf +
-               QStringLiteral("そのプログラムを終えてから、もう一度お試しください。");
+        return words::driveBusy(outcome.drive);
     case Failure::NoDisc:
-        return QStringLiteral("%1にディスクが入っていません。").arg(driveOf(outcome)) + CrLf +
-               QStringLiteral("空のCD-RかCD-RWを入れてください。");
+        return words::noDisc(outcome.drive);
     case Failure::NotBlank:
-        return outcome.medium.erasable
-                   ? QStringLiteral("このCD-RWには書き込み済みのデータがあります。") + CrLf +
-                         QStringLiteral("消去してから書き込むか、空のCD-Rを入れてください。")
-                   : QStringLiteral("このディスクは空ではありません。") + CrLf +
-                         QStringLiteral("空のCD-RかCD-RWを入れてください。");
+        return outcome.medium.erasable ? words::rewritableNotBlank() : words::notBlank();
     case Failure::NotCd:
-        return QStringLiteral("このディスクはCDではありません（%1）。")
-                   .arg(outcome.medium.profileName.isEmpty() ? QStringLiteral("?")
-                                                             : outcome.medium.profileName) +
-               CrLf +
-               QStringLiteral("音楽CDはCD-RかCD-RWにしか書き込めません。CD-RかCD-RWを入れてください。");
+        return words::notCd(outcome.medium.profileName);
     case Failure::Unsuitable:
-        return QStringLiteral("このディスクには書き込めません。") + CrLf +
-               QStringLiteral("別のCD-RかCD-RWを入れてください。");
+        return words::unsuitable();
     case Failure::TooSmall:
-        return QStringLiteral("曲の長さは%1ですが、ディスクの空きは%2です。")
-                   .arg(sectorsTime(outcome.frames), sectorsTime(outcome.medium.freeFrames)) +
-               CrLf + QStringLiteral("曲を減らすか、曲間を切るか、80分のディスクを入れてください。");
+        return words::tooSmall(sectorsTime(outcome.frames), sectorsTime(outcome.medium.freeFrames));
     case Failure::Rejected:
-        return QStringLiteral("このドライブとディスクでは書き込みを始められません。");
+        return words::rejected();
     case Failure::Decode:
-        return QStringLiteral("%1曲目の「%2」が書き込み中に読めなくなりました。")
-                   .arg(outcome.track)
-                   .arg(QFileInfo(outcome.path).fileName()) +
-               CrLf + QStringLiteral("ファイルを確かめてから、もう一度書き込んでください。");
+        return words::unreadable(outcome.track, QFileInfo(outcome.path).fileName());
     case Failure::Changed:
-        return QStringLiteral("%1曲目の「%2」の長さが、調べたときと変わりました。")
-                   .arg(outcome.track)
-                   .arg(QFileInfo(outcome.path).fileName()) +
-               CrLf + QStringLiteral("ファイルを追加し直してから、もう一度書き込んでください。");
+        return words::changed(outcome.track, QFileInfo(outcome.path).fileName());
     case Failure::WriteFailed:
         if (outcome.blanking)
-            return QStringLiteral("CD-RWの消去に失敗しました。このディスクはおそらく使えません。");
-        return outcome.simulated ? QStringLiteral("試し書きに失敗しました。")
-                                 : QStringLiteral("書き込みに失敗しました。");
+            return words::blankFailed();
+        return outcome.simulated ? words::testFailed() : words::writeFailed();
     case Failure::Cancelled:
-        return outcome.started
-                   ? QStringLiteral("書き込みを中止しました。")
-                   : QStringLiteral("書き込みを中止しました。ディスクには何も書き込まれていません。");
+        return words::cancelled(outcome.started);
     }
     return QString();
 }
@@ -113,15 +83,13 @@ QString failureText(const BurnOutcome &outcome)
             said << message;
     }
     if (!said.isEmpty())
-        lines << QString() << QStringLiteral("libburn:") << said;
+        lines << QString() << words::libburnSaid() << said;
     return lines.join(CrLf);
 }
 
 QString doneText(const BurnOutcome &outcome)
 {
-    return outcome.simulated
-               ? QStringLiteral("試し書きが終わりました。ディスクには何も書き込まれていません。")
-               : QStringLiteral("書き込みが終わりました。");
+    return words::done(outcome.simulated);
 }
 
 QString progressText(const BurnProgress &progress)
@@ -129,35 +97,33 @@ QString progressText(const BurnProgress &progress)
     QString phase;
     switch (progress.phase) {
     case BurnProgress::Phase::Preparing:
-        phase = QStringLiteral("準備しています");
+        phase = words::preparing();
         break;
     case BurnProgress::Phase::Blanking:
         phase = blankingText();
         break;
     case BurnProgress::Phase::LeadIn:
-        phase = QStringLiteral("リードインを書き込んでいます");
+        phase = words::leadIn();
         break;
     case BurnProgress::Phase::Pregap:
     case BurnProgress::Phase::Writing:
-        phase = QStringLiteral("%1/%2曲目を書き込んでいます").arg(progress.track).arg(progress.tracks);
+        phase = words::writingTrack(progress.track, progress.tracks);
         break;
     case BurnProgress::Phase::LeadOut:
-        phase = QStringLiteral("リードアウトを書き込んでいます");
+        phase = words::leadOut();
         break;
     case BurnProgress::Phase::Closing:
-        phase = QStringLiteral("ディスクを閉じています");
+        phase = words::closing();
         break;
     case BurnProgress::Phase::Done:
-        phase = QStringLiteral("書き込みが終わりました");
+        phase = words::finished();
         break;
     }
     QStringList parts{phase, QStringLiteral("%1%").arg(progress.percent)};
     if (progress.bufferFill >= 0)
-        parts << QStringLiteral("バッファ %1%").arg(progress.bufferFill);
+        parts << words::buffer(progress.bufferFill);
     if (progress.secondsLeft >= 0)
-        parts << QStringLiteral("残り %1:%2")
-                     .arg(progress.secondsLeft / 60)
-                     .arg(progress.secondsLeft % 60, 2, 10, QLatin1Char('0'));
+        parts << words::timeLeft(progress.secondsLeft);
     return parts.join(QStringLiteral("  "));
 }
 
@@ -166,23 +132,22 @@ QString mediumText(const BurnOutcome &outcome)
     if (!outcome.ok())
         return what(outcome).section(CrLf, 0, 0);
     const MediumInfo &medium = outcome.medium;
-    const QString name = medium.profileName.isEmpty() ? QStringLiteral("ディスク") : medium.profileName;
+    const QString &name = medium.profileName;
     switch (medium.status) {
     case MediumInfo::Status::Empty:
     case MediumInfo::Status::Unknown:
-        return QStringLiteral("ディスクが入っていません");
+        return words::noMedium();
     case MediumInfo::Status::Blank:
         if (!medium.cd)
-            return QStringLiteral("%1（CDではありません）").arg(name);
-        return QStringLiteral("空の%1　空き %2").arg(name, sectorsTime(medium.freeFrames));
+            return words::notCdMedium(name);
+        return words::blankMedium(name, sectorsTime(medium.freeFrames));
     case MediumInfo::Status::Appendable:
     case MediumInfo::Status::Full:
-        return medium.erasable ? QStringLiteral("書き込み済みの%1（消去できます）").arg(name)
-                               : QStringLiteral("書き込み済みの%1").arg(name);
+        return words::writtenMedium(name, medium.erasable);
     case MediumInfo::Status::Unsuitable:
-        return QStringLiteral("書き込めない%1").arg(name);
+        return words::unwritableMedium(name);
     }
-    return name;
+    return words::medium(name);
 }
 
 QString driveName(const DriveInfo &drive)
@@ -193,12 +158,12 @@ QString driveName(const DriveInfo &drive)
 
 QString blankingText()
 {
-    return QStringLiteral("CD-RWを消去しています…");
+    return words::blanking();
 }
 
 QString blankDoneText()
 {
-    return QStringLiteral("CD-RWを消去しました。");
+    return words::blankDone();
 }
 
 } // namespace velnora::burning

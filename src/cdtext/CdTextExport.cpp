@@ -3,12 +3,15 @@
 #include "cdtext/CdTextTexts.h"
 #include "cdtext/JisX0208.h"
 #include "cdtext/PackWriter.h"
+#include "messages/CdTextMessages.h"
 
 namespace velnora::cdtext
 {
 
 namespace
 {
+
+namespace words = messages::cdtextexport;
 
 // A long list would make the box taller than the screen.
 constexpr qsizetype MaxListedLines = 20;
@@ -17,13 +20,13 @@ QString headOf(UnwritableCharacter::Reason reason)
 {
     switch (reason) {
     case UnwritableCharacter::Reason::NotInLatin1:
-        return texts::notInLatin1Head();
+        return words::notInLatin1Head();
     case UnwritableCharacter::Reason::NotInCp932:
-        return texts::notInCp932Head();
+        return words::notInCp932Head();
     case UnwritableCharacter::Reason::SingleByteInJa:
         break;
     }
-    return texts::singleByteInJaHead();
+    return words::singleByteInJaHead();
 }
 
 // One head line for each kind of refusal, then the characters of that kind.
@@ -40,11 +43,11 @@ QStringList unwritableMessage(const QList<UnwritableCharacter> &unwritable)
             if (count == 0)
                 message << headOf(reason);
             if (count < MaxListedLines)
-                message << texts::refusedCharacterLine(u.line, u.character);
+                message << words::refusedCharacterLine(u.line, u.character);
             ++count;
         }
         if (count > MaxListedLines)
-            message << texts::moreCharacters(static_cast<int>(count - MaxListedLines));
+            message << words::moreCharacters(static_cast<int>(count - MaxListedLines));
     }
     return message;
 }
@@ -58,7 +61,8 @@ QStringList longTextLines(const QList<CdTextBlock> &blocks)
         if (text.size() <= texts::MaxTextBytes)
             return;
         if (count < MaxListedLines)
-            lines << texts::longTextLine(tag, track, performer, static_cast<int>(text.size()));
+            lines << words::longTextLine(tag, track, performer, static_cast<int>(text.size()),
+                                         texts::MaxTextBytes);
         ++count;
     };
     for (const CdTextBlock &block : blocks) {
@@ -68,7 +72,7 @@ QStringList longTextLines(const QList<CdTextBlock> &blocks)
             check(block.tag, static_cast<int>(t + 1), false, block.titles.at(t));
     }
     if (count > MaxListedLines)
-        lines << texts::moreTexts(static_cast<int>(count - MaxListedLines));
+        lines << words::moreTexts(static_cast<int>(count - MaxListedLines));
     return lines;
 }
 
@@ -77,18 +81,18 @@ QStringList nonJisWarning(const QList<CdTextBlock> &blocks)
     const QList<NonJisCharacter> found = nonJisCharacters(blocks);
     if (found.isEmpty())
         return {};
-    QStringList lines{texts::nonJisHead()};
+    QStringList lines{words::nonJisHead()};
     bool substituted = false;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const NonJisCharacter &c = found.at(i);
         if (i < MaxListedLines)
-            lines << texts::nonJisLine(c.track, c.performer, c.character, c.substitute);
+            lines << words::nonJisLine(c.track, c.performer, c.character, c.substitute);
         substituted = substituted || !c.substitute.isEmpty();
     }
     if (found.size() > MaxListedLines)
-        lines << texts::moreTexts(static_cast<int>(found.size() - MaxListedLines));
+        lines << words::moreTexts(static_cast<int>(found.size() - MaxListedLines));
     if (substituted)
-        lines << texts::nonJisSubstituteNote();
+        lines << words::nonJisSubstituteNote();
     return lines;
 }
 
@@ -105,13 +109,13 @@ CdTextExport exportCdText(const QString &layout)
     case Refusal::OverCapacity:
         break;
     case Refusal::NotALayout:
-        result.message << (parsed.badLine == 0 ? texts::noTitles() : texts::notALayout(parsed.badLine));
+        result.message << (parsed.badLine == 0 ? words::noTitles() : words::notALayout(parsed.badLine));
         return result;
     case Refusal::Unwritable:
         result.message = unwritableMessage(parsed.unwritable);
         return result;
     case Refusal::TooManyTracks:
-        result.message << texts::tooManyTracks(parsed.tracks);
+        result.message << words::tooManyTracks(parsed.tracks, texts::MaxTracks);
         return result;
     }
 
@@ -121,12 +125,12 @@ CdTextExport exportCdText(const QString &layout)
         const BlockUse use{block.tag, textPacks(block)};
         result.use.append(use);
         if (use.textPacks > texts::MaxTextPacks)
-            over << texts::overCapacityLine(use.tag, use.textPacks);
+            over << words::overCapacityLine(use.tag, use.textPacks, texts::MaxTextPacks);
     }
     over << longTextLines(parsed.blocks);
     if (!over.isEmpty()) {
         result.refusal = Refusal::OverCapacity;
-        result.message = QStringList{texts::overCapacityHead()} + over;
+        result.message = QStringList{words::overCapacityHead()} + over;
         return result;
     }
     result.bytes = cdTextFile(parsed.blocks);
@@ -137,7 +141,7 @@ QStringList useLines(const CdTextExport &result)
 {
     QStringList lines;
     for (const BlockUse &use : result.use)
-        lines << texts::useLine(use.tag, use.textPacks);
+        lines << words::useLine(use.tag, use.textPacks, texts::MaxTextPacks);
     return lines;
 }
 

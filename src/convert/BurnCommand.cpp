@@ -6,6 +6,7 @@
 #include "burn/Burner.h"
 #include "burn/Drives.h"
 #include "disc/DiscTexts.h"
+#include "messages/ConverterMessages.h"
 
 #include <QFileInfo>
 
@@ -62,26 +63,22 @@ QString nameOf(const QString &path)
 QString burnSheetText(const QString &sheet, const disc::CueDisc &disc)
 {
     using Problem = disc::CueDisc::Problem;
+    namespace words = messages::converter;
     const QString textFile = nameOf(disc.read.sheet.textFile);
     switch (disc.problem) {
     case Problem::None:
         break;
     case Problem::Sheet:
         if (disc.read.problem == CueProblem::File)
-            return QStringLiteral("CUEシート「%1」を読めません: %2")
-                .arg(nameOf(sheet), disc.read.error.reason);
+            return words::sheetUnreadable(nameOf(sheet), disc.read.error.reason);
         if (disc.read.problem == CueProblem::TooLarge)
-            return QStringLiteral("CUEシート「%1」が大きすぎます。CUEシートを選んでください。")
-                .arg(nameOf(sheet));
-        return QStringLiteral("CUEシート「%1」: %2")
-            .arg(nameOf(sheet), disc::cueProblemText(disc.read.problem, disc.read.track));
+            return words::sheetTooLarge(nameOf(sheet));
+        return words::sheetProblem(nameOf(sheet), disc::cueProblemText(disc.read.problem, disc.read.track));
     case Problem::TextFile:
-        return QStringLiteral("CD-TEXTファイル「%1」を読めません: %2").arg(textFile, disc.error.reason);
+        return words::textFileUnreadable(textFile, disc.error.reason);
     case Problem::TextTooLarge:
     case Problem::NotPacks:
-        return QStringLiteral("「%1」はCD-TEXTファイルではありません。CUEシートの CDTEXTFILE "
-                              "行に、書き出したCD-TEXTファイルを指定してください。")
-            .arg(textFile);
+        return words::notATextFile(textFile);
     }
     return QString();
 }

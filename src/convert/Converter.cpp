@@ -1,6 +1,5 @@
 #include "convert/Converter.h"
 
-#include "cdtext/CdTextTexts.h"
 #include "convert/PlaceInInput.h"
 #include "disc/DiscCheck.h"
 #include "disc/DiscTexts.h"
@@ -10,6 +9,7 @@
 #include "files/CdTextFile.h"
 #include "files/FileAccess.h"
 #include "files/TextSave.h"
+#include "messages/CdTextMessages.h"
 #include "messages/Messages.h"
 #include "session/Session.h"
 #include "text/Lines.h"
@@ -59,7 +59,7 @@ public:
         if (capacity && check.overLimit)
             warn(check.title, check.text);
         if (!check.warning.isEmpty())
-            warn(cdtext::texts::nonJisTitle(), check.warning);
+            warn(messages::cdtextexport::nonJisTitle(), check.warning);
     }
     void warn(const QString &title, const QString &text) { say(oneLine(title, text)); }
     Converter::Result refused() { return {1, {}, m_lines}; }
@@ -157,11 +157,7 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
         return fromTags(options);
     // Checked before anything is read: a save onto IN would leave the user no copy as written.
     if (isSameFile(options.input, options.output))
-        return {2,
-                {},
-                {inLanguage(language, QStringLiteral("%1 is the input file: give OUT another name"),
-                            QStringLiteral("%1 は入力ファイルです: 出力には別の名前を指定してください"))
-                     .arg(displayPath(options.output))}};
+        return {2, {}, {messages::converter::outputIsInput(language, displayPath(options.output))}};
     // "開く" with the name given: the session reads IN once, and gives its lines as read.
     Session session;
     session.disc().setProbeOnThread(false);
@@ -172,13 +168,7 @@ Converter::Result Converter::run(const ConvertOptions &options, UserLanguage lan
     const std::optional<EditType> layoutType = layoutEditType(lines.join(CrLf));
     const std::optional<EditType> type = options.type ? options.type : layoutType;
     if (!type)
-        return {
-            2,
-            {},
-            {inLanguage(language, QStringLiteral("%1 holds plain titles: give --type en, ja or en+ja"),
-                        QStringLiteral(
-                            "%1 は曲名だけのファイルです: --type en、ja、en+ja のどれかを指定してください"))
-                 .arg(displayPath(options.input))}};
+        return {2, {}, {messages::converter::plainTitlesNeedType(language, displayPath(options.input))}};
 
     session.setEditType(*type);
     Report report;

@@ -13,31 +13,9 @@ namespace
 
 const QString CrLf = QStringLiteral("\r\n");
 
-QString fieldName(int field, UserLanguage language)
-{
-    switch (field) {
-    case 1:
-        return inLanguage(language, QStringLiteral("album"), QStringLiteral("アルバム名"));
-    case 2:
-        return inLanguage(language, QStringLiteral("artist"), QStringLiteral("アーティスト名"));
-    default:
-        return inLanguage(language, QStringLiteral("title"), QStringLiteral("曲名"));
-    }
-}
-
 qsizetype characters(const QString &text)
 {
     return text.toUcs4().size();
-}
-
-// " (曲名 2行目 3文字目)": where a rejected character stands, as a person counts.
-QString place(int field, int line, qsizetype column, UserLanguage language)
-{
-    return inLanguage(language, QStringLiteral(" (%1, line %2, character %3)"),
-                      QStringLiteral(" (%1 %2行目 %3文字目)"))
-        .arg(fieldName(field, language))
-        .arg(line)
-        .arg(column);
 }
 
 } // namespace
@@ -52,9 +30,8 @@ QString PlaceInInput::operator()(int field, const QString &fieldText, qsizetype 
 {
     const std::optional<QString> &option = field == 1 ? m_options.album : m_options.artist;
     if (field != 3 && option)
-        return inLanguage(m_language, QStringLiteral(" (%1, %2)"), QStringLiteral(" (%1 %2)"))
-            .arg(fieldName(field, m_language),
-                 field == 1 ? QStringLiteral("--album") : QStringLiteral("--artist"));
+        return messages::converter::inOption(
+            m_language, field, field == 1 ? QStringLiteral("--album") : QStringLiteral("--artist"));
     if (field != 3)
         return nameInDiscLine(field, position);
     const int line = lineOfPosition(fieldText, position);
@@ -65,7 +42,8 @@ QString PlaceInInput::operator()(int field, const QString &fieldText, qsizetype 
     const QString written = m_lines.value(index);
     // A title line's marker stands before the title in the file.
     const qsizetype marker = characters(written.left(std::max<qsizetype>(0, written.size() - title.size())));
-    return place(3, int(index + 1), marker + characters(title.left(position - lineStart)) + 1, m_language);
+    return messages::converter::inLine(m_language, 3, int(index + 1),
+                                       marker + characters(title.left(position - lineStart)) + 1);
 }
 
 QString PlaceInInput::nameInDiscLine(int field, qsizetype position) const
@@ -75,9 +53,10 @@ QString PlaceInInput::nameInDiscLine(int field, qsizetype position) const
         if (!line.startsWith(QLatin1String("0\t")))
             continue;
         const qsizetype start = field == 1 ? 2 : line.lastIndexOf(QLatin1Char('\t')) + 1;
-        return place(field, int(i + 1), characters(line.mid(0, start + position)) + 1, m_language);
+        return messages::converter::inLine(m_language, field, int(i + 1),
+                                           characters(line.mid(0, start + position)) + 1);
     }
-    return QStringLiteral(" (%1)").arg(fieldName(field, m_language));
+    return messages::converter::inField(m_language, field);
 }
 
 } // namespace velnora

@@ -1,9 +1,10 @@
 #include "files/CdTextFile.h"
 
 #include "cdtext/CdTextExport.h"
-#include "cdtext/CdTextTexts.h"
 #include "files/FileAccess.h"
 #include "files/TextSave.h"
+#include "messages/CdTextMessages.h"
+#include "messages/FileMessages.h"
 #include "text/Trim.h"
 
 #include <QFileInfo>
@@ -34,7 +35,8 @@ CdTextFileOutcome outcomeOf(const cdtext::CdTextExport &result)
     }
     outcome.status = CdTextFileOutcome::Status::Refused;
     outcome.overLimit = overALimit(result.refusal);
-    outcome.title = outcome.overLimit ? cdtext::texts::capacityTitle() : cdtext::texts::refusalTitle();
+    outcome.title =
+        outcome.overLimit ? messages::cdtextexport::capacityTitle() : messages::cdtextexport::refusalTitle();
     outcome.text = result.message.join(CrLf);
     return outcome;
 }
@@ -84,12 +86,12 @@ QString cdTextFileName(const QString &documentFile, const QString &album)
 
 QString cdTextFileFilter()
 {
-    return QStringLiteral("CD-TEXTファイル(*.cdt)");
+    return messages::files::cdTextFileFilter();
 }
 
 QString cdTextFileDialogTitle()
 {
-    return QStringLiteral("CD-TEXTファイルに書き出し");
+    return messages::files::cdTextFileDialogTitle();
 }
 
 QString cdTextFileSuffix()
@@ -120,10 +122,10 @@ CdTextFileOutcome writeCdTextFile(const QString &path, const CdTextFileOutcome &
         outcome.text = saveErrorMessage(path, save);
         return outcome;
     }
-    outcome.title = cdtext::texts::exportedTitle();
+    outcome.title = messages::cdtextexport::exportedTitle();
     // The command names the file alone: it runs in the folder of the audio files it names.
     outcome.text = outcome.use.join(CrLf) + CrLf + CrLf +
-                   cdtext::texts::burnCommand(QFileInfo(path).fileName(), checked.tracks);
+                   messages::cdtextexport::burnCommand(QFileInfo(path).fileName(), checked.tracks);
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #include "files/FileAccess.h"
 
+#include "messages/FileMessages.h"
 #include "text/NativePath.h"
 
 #include <cerrno>
@@ -248,7 +249,7 @@ QString systemReason(int code)
 
 QString notRegularReason()
 {
-    return QStringLiteral("通常のファイルではありません。");
+    return messages::files::notRegular();
 }
 
 FileRead readFileBounded(const QString &path, qint64 cap, Links links)

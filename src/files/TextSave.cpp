@@ -1,6 +1,7 @@
 #include "files/TextSave.h"
 
 #include "files/FileAccess.h"
+#include "messages/FileMessages.h"
 #include "text/Cp932.h"
 #include "text/NativePath.h"
 
@@ -14,14 +15,6 @@ namespace
 
 // A long list would make the box taller than the screen.
 constexpr int MaxListedCharacters = 20;
-
-QString codePoints(const QString &character)
-{
-    QStringList codes;
-    for (const char32_t c : character.toUcs4())
-        codes << QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
-    return codes.join(QLatin1Char(' '));
-}
 
 } // namespace
 
@@ -58,25 +51,23 @@ SaveOutcome saveTextFile(const QString &path, const QString &text)
 
 QString saveErrorTitle()
 {
-    return QStringLiteral("保存エラー");
+    return messages::files::saveErrorTitle();
 }
 
 QString saveErrorMessage(const QString &path, const SaveOutcome &outcome)
 {
     const QString crlf = QStringLiteral("\r\n");
-    QString text =
-        QStringLiteral("保存できませんでした。") + crlf + displayPath(QDir::toNativeSeparators(path)) + crlf;
+    QString text = messages::files::cannotSave() + crlf + displayPath(QDir::toNativeSeparators(path)) + crlf;
     if (outcome.status == SaveOutcome::Status::WriteFailed)
         return text + outcome.error.reason;
-    text += QStringLiteral("Shift_JIS(cp932)で保存できない文字があります。");
+    text += messages::files::unencodableHead();
     const qsizetype listed = qMin<qsizetype>(outcome.refused.size(), MaxListedCharacters);
     for (qsizetype i = 0; i < listed; ++i) {
         const RefusedCharacter &r = outcome.refused.at(i);
-        text +=
-            crlf + QStringLiteral("%1行目「%2」(%3)").arg(r.line).arg(r.character, codePoints(r.character));
+        text += crlf + messages::files::unencodableLine(r.line, r.character);
     }
     if (outcome.refused.size() > listed)
-        text += crlf + QStringLiteral("ほか%1文字").arg(outcome.refused.size() - listed);
+        text += crlf + messages::files::moreUnencodable(static_cast<int>(outcome.refused.size() - listed));
     return text;
 }
 

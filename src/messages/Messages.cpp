@@ -1,6 +1,6 @@
 #include "messages/Messages.h"
 
-#include "cdtext/CdTextTexts.h"
+#include "messages/CdTextMessages.h"
 
 namespace velnora::messages
 {
@@ -33,8 +33,8 @@ Box question(Question question)
         return confirmation(QStringLiteral("en + ja"));
     case Question::WriteNonJis:
         // A blank line before the question: a face that cannot ask says the warning alone.
-        return {question.detail + QStringLiteral("\r\n\r\n") + cdtext::texts::writeAnywayQuestion(),
-                cdtext::texts::nonJisTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
+        return {question.detail + QStringLiteral("\r\n\r\n") + cdtextexport::writeAnywayQuestion(),
+                cdtextexport::nonJisTitle(), BoxIcon::Exclamation, BoxButtons::OkCancel};
     case Question::DiscOverWarning:
         return {QStringLiteral("ディスクの長さが%1で、74分を超えます。\r\n"
                                "80分のディスクと、それに書き込めるドライブが要ります。\r\n\r\n"

@@ -5,6 +5,7 @@
 #include "messages/Question.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velnora::messages
 {

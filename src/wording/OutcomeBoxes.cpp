@@ -2,8 +2,8 @@
 
 #include "burn/BurnTexts.h"
 
-#include "cdtext/CdTextTexts.h"
 #include "disc/DiscTexts.h"
+#include "messages/CdTextMessages.h"
 #include "messages/Messages.h"
 #include "platform/CorePlatform.h"
 
@@ -67,8 +67,8 @@ QList<Box> editBoxes(const Outcome &outcome)
         if (outcome.overCapacity())
             boxes.append({outcome.cdText.text, outcome.cdText.title, BoxIcon::Exclamation, BoxButtons::Ok});
         if (!outcome.cdText.warning.isEmpty())
-            boxes.append(
-                {outcome.cdText.warning, cdtext::texts::nonJisTitle(), BoxIcon::Exclamation, BoxButtons::Ok});
+            boxes.append({outcome.cdText.warning, messages::cdtextexport::nonJisTitle(), BoxIcon::Exclamation,
+                          BoxButtons::Ok});
         return boxes;
     }
     default:

@@ -1,18 +1,19 @@
-#include "cdtext/CdTextTexts.h"
+#include "messages/CdTextMessages.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 
-namespace velnora::cdtext::texts
+namespace velnora::messages::cdtextexport
 {
 
-QString overCapacityLine(const QString &tag, int textPacks)
+QString overCapacityLine(const QString &tag, int textPacks, int maxPacks)
 {
-    return QStringLiteral("%1 ブロック: %2 / %3 パック").arg(tag).arg(textPacks).arg(MaxTextPacks);
+    return QStringLiteral("%1 ブロック: %2 / %3 パック").arg(tag).arg(textPacks).arg(maxPacks);
 }
 
-QString useLine(const QString &tag, int textPacks)
+QString useLine(const QString &tag, int textPacks, int maxPacks)
 {
-    return QStringLiteral("%1: %2 / %3 パック").arg(tag).arg(textPacks).arg(MaxTextPacks);
+    return QStringLiteral("%1: %2 / %3 パック").arg(tag).arg(textPacks).arg(maxPacks);
 }
 
 namespace
@@ -24,28 +25,20 @@ QString fieldName(int track, bool performer)
                       : QStringLiteral("%1曲目の曲名").arg(track);
 }
 
-QString codesOf(const QString &character)
-{
-    QStringList codes;
-    for (const char32_t c : character.toUcs4())
-        codes << QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
-    return codes.join(QLatin1Char(' '));
-}
-
 } // namespace
 
-QString longTextLine(const QString &tag, int track, bool performer, int bytes)
+QString longTextLine(const QString &tag, int track, bool performer, int bytes, int maxBytes)
 {
     return QStringLiteral("%1 ブロック %2: %3 / %4 バイト")
         .arg(tag, fieldName(track, performer))
         .arg(bytes)
-        .arg(MaxTextBytes);
+        .arg(maxBytes);
 }
 
 QString nonJisLine(int track, bool performer, const QString &character, const QString &substitute)
 {
     const QString line =
-        QStringLiteral("%1「%2」(%3)").arg(fieldName(track, performer), character, codesOf(character));
+        QStringLiteral("%1「%2」(%3)").arg(fieldName(track, performer), character, codePoints(character));
     return substitute.isEmpty() ? line : line + QStringLiteral(" → ") + substitute;
 }
 
@@ -81,11 +74,11 @@ QString overCapacityHead()
     return QStringLiteral("CD-TEXTの容量を超えています。曲名やアルバム名を短くしてください。");
 }
 
-QString tooManyTracks(int tracks)
+QString tooManyTracks(int tracks, int maxTracks)
 {
     return QStringLiteral("曲が多すぎます: %1 曲 (CD-TEXTに書けるのは%2曲までです)")
         .arg(tracks)
-        .arg(MaxTracks);
+        .arg(maxTracks);
 }
 
 QString refusedCharacterLine(int line, const QString &character)
@@ -95,7 +88,7 @@ QString refusedCharacterLine(int line, const QString &character)
     for (QChar &c : shown)
         if (c.category() == QChar::Other_Control)
             c = QChar(u' ');
-    return QStringLiteral("%1行目「%2」(%3)").arg(line).arg(shown, codesOf(character));
+    return QStringLiteral("%1行目「%2」(%3)").arg(line).arg(shown, codePoints(character));
 }
 
 QString moreCharacters(int count)
@@ -159,4 +152,12 @@ QString burnCommand(const QString &cdtFileName, int tracks)
     return command;
 }
 
-} // namespace velnora::cdtext::texts
+QString codePoints(const QString &character)
+{
+    QStringList codes;
+    for (const char32_t c : character.toUcs4())
+        codes << QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0')).toUpper();
+    return codes.join(QLatin1Char(' '));
+}
+
+} // namespace velnora::messages::cdtextexport

@@ -1,0 +1,1 @@
+const Row rows[] = {{U'髙', QStringLiteral("高")}};

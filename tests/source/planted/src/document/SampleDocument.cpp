@@ -1,0 +1,1 @@
+QString sample() { return QStringLiteral("アルバム"); }

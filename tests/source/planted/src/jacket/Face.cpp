@@ -1,0 +1,3 @@
+// 「編集」 in a comment
+QString face() { return QStringLiteral("ＭＳ Ｐ明朝"); }
+void name(QWidget *w) { w->setObjectName(QStringLiteral("追加")); }

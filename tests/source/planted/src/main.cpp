@@ -1,0 +1,1 @@
+int main() { fputs("ディスプレイがありません\n", stderr); }

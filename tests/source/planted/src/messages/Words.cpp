@@ -1,0 +1,1 @@
+QString done() { return QStringLiteral("書き込みが終わりました。"); }
