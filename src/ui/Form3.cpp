@@ -4,6 +4,7 @@
 #include "audio/AudioTexts.h"
 #include "burn/BurnTexts.h"
 #include "burn/Drives.h"
+#include "burn/LibburnSession.h"
 #include "cdtext/LayoutBlocks.h"
 #include "messages/Messages.h"
 #include "platform/Platform.h"
@@ -94,7 +95,8 @@ struct Form3::Probe {
 };
 
 Form3::Form3(Session &session, Platform &platform)
-    : QWidget(nullptr, Qt::Window), m_session(session), m_platform(platform)
+    : QWidget(nullptr, Qt::Window), m_session(session), m_platform(platform),
+      m_libburn(std::make_unique<burning::LibburnSession>())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(texts::windowTitle());

@@ -23,6 +23,10 @@ class QVBoxLayout;
 namespace velnora
 {
 
+namespace burning
+{
+class LibburnSession;
+}
 class Platform;
 class Session;
 
@@ -97,6 +101,8 @@ private:
     QCheckBox *m_simulate = nullptr;
     QCheckBox *m_eject = nullptr;
     QLabel *m_medium = nullptr;
+    // libburn stays initialised while the window is open: each look at a drive and each burn use it.
+    std::unique_ptr<burning::LibburnSession> m_libburn;
     QList<burning::DriveInfo> m_drives;
     DriveLister m_lister;
     QPointer<QThread> m_look;
