@@ -2,8 +2,6 @@
 
 #include "audio/AudioDecoder.h"
 
-#include <QtEndian>
-
 #include <libburn/libburn.h>
 
 #include <algorithm>
@@ -78,14 +76,11 @@ struct Source {
                     return fail(SourceFailure::Kind::Changed);
                 return true;
             }
-            const qint64 from = std::clamp<qint64>(track.start - before, 0, n);
-            const qint64 to = std::clamp<qint64>(end - before, 0, n);
-            if (to <= from)
+            const disc::BlockPart part = disc::trackPart(track, before, n, block.data());
+            if (part.empty())
                 continue;
-            for (qint64 i = 2 * from; i < 2 * to; ++i)
-                block[static_cast<size_t>(i)] = qToLittleEndian(block[static_cast<size_t>(i)]);
-            blockUsed = from * audio::BytesPerSample;
-            blockBytes = to * audio::BytesPerSample;
+            blockUsed = part.from * audio::BytesPerSample;
+            blockBytes = part.to * audio::BytesPerSample;
             return true;
         }
     }

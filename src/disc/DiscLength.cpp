@@ -1,7 +1,20 @@
 #include "disc/DiscLength.h"
 
+#include <QtEndian>
+
+#include <algorithm>
+
 namespace velnora::disc
 {
+
+BlockPart trackPart(const DiscTrack &track, qint64 before, qint64 n, qint16 *block)
+{
+    const qint64 end = track.start + track.samples();
+    BlockPart part{std::clamp<qint64>(track.start - before, 0, n), std::clamp<qint64>(end - before, 0, n)};
+    for (qint64 i = 2 * part.from; i < 2 * part.to; ++i)
+        block[i] = qToLittleEndian(block[i]);
+    return part;
+}
 
 DiscLength discLength(const QList<qint64> &trackFrames, bool gaps)
 {

@@ -40,6 +40,16 @@ struct DiscLength {
     bool overLimit() const { return frames > MaxFrames; }
 };
 
+// Of a block of n samples decoded after `before` others of the track's file, the ones that belong to
+// the track (a cut track drops what lies before its start or after its end): from and to within the
+// block. They are turned to little-endian in place, as the CD image and the drive take them.
+struct BlockPart {
+    qint64 from = 0;
+    qint64 to = 0;
+    bool empty() const { return to <= from; }
+};
+BlockPart trackPart(const DiscTrack &track, qint64 before, qint64 n, qint16 *block);
+
 DiscLength discLength(const QList<qint64> &trackFrames, bool gaps);
 DiscLength discLength(const QList<DiscTrack> &tracks, bool gaps);
 

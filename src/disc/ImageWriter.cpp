@@ -6,7 +6,6 @@
 #include "text/NativePath.h"
 
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <algorithm>
 
@@ -80,16 +79,13 @@ public:
                 break;
             if (decoder.info().samples > track.audio.samples)
                 return changed(track, decoder.info());
-            const qint64 from = std::clamp<qint64>(track.start - before, 0, n);
-            const qint64 to = std::clamp<qint64>(end - before, 0, n);
-            if (to <= from)
+            const BlockPart part = trackPart(track, before, n, block.data());
+            if (part.empty())
                 continue;
-            for (qint64 i = 2 * from; i < 2 * to; ++i)
-                block[static_cast<size_t>(i)] = qToLittleEndian(block[static_cast<size_t>(i)]);
-            if (!put(reinterpret_cast<const char *>(block.data() + 2 * from),
-                     (to - from) * audio::BytesPerSample))
+            if (!put(reinterpret_cast<const char *>(block.data() + 2 * part.from),
+                     (part.to - part.from) * audio::BytesPerSample))
                 return false;
-            written += to - from;
+            written += part.to - part.from;
         }
         // A whole file must end where it was checked; a part, reach its end.
         if (track.length < 0 ? decoder.info().samples != track.audio.samples : written != track.samples())
