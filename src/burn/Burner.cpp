@@ -84,29 +84,24 @@ BurnOutcome burnDisc(const disc::DiscCheck &check, const BurnOptions &options,
     if (!drive.ok())
         return outcome;
     outcome.medium = drive.readMedium();
-    const auto fail = [&outcome](BurnOutcome::Failure failure) {
-        outcome.failure = failure;
-        outcome.messages += LibburnSession::takeMessages();
-        return outcome;
-    };
     if (mediumVerdict(outcome.medium, check.length.frames, true, options.asData) ==
         BurnOutcome::Failure::NoDisc)
-        return fail(BurnOutcome::Failure::NoDisc);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::NoDisc);
     if (cancelled(cancel))
-        return fail(BurnOutcome::Failure::Cancelled);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Cancelled);
 
     SourceFailure failure;
     BurnJob job(drive.drive(), check, options, cancel, &failure);
     if (!job.ok())
-        return fail(BurnOutcome::Failure::Rejected);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Rejected);
     burn_drive_set_speed(drive.drive(), 0, speedKbps(options.speed));
     const bool passed = job.precheck(&outcome.reasons);
     const BurnOutcome::Failure refused =
         mediumVerdict(outcome.medium, check.length.frames, passed, options.asData);
     if (refused != BurnOutcome::Failure::None)
-        return fail(refused);
+        return LibburnSession::fail(outcome, refused);
     if (cancelled(cancel))
-        return fail(BurnOutcome::Failure::Cancelled);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Cancelled);
 
     burn_disc_write(job.opts(), job.disc());
     outcome.started = true;
@@ -137,19 +132,20 @@ BurnOutcome burnDisc(const disc::DiscCheck &check, const BurnOptions &options,
     }
     switch (ended) {
     case SourceFailure::Kind::Decode:
-        return fail(BurnOutcome::Failure::Decode);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Decode);
     case SourceFailure::Kind::Changed:
-        return fail(BurnOutcome::Failure::Changed);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Changed);
     case SourceFailure::Kind::Cancelled:
         outcome.track = 0;
         outcome.path.clear();
-        return fail(BurnOutcome::Failure::Cancelled);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Cancelled);
     case SourceFailure::Kind::None:
         break;
     }
     // A cancel that came after the last sector was read leaves a whole disc unless the drive stopped.
     if (!wroteWell)
-        return fail(cancelSent ? BurnOutcome::Failure::Cancelled : BurnOutcome::Failure::WriteFailed);
+        return LibburnSession::fail(outcome, cancelSent ? BurnOutcome::Failure::Cancelled
+                                                        : BurnOutcome::Failure::WriteFailed);
     drive.setEject(options.eject && !options.simulate);
     if (progress) {
         BurnProgress done;

@@ -47,20 +47,15 @@ BurnOutcome blankMedium(const QString &address, bool emulated,
     if (!drive.ok())
         return outcome;
     outcome.medium = drive.readMedium();
-    const auto fail = [&outcome](BurnOutcome::Failure failure) {
-        outcome.failure = failure;
-        outcome.messages += LibburnSession::takeMessages();
-        return outcome;
-    };
     const MediumInfo &medium = outcome.medium;
     if (medium.status == MediumInfo::Status::Empty || medium.status == MediumInfo::Status::Unknown)
-        return fail(BurnOutcome::Failure::NoDisc);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::NoDisc);
     if (!medium.cd)
-        return fail(BurnOutcome::Failure::NotCd);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::NotCd);
     if (medium.status == MediumInfo::Status::Blank)
         return outcome; // nothing to erase
     if (!medium.erasable || medium.status == MediumInfo::Status::Unsuitable)
-        return fail(BurnOutcome::Failure::Unsuitable);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::Unsuitable);
 
     burn_disc_erase(drive.drive(), 1);
     outcome.started = true;
@@ -75,7 +70,7 @@ BurnOutcome blankMedium(const QString &address, bool emulated,
     }
     outcome.medium = drive.readMedium();
     if (burn_drive_wrote_well(drive.drive()) != 1 || outcome.medium.status != MediumInfo::Status::Blank)
-        return fail(BurnOutcome::Failure::WriteFailed);
+        return LibburnSession::fail(outcome, BurnOutcome::Failure::WriteFailed);
     if (progress)
         progress(100);
     return outcome;

@@ -63,23 +63,19 @@ QList<DriveInfo> GrabbedDrive::scan()
 GrabbedDrive::GrabbedDrive(const QString &address, bool emulated, BurnOutcome &outcome)
 {
     outcome.drive = address;
-    const auto fail = [&outcome](BurnOutcome::Failure failure) {
-        outcome.failure = failure;
-        outcome.messages += LibburnSession::takeMessages();
-    };
     if (address.isEmpty()) {
         // Every drive is held from the scan on: keep the first, let the others go at once.
         unsigned int count = 0;
         scanAll(&m_infos, &count);
         if (count == 0) {
-            fail(BurnOutcome::Failure::NoDrive);
+            LibburnSession::fail(outcome, BurnOutcome::Failure::NoDrive);
             return;
         }
         outcome.drive = driveAddress(&m_infos[0]);
         for (unsigned int i = 1; i < count; ++i)
             burn_drive_info_forget(&m_infos[i], 0);
         if (burn_drive_grab(m_infos[0].drive, 1) != 1) {
-            fail(BurnOutcome::Failure::DriveBusy);
+            LibburnSession::fail(outcome, BurnOutcome::Failure::DriveBusy);
             return;
         }
         m_drive = m_infos[0].drive;
@@ -90,12 +86,12 @@ GrabbedDrive::GrabbedDrive(const QString &address, bool emulated, BurnOutcome &o
     QByteArray adr(BURN_DRIVE_ADR_LEN, '\0');
     if (address.startsWith(Emulated)) {
         if (!emulated) {
-            fail(BurnOutcome::Failure::NoDrive);
+            LibburnSession::fail(outcome, BurnOutcome::Failure::NoDrive);
             return;
         }
         const QByteArray given = address.toLocal8Bit();
         if (given.size() >= BURN_DRIVE_ADR_LEN) {
-            fail(BurnOutcome::Failure::NoDrive);
+            LibburnSession::fail(outcome, BurnOutcome::Failure::NoDrive);
             return;
         }
         adr = given + '\0';
@@ -104,7 +100,7 @@ GrabbedDrive::GrabbedDrive(const QString &address, bool emulated, BurnOutcome &o
         // libburn knows it by.
         QByteArray path = QFile::encodeName(address);
         if (path.size() >= BURN_DRIVE_ADR_LEN || burn_drive_convert_fs_adr(path.data(), adr.data()) <= 0) {
-            fail(BurnOutcome::Failure::NoDrive);
+            LibburnSession::fail(outcome, BurnOutcome::Failure::NoDrive);
             return;
         }
     }

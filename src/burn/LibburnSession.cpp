@@ -59,4 +59,11 @@ QStringList LibburnSession::takeMessages(int *lastErrno)
     return texts;
 }
 
+BurnOutcome &LibburnSession::fail(BurnOutcome &outcome, BurnOutcome::Failure failure)
+{
+    outcome.failure = failure;
+    outcome.messages += takeMessages();
+    return outcome;
+}
+
 } // namespace velnora::burning

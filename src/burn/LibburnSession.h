@@ -1,5 +1,7 @@
 #pragma once
 
+#include "burn/BurnOutcome.h"
+
 #include <QStringList>
 
 namespace velnora::burning
@@ -20,6 +22,8 @@ public:
     // libburn's queued messages of severity SORRY and worse, oldest first; the queue is emptied.
     // lastErrno, when given, gets the system error of the last one that had one.
     static QStringList takeMessages(int *lastErrno = nullptr);
+    // Sets the failure and adds libburn's messages of it; the outcome is returned.
+    static BurnOutcome &fail(BurnOutcome &outcome, BurnOutcome::Failure failure);
 
 private:
     bool m_ok = false;

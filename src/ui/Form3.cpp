@@ -237,28 +237,13 @@ void Form3::buildBurnControls(QVBoxLayout *layout)
     layout->addLayout(options);
 
     // Off until the drives were first looked for.
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{m_drive, m_refresh, m_speed, m_simulate, m_eject, m_burn})
-        control->setEnabled(false);
+    enableBurnControls(false);
     m_medium->setText(texts::lookingForDrives());
 
     connect(m_refresh, &QPushButton::clicked, this, &Form3::refreshDrives);
     connect(m_burn, &QPushButton::clicked, this, &Form3::burn);
-    connect(m_drive, &QComboBox::activated, this, [this] {
-        // Another drive chosen: what it holds, without looking for the drives again.
-        if (m_look || m_burning)
-            return;
-        auto look = std::make_shared<Look>();
-        look->drives = m_drives;
-        look->address = chosenDrive();
-        m_medium->setText(texts::readingMedium());
-        m_look = QThread::create(
-            [look] { look->medium = burning::readMedium(look->address, isPseudoDrive(look->address)); });
-        connect(m_look, &QThread::finished, this, [this, look] { looked(look); });
-        connect(m_look, &QThread::finished, m_look, &QObject::deleteLater);
-        m_look->start();
-        showBurnControls();
-    });
+    // Another drive chosen: what it holds, without looking for the drives again.
+    connect(m_drive, &QComboBox::activated, this, [this] { lookAtDrives(false); });
 }
 
 QString Form3::chosenDrive() const
@@ -267,24 +252,37 @@ QString Form3::chosenDrive() const
     return index >= 0 && index < m_drives.size() ? m_drives.at(index).address : QString();
 }
 
-void Form3::showBurnControls()
+void Form3::enableBurnControls(bool on)
 {
-    const bool free = !m_look && !m_burning;
     for (QWidget *control :
          std::initializer_list<QWidget *>{m_drive, m_refresh, m_speed, m_simulate, m_eject, m_burn})
-        control->setEnabled(free);
+        control->setEnabled(on);
+}
+
+void Form3::showBurnControls()
+{
+    enableBurnControls(!m_look && !m_burning);
 }
 
 void Form3::refreshDrives()
 {
+    lookAtDrives(true);
+}
+
+void Form3::lookAtDrives(bool scan)
+{
     if (m_look || m_burning)
         return;
     auto look = std::make_shared<Look>();
-    look->lister = m_lister ? m_lister : DriveLister(&burning::listDrives);
+    if (scan)
+        look->lister = m_lister ? m_lister : DriveLister(&burning::listDrives);
+    else
+        look->drives = m_drives;
     look->address = chosenDrive();
-    m_medium->setText(texts::lookingForDrives());
+    m_medium->setText(scan ? texts::lookingForDrives() : texts::readingMedium());
     m_look = QThread::create([look] {
-        look->drives = look->lister();
+        if (look->lister)
+            look->drives = look->lister();
         auto chosen =
             std::find_if(look->drives.cbegin(), look->drives.cend(),
                          [&look](const burning::DriveInfo &d) { return d.address == look->address; });

@@ -75,6 +75,9 @@ private:
     void buildBurnControls(QVBoxLayout *layout);
     void looked(const std::shared_ptr<Look> &look);
     void showBurnControls();
+    void enableBurnControls(bool on);
+    // scan: the drives are looked for again; otherwise the chosen one's medium is read.
+    void lookAtDrives(bool scan);
     QString chosenDrive() const;
     void readLayout();
     void showTracks();
